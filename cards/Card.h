@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+
+class Surface;
+
+// One playing card and the pixels that lay under it when its pile last put it on the surface.
+// Where it stands and whether it lies face down belong to the pile that holds it.
+class Card {
+public:
+    // Suit, rank and back are clamped into 0..3, 1..13 and 0..13.
+    Card(int suit, int rank, int back);
+    virtual ~Card();
+    Card(const Card&) = delete;
+    Card& operator=(const Card&) = delete;
+
+    virtual void SaveBackground(Surface* surface, int x, int y);
+    // Composed off the surface, so the surface changes once; the 12 corner pixels keep what
+    // the surface showed there.
+    virtual void Draw(Surface* surface, int x, int y, bool faceDown) const;
+    virtual void RestoreBackground(Surface* surface, int x, int y);
+
+    int Suit() const { return suit; }
+    int Rank() const { return rank; }
+    int Back() const { return back; }
+
+private:
+    int suit;
+    int rank;
+    int back;
+    QImage background;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+
+class Surface;
+
+inline constexpr int CardWidth = 43;
+inline constexpr int CardHeight = 60;
+
+// The four shared images every card and place marker is drawn from. They are loaded once, by
+// name from the embedded resources, before any window exists.
+class CardSheets {
+public:
+    // Loads "mask", "cards", "decks" and "cellar" in that order. A sheet that cannot be read is
+    // replaced by a plain one of the right size (with a warning), so drawing never fails.
+    // Returns true when all four were read.
+    static bool Load();
+    static void Release();
+    static bool Loaded();
+
+    static const QImage& Mask();
+    static const QImage& Cards();
+    static const QImage& Decks();
+    static const QImage& Cellar();
+};
+
+// Draws place marker 0..11 (clamped) through the mask at (x, y); marker 12 draws nothing.
+void DrawPlaceMarker(Surface* surface, int x, int y, int marker);

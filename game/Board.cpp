@@ -1,0 +1,136 @@
+#include "game/Board.h"
+
+#include "cards/BusyWait.h"
+#include "cards/Random.h"
+#include "game/BoardHost.h"
+
+Board::Board(BoardHost& boardHost, int topValue) : host(boardHost), top(topValue) {
+    for (int column = 0; column < Columns; ++column) {
+        for (int row = 0; row < Rows; ++row) {
+            places[Index(column, row)] = std::make_unique<CardPile>(PlaceX(column), PlaceY(row), 0, 0, 1);
+        }
+    }
+}
+
+Board::~Board() = default;
+
+std::unique_ptr<CardPile> Board::MakeDeck() const {
+    // The deck is never shown, so where it stands only matters to the cards' slide paths.
+    return std::make_unique<CardPile>(632, top + 210, 0, 0, 52);
+}
+
+void Board::Deal() {
+    Surface* surface = host.DrawingSurface();
+    host.PlayCue(SoundCue::Deal);
+    if (hand) {
+        hand->Hide(surface);
+        hand.reset();
+    }
+    for (auto& place : places) {
+        place->Hide(surface);
+        place->Clear();
+        place->Show(surface);
+    }
+
+    dealSeed = GeneratorSeed;
+    std::unique_ptr<CardPile> deck = MakeDeck();
+    deck->FillDeck(6, 1, 13, 1);
+    deck->Shuffle();
+    for (int column = 1; column < Columns; ++column) {
+        for (int row = 0; row < Rows; ++row) {
+            deck->TakeTop(hand);
+            Place(column, row).MoveOnto(surface, hand, false);
+        }
+    }
+
+    BusyWait(500);
+    for (int column = 1; column < Columns; ++column) {
+        for (int row = 0; row < Rows; ++row) {
+            CardPile& place = Place(column, row);
+            if (place.TopRank() != 1) continue;
+            host.PlayCue(SoundCue::Pick);
+            place.TakeTop(hand);
+            Place(0, hand->TopSuit()).MoveOnto(surface, hand, host.SlideOn());
+            host.PlayCue(SoundCue::Pick);
+        }
+    }
+    deck->Clear();
+
+    reshufflesLeft = 2;
+    gameState = GameState::Dealt;
+    host.SetReshuffleEnabled(true);
+}
+
+bool Board::MayPlace(int suit, int rank, int column, int row) const {
+    if (column < 1 || column >= Columns || row < 0 || row >= Rows) return false;
+    if (Place(column, row).Count() != 0) return false;
+    const CardPile& left = Place(column - 1, row);
+    if (left.TopSuit() == suit && left.TopRank() == rank - 1) return true;
+    if (column < Columns - 1) {
+        const CardPile& right = Place(column + 1, row);
+        if (right.TopSuit() == suit && right.TopRank() == rank + 1) return true;
+    }
+    return false;
+}
+
+bool Board::InOrder(int column, int row) const {
+    const CardPile& place = Place(column, row);
+    return place.TopSuit() == row && place.TopRank() == column + 1;
+}
+
+bool Board::IsWon() const {
+    for (int column = 0; column < Columns - 1; ++column) {
+        for (int row = 0; row < Rows; ++row) {
+            if (!InOrder(column, row)) return false;
+        }
+    }
+    return true;
+}
+
+void Board::Reshuffle() {
+    if (reshufflesLeft == 0 || hand) return;
+    Surface* surface = host.DrawingSurface();
+
+    std::array<int, Rows> first{};
+    for (int row = 0; row < Rows; ++row) {
+        int column = 1;
+        while (column < Columns && InOrder(column, row)) ++column;
+        first[static_cast<std::size_t>(row)] = column;
+    }
+
+    std::unique_ptr<CardPile> deck = MakeDeck();
+    for (int row = 0; row < Rows; ++row) {
+        for (int column = first[static_cast<std::size_t>(row)]; column < Columns; ++column) {
+            CardPile& place = Place(column, row);
+            if (place.Count() == 0) continue;
+            place.TakeTop(hand);
+            hand->Hide(surface);
+            deck->MoveOnto(surface, hand, false);
+        }
+    }
+    deck->Shuffle();
+    for (int row = 0; row < Rows; ++row) {
+        for (int column = first[static_cast<std::size_t>(row)] + 1; column < Columns; ++column) {
+            deck->TakeTop(hand);
+            Place(column, row).MoveOnto(surface, hand, false);
+        }
+    }
+
+    --reshufflesLeft;
+    if (reshufflesLeft == 0) host.SetReshuffleEnabled(false);
+}
+
+void Board::RepaintAll() {
+    Surface* surface = host.DrawingSurface();
+    for (auto& place : places) place->Repaint(surface);
+}
+
+void Board::HideAll() {
+    Surface* surface = host.DrawingSurface();
+    for (auto& place : places) place->Hide(surface);
+}
+
+void Board::ShowAll() {
+    Surface* surface = host.DrawingSurface();
+    for (auto& place : places) place->Show(surface);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "cards/CardPile.h"
+#include "game/GameState.h"
+
+class BoardHost;
+
+// The 14 x 4 places of the game, the card in the player's hand, and the rules: the deal, the gap
+// rule, the win test and the reshuffle. Every change is drawn as it happens.
+class Board {
+public:
+    static constexpr int Columns = 14;
+    static constexpr int Rows = 4;
+    static constexpr int ToolStripHeight = 37;
+
+    explicit Board(BoardHost& host, int top = ToolStripHeight + 10);
+    ~Board();
+    Board(const Board&) = delete;
+    Board& operator=(const Board&) = delete;
+
+    CardPile& Place(int column, int row) { return *places[Index(column, row)]; }
+    const CardPile& Place(int column, int row) const { return *places[Index(column, row)]; }
+    int PlaceX(int column) const { return column * 48 + 8; }
+    int PlaceY(int row) const { return row * 70 + top; }
+    int Top() const { return top; }
+
+    std::unique_ptr<CardPile>& Hand() { return hand; }
+    const CardPile* Hand() const { return hand.get(); }
+
+    std::uint32_t DealSeed() const { return dealSeed; }
+    void SetDealSeed(std::uint32_t seed) { dealSeed = seed; }
+    int ReshufflesLeft() const { return reshufflesLeft; }
+    GameState State() const { return gameState; }
+    void SetState(GameState state) { gameState = state; }
+
+    int originColumn = 0;
+    int originRow = 0;
+
+    // Lays out a new deal from the random source's current seed; the aces then move to column 0.
+    void Deal();
+    // Whether a card of this suit and rank may go into place (column, row).
+    bool MayPlace(int suit, int rank, int column, int row) const;
+    bool IsWon() const;
+    // Gathers every card not yet in its row's ordered run, shuffles them and lays them out again.
+    // Refused silently with a card in the hand or no reshuffle left.
+    void Reshuffle();
+
+    void RepaintAll();
+    void HideAll();
+    void ShowAll();
+
+private:
+    static std::size_t Index(int column, int row) { return static_cast<std::size_t>(column * Rows + row); }
+    std::unique_ptr<CardPile> MakeDeck() const;
+    bool InOrder(int column, int row) const;
+
+    BoardHost& host;
+    int top;
+    std::array<std::unique_ptr<CardPile>, Columns * Rows> places;
+    std::unique_ptr<CardPile> hand;
+    std::uint32_t dealSeed = 0;
+    int reshufflesLeft = 0;
+    GameState gameState = GameState::Over;
+};

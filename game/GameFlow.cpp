@@ -1,0 +1,50 @@
+#include "game/GameFlow.h"
+
+#include "cards/BusyWait.h"
+#include "cards/Random.h"
+#include "game/Board.h"
+#include "game/BoardHost.h"
+#include "game/Statistics.h"
+
+GameFlow::GameFlow(Board& boardRef, BoardHost& hostRef, Statistics& statisticsRef)
+    : board(boardRef), host(hostRef), statistics(statisticsRef) {}
+
+bool GameFlow::GiveUpCurrent() {
+    if (board.State() == GameState::Over) return true;
+    if (!host.ConfirmGiveUp()) return false;
+    host.PlayCue(SoundCue::GiveUp);
+    if (board.State() == GameState::Started) CountGame(false);
+    BusyWait(500);
+    return true;
+}
+
+void GameFlow::NewGame() {
+    if (!GiveUpCurrent()) return;
+    board.Deal();
+}
+
+void GameFlow::ResetGame() {
+    if (!GiveUpCurrent()) return;
+    GeneratorSeed = board.DealSeed();
+    board.Deal();
+}
+
+void GameFlow::DealWon() {
+    host.PlayCue(SoundCue::Won);
+    host.ShowWonMessage();
+    CountGame(true);
+    board.SetState(GameState::Over);
+}
+
+void GameFlow::CountGame(bool won) {
+    if (won) {
+        statistics.CountWon();
+    } else {
+        statistics.CountLost();
+    }
+    host.RefreshScore();
+}
+
+void GameFlow::Leave() {
+    if (board.State() == GameState::Started) CountGame(false);
+}

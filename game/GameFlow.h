@@ -1,0 +1,29 @@
+#pragma once
+
+class Board;
+class BoardHost;
+struct Statistics;
+
+// The course of a game from deal to deal: new deal and replay with the give-up question, and
+// the counting of won and lost deals.
+class GameFlow {
+public:
+    GameFlow(Board& board, BoardHost& host, Statistics& statistics);
+
+    void NewGame();
+    // Deals the previous layout again.
+    void ResetGame();
+    // A won deal: the won message, the win counted, no deal in play.
+    void DealWon();
+    void CountGame(bool won);
+    // The program is closing: a started deal counts as lost.
+    void Leave();
+
+private:
+    // Returns false when the player keeps the deal in play.
+    bool GiveUpCurrent();
+
+    Board& board;
+    BoardHost& host;
+    Statistics& statistics;
+};

@@ -1,0 +1,149 @@
+#include "game/PointerPlay.h"
+
+#include "game/Board.h"
+#include "game/BoardHost.h"
+#include "game/GameFlow.h"
+#include "cards/CardSheets.h"
+#include "platform/Surface.h"
+
+PointerPlay::PointerPlay(Board& boardRef, BoardHost& hostRef, GameFlow& flowRef)
+    : board(boardRef), host(hostRef), flow(flowRef) {}
+
+void PointerPlay::MouseDown(Button button, int x, int y) {
+    if (board.State() == GameState::Over) return;
+    if (button == Button::Secondary) {
+        if (host.ShowMovesOn()) ShowHints(x, y);
+    } else if (board.Hand() != nullptr) {
+        Drop(x, y);
+    } else {
+        PickUp(x, y);
+    }
+}
+
+void PointerPlay::MouseMove(int x, int y) {
+    if (board.Hand() == nullptr) return;
+    board.Hand()->Relocate(host.DrawingSurface(), x - grabX, y - grabY, false);
+}
+
+void PointerPlay::MouseUp(Button button) {
+    if (button == Button::Secondary) EndHints();
+}
+
+void PointerPlay::PickUp(int x, int y) {
+    for (int column = 1; column < Board::Columns; ++column) {
+        for (int row = 0; row < Board::Rows; ++row) {
+            CardPile& place = board.Place(column, row);
+            if (place.Count() == 0 || place.HitTest(x, y) < 0) continue;
+            place.TakeTop(board.Hand());
+            board.originColumn = column;
+            board.originRow = row;
+            grabX = x - place.CardX(0);
+            grabY = y - place.CardY(0);
+            host.PlayCue(SoundCue::Pick);
+            return;
+        }
+    }
+}
+
+void PointerPlay::Drop(int x, int y) {
+    Surface* surface = host.DrawingSurface();
+    const int dropX = x - grabX + 21;
+    const int dropY = y - grabY + 30;
+    std::unique_ptr<CardPile>& hand = board.Hand();
+    const int suit = hand->TopSuit();
+    const int rank = hand->TopRank();
+    for (int column = 1; column < Board::Columns && hand; ++column) {
+        for (int row = 0; row < Board::Rows && hand; ++row) {
+            CardPile& place = board.Place(column, row);
+            if (place.Count() != 0 || place.HitTest(dropX, dropY) < 0) continue;
+            if (!board.MayPlace(suit, rank, column, row)) continue;
+            host.PlayCue(SoundCue::Drop);
+            place.MoveOnto(surface, hand, host.SlideOn());
+            if (board.State() == GameState::Dealt) board.SetState(GameState::Started);
+            if (board.IsWon()) flow.DealWon();
+        }
+    }
+    if (hand) {
+        host.PlayCue(SoundCue::Return);
+        board.Place(board.originColumn, board.originRow).MoveOnto(surface, hand, host.SlideOn());
+    }
+}
+
+void PointerPlay::MarkGapsFor(int suit, int rank) {
+    Surface* surface = host.DrawingSurface();
+    for (int column = 1; column < Board::Columns; ++column) {
+        for (int row = 0; row < Board::Rows; ++row) {
+            if (board.MayPlace(suit, rank, column, row)) {
+                DrawPlaceMarker(surface, board.PlaceX(column), board.PlaceY(row), 0);
+            }
+        }
+    }
+}
+
+PointerPlay::Hint PointerPlay::FindCard(int suit, int rank) const {
+    for (int column = 1; column < Board::Columns; ++column) {
+        for (int row = 0; row < Board::Rows; ++row) {
+            const CardPile& place = board.Place(column, row);
+            if (place.TopSuit() == suit && place.TopRank() == rank) return {column, row};
+        }
+    }
+    return {};
+}
+
+void PointerPlay::DrawHintFrame(const Hint& hint, unsigned colorRef) {
+    Surface* surface = host.DrawingSurface();
+    if (hint.column <= 0 || surface == nullptr) return;
+    surface->RoundRectOutline(hint.column * 48 + 5, hint.row * 70 + board.Top() - 3, hint.column * 48 + 54,
+                              hint.row * 70 + board.Top() + 63, 6, 6, 3, colorRef);
+}
+
+void PointerPlay::ShowHints(int x, int y) {
+    Surface* surface = host.DrawingSurface();
+    if (CardPile* held = board.Hand().get()) {
+        held->Hide(surface);
+        MarkGapsFor(held->TopSuit(), held->TopRank());
+        held->Show(surface);
+        return;
+    }
+    for (int column = 1; column < Board::Columns; ++column) {
+        for (int row = 0; row < Board::Rows; ++row) {
+            const CardPile& place = board.Place(column, row);
+            if (place.HitTest(x, y) < 0) continue;
+            if (place.Count() != 0) {
+                MarkGapsFor(place.TopSuit(), place.TopRank());
+                return;
+            }
+            const CardPile& left = board.Place(column - 1, row);
+            if (left.Count() != 0) hintA = FindCard(left.TopSuit(), left.TopRank() + 1);
+            if (column < Board::Columns - 1) {
+                const CardPile& right = board.Place(column + 1, row);
+                if (right.Count() != 0) hintB = FindCard(right.TopSuit(), right.TopRank() - 1);
+            }
+            DrawHintFrame(hintA, host.FrameColor());
+            DrawHintFrame(hintB, host.FrameColor());
+            return;
+        }
+    }
+}
+
+void PointerPlay::EndHints() {
+    Surface* surface = host.DrawingSurface();
+    CardPile* held = board.Hand().get();
+    if (held != nullptr) held->Hide(surface);
+    if (surface != nullptr) {
+        Surface::Batch batch(*surface);
+        for (int column = 1; column < Board::Columns; ++column) {
+            for (int row = 0; row < Board::Rows; ++row) {
+                if (board.Place(column, row).Count() != 0) continue;
+                surface->FillRect({board.PlaceX(column), board.PlaceY(row), 43, 60}, host.BackgroundColor());
+            }
+        }
+    }
+    if (held != nullptr) held->Show(surface);
+    if (host.ShowMovesOn()) {
+        DrawHintFrame(hintA, host.BackgroundColor());
+        DrawHintFrame(hintB, host.BackgroundColor());
+    }
+    hintA = {};
+    hintB = {};
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+class Board;
+class BoardHost;
+class GameFlow;
+
+// Turns mouse events on the board into moves. Play is by clicking: a primary click picks a card
+// up, the card follows the pointer with no button held, the next primary click drops it. The
+// right button shows, while it is down, where a card may go or which cards may fill a gap.
+class PointerPlay {
+public:
+    enum class Button { Primary, Secondary };
+
+    PointerPlay(Board& board, BoardHost& host, GameFlow& flow);
+
+    void MouseDown(Button button, int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(Button button);
+
+    int GrabX() const { return grabX; }
+    int GrabY() const { return grabY; }
+
+private:
+    struct Hint {
+        int column = 0;
+        int row = 0;
+    };
+
+    void PickUp(int x, int y);
+    void Drop(int x, int y);
+    void ShowHints(int x, int y);
+    void EndHints();
+    void MarkGapsFor(int suit, int rank);
+    Hint FindCard(int suit, int rank) const;
+    void DrawHintFrame(const Hint& hint, unsigned colorRef);
+
+    Board& board;
+    BoardHost& host;
+    GameFlow& flow;
+    int grabX = 0;
+    int grabY = 0;
+    Hint hintA;
+    Hint hintB;
+};

@@ -1,0 +1,14 @@
+#include "platform/Clock.h"
+
+#include <chrono>
+
+std::uint32_t SystemClock::TickCount() {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms));
+}
+
+bool SystemClock::PerformanceCounter(std::uint64_t& value) {
+    value = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return true;
+}
