@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+#include "game/Board.h"
+#include "game/BoardHost.h"
+#include "game/GameFlow.h"
+#include "game/Language.h"
+#include "game/PointerPlay.h"
+#include "game/Statistics.h"
+
+class Clock;
+class QLabel;
+class QToolButton;
+class ScoreGauge;
+class Surface;
+class SurfaceView;
+
+// The main window: the tool strip, the score strip, the board drawn on the window surface and
+// the banner strip. It owns the board and runs the start and the end of the program.
+class TMainForm : public QWidget, public BoardHost {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 683;
+    static constexpr int ClientHeight = Board::ToolStripHeight + 15 + 290;
+
+    explicit TMainForm(Clock& clock, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    Board& GameBoard() { return *board; }
+    GameFlow& Flow() { return flow; }
+    ::Statistics& Stats() { return statistics; }
+    Language& CurrentLanguage() { return language; }
+    Surface& WindowSurface() { return *surface; }
+    bool FirstActivationDone() const { return activated; }
+
+    // Seeds the random source with a chosen deal number instead of the clock.
+    void SeedWith(std::uint32_t seed);
+
+    // Event handlers of the window and its controls.
+    void Paint();
+    void NewGame();
+    void ResetGame();
+    void MixBtnClick();
+    void Exit_ButtonClick();
+    void ApplyTexts();
+    // Puts the board on a new background colour without losing a card.
+    void ChangeBackground(std::uint32_t colorRef);
+
+    // BoardHost
+    Surface* DrawingSurface() override;
+    void PlayCue(SoundCue cue) override;
+    bool SlideOn() const override { return slide; }
+    bool ShowMovesOn() const override { return showMoves; }
+    std::uint32_t BackgroundColor() const override { return backColor; }
+    std::uint32_t FrameColor() const override { return frameColor; }
+    void SetReshuffleEnabled(bool enabled) override;
+    bool ConfirmGiveUp() override;
+    void ShowWonMessage() override;
+    void RefreshScore() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateToolStrip();
+    void CreateScoreStrip();
+    void Activate();
+    void Leave();
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp(Qt::MouseButton button, int x, int y);
+    QToolButton* MakeButton(const QString& name, int x, int width, const QString& image, bool withDisabled);
+
+    Clock& clock;
+    std::unique_ptr<Surface> surface;
+    SurfaceView* view = nullptr;
+    std::unique_ptr<Board> board;
+    ::Statistics statistics;
+    GameFlow flow;
+    PointerPlay pointer;
+
+    Language language = Language::Unset;
+    bool sound = true;
+    std::uint32_t backColor = 0x8000;
+    std::uint32_t frameColor = 0;
+    bool slide = true;
+    bool showMoves = true;
+    bool activated = false;
+    bool shownOnce = false;
+
+    QWidget* Panel1 = nullptr;
+    QToolButton* NewBtn = nullptr;
+    QToolButton* ResetBtn = nullptr;
+    QToolButton* MixBtn = nullptr;
+    QToolButton* OptionsBtn = nullptr;
+    QToolButton* StatisticBtn = nullptr;
+    QToolButton* ExitBtn = nullptr;
+    QToolButton* TongueBtn = nullptr;
+    QToolButton* HelpBtn = nullptr;
+    QToolButton* InfoBtn = nullptr;
+    QLabel* won_label = nullptr;
+    ScoreGauge* gproz = nullptr;
+    QLabel* lost_label = nullptr;
+    QPixmap b100, b80, b60, b40, b20;
+    QWidget* tvbScroll = nullptr;
+};
