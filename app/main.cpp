@@ -1,16 +1,49 @@
 #include <QApplication>
 
+#include <cstdio>
+
+#include "app/CommandLine.h"
 #include "cards/CardSheets.h"
+#include "game/DealPrinter.h"
 #include "platform/Clock.h"
 #include "ui/TMainForm.h"
 
+namespace {
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::Parse(arguments);
+    switch (command.action) {
+        case CommandLine::Action::Error:
+            Print(stderr, command.error + QLatin1Char('\n'));
+            return 2;
+        case CommandLine::Action::Help:
+            Print(stdout, CommandLine::Usage());
+            return 0;
+        case CommandLine::Action::Version:
+            Print(stdout, CommandLine::Version());
+            return 0;
+        case CommandLine::Action::PrintDeal:
+            Print(stdout, DealText(*command.deal));
+            return 0;
+        case CommandLine::Action::Play:
+            break;
+    }
+
     QApplication app(argc, argv);
     CardSheets::Load();
     SystemClock clock;
     int result = 0;
     {
         TMainForm mainForm(clock);
+        if (command.deal) mainForm.SeedWith(*command.deal);
         mainForm.show();
         result = app.exec();
     }

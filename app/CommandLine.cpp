@@ -1,0 +1,77 @@
+#include "app/CommandLine.h"
+
+namespace {
+
+std::optional<std::uint32_t> ParseDeal(const QString& text) {
+    // Plain decimal only: no sign, no blanks, no hex, nothing beyond 32 bits.
+    if (text.isEmpty() || text.size() > 10) return std::nullopt;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    }
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok);
+    if (!ok || value > 0xFFFFFFFFull) return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+CommandLine Fail(const QString& message) {
+    CommandLine line;
+    line.action = CommandLine::Action::Error;
+    line.error = QStringLiteral("tvdl: %1 (try 'tvdl --help')").arg(message);
+    return line;
+}
+
+}  // namespace
+
+CommandLine CommandLine::Parse(const QStringList& arguments) {
+    CommandLine line;
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString option = arguments[i];
+        QString value;
+        bool hasValue = false;
+        const int equals = option.indexOf(QLatin1Char('='));
+        if (option.startsWith(QLatin1String("--")) && equals > 0) {
+            value = option.mid(equals + 1);
+            option = option.left(equals);
+            hasValue = true;
+        }
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            line.action = Action::Help;
+            return line;
+        }
+        if (option == QLatin1String("--version")) {
+            line.action = Action::Version;
+            return line;
+        }
+        if (option == QLatin1String("--deal") || option == QLatin1String("--print-deal")) {
+            if (!hasValue) {
+                if (i + 1 >= arguments.size()) return Fail(QStringLiteral("%1 needs a deal number").arg(option));
+                value = arguments[++i];
+            }
+            const std::optional<std::uint32_t> deal = ParseDeal(value);
+            if (!deal) {
+                return Fail(QStringLiteral("'%1' is not a deal number from 0 to 4294967295").arg(value));
+            }
+            line.deal = deal;
+            if (option == QLatin1String("--print-deal")) line.action = Action::PrintDeal;
+            continue;
+        }
+        return Fail(QStringLiteral("unknown option '%1'").arg(arguments[i]));
+    }
+    return line;
+}
+
+QString CommandLine::Usage() {
+    return QStringLiteral(
+        "Usage: tvdl [--deal N | --print-deal N]\n"
+        "Torvik Vandrel, a patience card game.\n"
+        "\n"
+        "  --deal N         start with deal number N (0 to 4294967295)\n"
+        "  --print-deal N   print deal N after the aces have moved, and exit\n"
+        "  --help           show this help and exit\n"
+        "  --version        show the version and exit\n");
+}
+
+QString CommandLine::Version() {
+    return QStringLiteral("tvdl (Torvik Vandrel) 1.5\n");
+}

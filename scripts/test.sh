@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
+# every test on Qt's offscreen platform.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+tvdl_install_packages
+build="$TVDL_ROOT/build/sanitize"
+cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+      -DTVDL_SANITIZE=ON -DTVDL_WERROR=ON -DTVDL_BENCH=OFF >/dev/null
+cmake --build "$build"
+
+tvdl_runtime_dir
+# Tests must never touch the player's own settings.
+XDG_CONFIG_HOME="$(mktemp -d /tmp/tvdl-config.XXXXXX)"
+export XDG_CONFIG_HOME
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$TVDL_ROOT/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+cd "$build"
+ctest --output-on-failure --timeout 900 -j"$(nproc)"

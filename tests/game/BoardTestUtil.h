@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+
+#include <set>
+
+#include "game/Board.h"
+
+// The board as text, one token per place, row by row: "6d", "--" for a gap.
+inline QString Layout(const Board& board) {
+    static const char ranks[] = "A23456789TJQK";
+    static const char suits[] = "csdh";
+    QString text;
+    for (int row = 0; row < Board::Rows; ++row) {
+        for (int column = 0; column < Board::Columns; ++column) {
+            const CardPile& place = board.Place(column, row);
+            if (place.Count() == 0) {
+                text += QStringLiteral("-- ");
+            } else {
+                text += QChar::fromLatin1(ranks[place.TopRank() - 1]);
+                text += QChar::fromLatin1(suits[place.TopSuit()]);
+                text += QLatin1Char(' ');
+            }
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+inline QString Token(const Board& board, int column, int row) {
+    return Layout(board).split(QLatin1Char('\n'))[row].split(QLatin1Char(' '))[column];
+}
+
+// Empties every place and puts the given cards (suit, rank per place) where asked.
+inline void ClearBoard(Board& board) {
+    for (int column = 0; column < Board::Columns; ++column) {
+        for (int row = 0; row < Board::Rows; ++row) board.Place(column, row).Clear();
+    }
+}
+
+inline void Put(Board& board, int column, int row, int suit, int rank) {
+    board.Place(column, row).Clear();
+    board.Place(column, row).AddCard(suit, rank, 1);
+}
+
+// A won board: every row runs ace to king of its suit, column 13 empty.
+inline void LayWonBoard(Board& board) {
+    ClearBoard(board);
+    for (int row = 0; row < Board::Rows; ++row) {
+        for (int column = 0; column < 13; ++column) Put(board, column, row, row, column + 1);
+    }
+}
+
+// Number of distinct cards on the board and in the hand, and whether any card appears twice.
+inline int DistinctCards(const Board& board, bool* duplicate = nullptr) {
+    std::set<int> seen;
+    int total = 0;
+    auto add = [&](const CardPile& pile) {
+        for (int i = 1; i <= pile.Count(); ++i) {
+            seen.insert(pile.SuitAt(i) * 13 + pile.RankAt(i));
+            ++total;
+        }
+    };
+    for (int column = 0; column < Board::Columns; ++column) {
+        for (int row = 0; row < Board::Rows; ++row) add(board.Place(column, row));
+    }
+    if (board.Hand() != nullptr) add(*board.Hand());
+    if (duplicate != nullptr) *duplicate = total != static_cast<int>(seen.size());
+    return static_cast<int>(seen.size());
+}
