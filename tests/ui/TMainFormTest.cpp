@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+#include <set>
+
+#include "cards/BusyWait.h"
+#include "cards/CardSheets.h"
+#include "cards/Random.h"
+#include "platform/FakeClock.h"
+#include "platform/Surface.h"
+#include "ui/ScoreGauge.h"
+#include "ui/TMainForm.h"
+
+namespace {
+
+class TMainFormTest : public ::testing::Test {
+protected:
+    TMainFormTest() : clock(0, 1000), form(clock) { SetBusyWaitClock(&clock); }
+    ~TMainFormTest() override { SetBusyWaitClock(nullptr); }
+
+    void ShowForm() {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    QToolButton* Button(const char* name) { return form.findChild<QToolButton*>(QString::fromLatin1(name)); }
+    QWidget* BoardView() { return form.childAt(300, 200); }
+    QPoint PlaceCenter(int column, int row) { return {column * 48 + 8 + 21, row * 70 + 47 + 30}; }
+
+    FakeClock clock;
+    TMainForm form;
+};
+
+TEST_F(TMainFormTest, WindowHasItsClientSizeAndControls) {
+    EXPECT_EQ(form.width(), 683);
+    EXPECT_EQ(form.height(), 342);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
+    const std::pair<const char*, int> buttons[] = {{"NewBtn", 4},       {"ResetBtn", 36},      {"MixBtn", 68},
+                                                   {"OptionsBtn", 108}, {"StatisticBtn", 140}, {"ExitBtn", 180},
+                                                   {"TongueBtn", 586},  {"HelpBtn", 616},     {"InfoBtn", 648}};
+    for (const auto& [name, x] : buttons) {
+        QToolButton* button = Button(name);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->geometry().topLeft(), QPoint(x, 4)) << name;
+        EXPECT_TRUE(button->autoRaise());
+    }
+    EXPECT_EQ(Button("TongueBtn")->width(), 27);
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("tvbScroll"))->geometry(), QRect(0, 327, 683, 15));
+}
+
+TEST_F(TMainFormTest, ScoreStripStartsAtNothingCounted) {
+    ShowForm();
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("won_label"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("lost_label"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(form.findChild<ScoreGauge*>(QStringLiteral("gproz"))->Progress(), 50);
+    form.Stats().CountWon();
+    form.Stats().CountWon();
+    form.Stats().CountLost();
+    form.RefreshScore();
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("won_label"))->text(), QStringLiteral("2"));
+    EXPECT_EQ(form.findChild<ScoreGauge*>(QStringLiteral("gproz"))->Progress(), 66);
+}
+
+TEST_F(TMainFormTest, TooltipsFollowTheLanguageButReshuffleKeepsItsOwn) {
+    ShowForm();
+    form.ApplyTexts();
+    EXPECT_EQ(Button("NewBtn")->toolTip(), QStringLiteral("I want to reshuffle the cards."));
+    EXPECT_EQ(Button("MixBtn")->toolTip(), QStringLiteral("Neu auslegen"));
+    form.CurrentLanguage() = Language::German;
+    form.ApplyTexts();
+    EXPECT_EQ(Button("OptionsBtn")->toolTip(), QString::fromUtf8("Ich möcht etwas verändern."));
+    EXPECT_EQ(Button("MixBtn")->toolTip(), QStringLiteral("Neu auslegen"));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("lost_label"))->toolTip(), QStringLiteral("Verlorenen Spiele"));
+}
+
+TEST_F(TMainFormTest, DealtCardsAppearAtTheirPlacesAndSurviveAPaint) {
+    ShowForm();
+    form.SeedWith(0);
+    QTest::mouseClick(Button("NewBtn"), Qt::LeftButton);
+    // Seed 0 deals the six of diamonds to column 1, row 0.
+    const QImage shown = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage six = CardSheets::Cards().copy(5 * 43, 2 * 60, 43, 60);
+    const int x = 1 * 48 + 8;
+    const int y = 47;
+    for (int py = 2; py < 58; py += 5) {
+        for (int px = 2; px < 41; px += 5) ASSERT_EQ(shown.pixel(x + px, y + py), six.pixel(px, py)) << px << "," << py;
+    }
+    // A paint request gives the same picture as the drawing done outside it.
+    const QImage before = form.WindowSurface().Image().copy();
+    form.Paint();
+    EXPECT_EQ(form.WindowSurface().Image(), before);
+    EXPECT_EQ(form.grab().toImage().convertToFormat(QImage::Format_RGB32), shown);
+}
+
+TEST_F(TMainFormTest, ReshuffleButtonIsDisabledWhenNoneAreLeft) {
+    ShowForm();
+    QToolButton* mix = Button("MixBtn");
+    EXPECT_TRUE(mix->isEnabled()) << "enabled from the start although nothing can be reshuffled";
+    QTest::mouseClick(Button("NewBtn"), Qt::LeftButton);
+    QTest::mouseClick(mix, Qt::LeftButton);
+    EXPECT_EQ(form.GameBoard().ReshufflesLeft(), 1);
+    QTest::mouseClick(mix, Qt::LeftButton);
+    EXPECT_FALSE(mix->isEnabled());
+    QTest::mouseClick(Button("NewBtn"), Qt::LeftButton);
+    EXPECT_TRUE(mix->isEnabled());
+}
+
+TEST_F(TMainFormTest, MouseOnTheBoardPicksUpFollowsAndReturns) {
+    ShowForm();
+    form.SeedWith(0);
+    QTest::mouseClick(Button("NewBtn"), Qt::LeftButton);
+    QWidget* view = BoardView();
+    ASSERT_NE(view, nullptr);
+    // Column 1 row 0 holds the six of diamonds after deal 0.
+    QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(1, 0));
+    ASSERT_NE(form.GameBoard().Hand(), nullptr);
+    QTest::mouseMove(view, QPoint(400, 250));
+    EXPECT_EQ(form.GameBoard().Hand()->X(), 400 - 21);
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(400, 250));
+    EXPECT_EQ(form.GameBoard().Hand(), nullptr);
+    EXPECT_EQ(form.GameBoard().Place(1, 0).TopRank(), 6);
+}
+
+TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCard) {
+    ShowForm();
+    form.SeedWith(8);
+    QTest::mouseClick(Button("NewBtn"), Qt::LeftButton);
+    const QImage withGreen = form.WindowSurface().Image().copy();
+    form.ChangeBackground(0x800000);  // navy
+    EXPECT_EQ(form.WindowSurface().Pixel(2, 200), PixelFromColorRef(0x800000));
+    form.ChangeBackground(0x8000);
+    EXPECT_EQ(form.WindowSurface().Image(), withGreen);
+}
+
+}  // namespace
