@@ -1,0 +1,106 @@
+#include "settings/PositionKeeper.h"
+
+#include <QGuiApplication>
+#include <QMargins>
+#include <QScreen>
+#include <QStringList>
+#include <QWidget>
+#include <cstdlib>
+
+#include "settings/SettingsStore.h"
+
+namespace {
+
+const QString section = QStringLiteral("Form");
+const QString valueName = QStringLiteral("MainForm");
+// The first item tells the layout of the text; only this one is known.
+const QString layoutMark = QStringLiteral("200");
+constexpr int itemCount = 7;
+constexpr int leftItem = 3;
+constexpr int topItem = 4;
+
+// Show commands of a stored placement.
+constexpr int showNormal = 1;
+constexpr int showMinimised = 2;
+constexpr int showMaximised = 3;
+
+}  // namespace
+
+PositionKeeper::PositionKeeper(SettingsStore& settings) : store(settings) {}
+
+QString PositionKeeper::PlacementText(int flags, int showCommand, QRect normal) {
+    const QStringList items{layoutMark,
+                            QString::number(flags),
+                            QString::number(showCommand),
+                            QString::number(normal.x()),
+                            QString::number(normal.y()),
+                            QString::number(normal.x() + normal.width()),
+                            QString::number(normal.y() + normal.height())};
+    return items.join(QLatin1Char(','));
+}
+
+std::optional<QPoint> PositionKeeper::RestoredPosition(const QString& text, QSize windowSize, QRect desktop) {
+    const QStringList items = text.split(QLatin1Char(','));
+    if (items.size() != itemCount || items[0] != layoutMark) return std::nullopt;
+    const std::optional<int> storedLeft = SettingsStore::ParseInteger(items[leftItem]);
+    const std::optional<int> storedTop = SettingsStore::ParseInteger(items[topItem]);
+    if (!storedLeft || !storedTop) return std::nullopt;
+
+    // 64 bits, so a stored edge near the integer limit cannot overflow when the size is added.
+    long long left = *storedLeft;
+    long long top = *storedTop;
+    long long right = left + windowSize.width();
+    long long bottom = top + windowSize.height();
+
+    // The far edges are tested against the desktop's width and height, not its right and bottom
+    // edges, so that stored positions come back where they always did. On a desktop that does
+    // not start at the origin a window may therefore end past the far edge or stop short of it.
+    if (right > desktop.width()) {
+        left = desktop.width() - std::llabs(right - left);
+        right = desktop.width();
+    }
+    if (bottom > desktop.height()) {
+        top = desktop.height() - std::llabs(bottom - top);
+        bottom = desktop.height();
+    }
+    if (left < desktop.left()) {
+        right = desktop.left() + std::llabs(right - left);
+        left = desktop.left();
+    }
+    if (top < desktop.top()) {
+        bottom = desktop.top() + std::llabs(bottom - top);
+        top = desktop.top();
+    }
+    return QPoint(static_cast<int>(left), static_cast<int>(top));
+}
+
+void PositionKeeper::Restore(QWidget& window) const {
+    const QString text = store.ReadText(section, valueName, QString());
+    QScreen* screen = window.screen();
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const std::optional<QPoint> position =
+        RestoredPosition(text, window.frameGeometry().size(), screen->virtualGeometry());
+    if (position) window.move(*position);
+}
+
+void PositionKeeper::Record(const QWidget& window) const {
+    int showCommand = showNormal;
+    if (window.isMinimized()) {
+        showCommand = showMinimised;
+    } else if (window.isMaximized() || window.isFullScreen()) {
+        showCommand = showMaximised;
+    }
+    QRect normal = window.frameGeometry();
+    if (showCommand != showNormal && window.normalGeometry().isValid()) {
+        // The restored rectangle is known only without the frame; give it the frame's margins.
+        const QRect frame = window.frameGeometry();
+        const QRect inner = window.geometry();
+        const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                               frame.right() - inner.right(), frame.bottom() - inner.bottom());
+        normal = window.normalGeometry().marginsAdded(margins);
+    }
+    store.WriteText(section, valueName, PlacementText(0, showCommand, normal));
+    store.DeleteValue(section, valueName + QStringLiteral("Color"));
+    store.DeleteValue(section, valueName + QStringLiteral("Font"));
+}

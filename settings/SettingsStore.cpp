@@ -1,0 +1,140 @@
+#include "settings/SettingsStore.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const QString organisation = QStringLiteral("TorvikGames");
+const QString application = QStringLiteral("TorvikVandrel");
+
+QString KeyOf(const QString& section, const QString& name) {
+    return QStringLiteral("V1/%1/%2").arg(section, name);
+}
+
+// The registry has no folder to create; its fileName() is a key path.
+bool KeptInFile(const QSettings& settings) {
+#ifdef Q_OS_WIN
+    return settings.format() != QSettings::NativeFormat;
+#else
+    Q_UNUSED(settings);
+    return true;
+#endif
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(Reporter onError) : reporter(std::move(onError)) {}
+
+SettingsStore::SettingsStore(QString path, Reporter onError)
+    : filePath(std::move(path)), reporter(std::move(onError)) {}
+
+SettingsStore SettingsStore::AtFile(const QString& path, Reporter onError) {
+    return SettingsStore(path, std::move(onError));
+}
+
+std::optional<int> SettingsStore::ParseInteger(const QString& text) {
+    // QString::toInt alone would also accept blanks around the number.
+    if (text.isEmpty() || text.front().isSpace() || text.back().isSpace()) return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+std::unique_ptr<QSettings> SettingsStore::Open() const {
+    if (filePath.isEmpty()) {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, organisation,
+                                           application);
+    }
+    return std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+}
+
+QString SettingsStore::FileName() const {
+    return Open()->fileName();
+}
+
+void SettingsStore::Report(const QString& message) const {
+    if (reporter) {
+        reporter(message);
+    } else {
+        qWarning().noquote() << message;
+    }
+}
+
+std::optional<QString> SettingsStore::ReadStored(const QString& section, const QString& name) const {
+    const QVariant stored = Open()->value(KeyOf(section, name));
+    if (!stored.isValid()) return std::nullopt;
+    // A hand-edited line may come back as a list, a number, bytes or a rectangle; only plain
+    // text is ours.
+    if (stored.typeId() != QMetaType::QString) {
+        Report(QStringLiteral("Ungültiger Datentyp für '%1'").arg(name));
+        return std::nullopt;
+    }
+    return stored.toString();
+}
+
+int SettingsStore::ReadInteger(const QString& section, const QString& name, int defaultValue) const {
+    const std::optional<QString> text = ReadStored(section, name);
+    if (!text) return defaultValue;
+    return ParseInteger(*text).value_or(defaultValue);
+}
+
+bool SettingsStore::ReadBool(const QString& section, const QString& name, bool defaultValue) const {
+    return ReadInteger(section, name, defaultValue ? 1 : 0) != 0;
+}
+
+QString SettingsStore::ReadText(const QString& section, const QString& name,
+                                const QString& defaultValue) const {
+    const std::optional<QString> text = ReadStored(section, name);
+    if (!text || text->isEmpty()) return defaultValue;
+    return *text;
+}
+
+void SettingsStore::WriteInteger(const QString& section, const QString& name, int value) const {
+    WriteText(section, name, QString::number(value));
+}
+
+void SettingsStore::WriteBool(const QString& section, const QString& name, bool value) const {
+    WriteText(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SettingsStore::WriteText(const QString& section, const QString& name, const QString& value) const {
+    const QString key = KeyOf(section, name);
+    {
+        std::unique_ptr<QSettings> settings = Open();
+        if (KeptInFile(*settings) && !QDir().mkpath(QFileInfo(settings->fileName()).absolutePath())) {
+            Report(QStringLiteral("Erzeugung von Schlüssel %1 misslungen").arg(section));
+            return;
+        }
+        settings->setValue(key, value);
+        settings->sync();
+        if (settings->status() == QSettings::NoError) return;
+        if (settings->status() == QSettings::AccessError) {
+            Report(QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(name));
+            return;
+        }
+    }
+    // A file that does not parse cleanly is read again before every write, and QSettings keeps
+    // only the first error it meets, so the status says nothing about the write itself. A
+    // change that did not reach the file stays pending in QSettings' shared cache, and the next
+    // settings object tries it again, meets the damaged file again and reports an error; a
+    // change that did reach it leaves a clean file behind.
+    const std::unique_ptr<QSettings> check = Open();
+    const QVariant stored = check->value(key);
+    if (check->status() != QSettings::NoError || stored.typeId() != QMetaType::QString ||
+        stored.toString() != value) {
+        Report(QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(name));
+    }
+}
+
+void SettingsStore::DeleteValue(const QString& section, const QString& name) const {
+    std::unique_ptr<QSettings> settings = Open();
+    const QString key = KeyOf(section, name);
+    // Removing an absent key would still rewrite the file, or create it on a first start.
+    if (!settings->contains(key)) return;
+    settings->remove(key);
+    settings->sync();
+}
