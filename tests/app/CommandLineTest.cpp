@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/CommandLine.h"
 
 namespace {
 
-CommandLine Parse(std::initializer_list<const char*> words) {
+CommandLine Parse(const std::vector<const char*>& words) {
     QStringList arguments;
     for (const char* word : words) arguments << QString::fromUtf8(word);
     return CommandLine::Parse(arguments);
@@ -21,11 +23,11 @@ TEST(CommandLine, DealNumbersOverTheWholeUnsignedRange) {
 }
 
 TEST(CommandLine, BadNumbersAndUnknownOptionsAreErrorsOfOneLine) {
-    for (const auto& words : std::vector<std::initializer_list<const char*>>{
+    for (const auto& words : std::vector<std::vector<const char*>>{
              {"--deal", "4294967296"}, {"--deal", "-1"}, {"--deal", "12abc"}, {"--deal", " 5"}, {"--deal", "0x10"},
              {"--deal"}, {"--print-deal", ""}, {"--bogus"}, {"play"}, {"--deal=", "3"}}) {
         const CommandLine line = Parse(words);
-        EXPECT_EQ(line.action, CommandLine::Action::Error) << *words.begin();
+        EXPECT_EQ(line.action, CommandLine::Action::Error) << (words.empty() ? "" : words.front());
         EXPECT_FALSE(line.error.isEmpty());
         EXPECT_FALSE(line.error.contains(QLatin1Char('\n')));
     }
