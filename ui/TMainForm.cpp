@@ -1,14 +1,22 @@
 #include "ui/TMainForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QMessageBox>
 #include <QIcon>
 #include <QLabel>
+#include <QTimer>
 #include <QToolButton>
 
 #include "cards/Random.h"
 #include "platform/Surface.h"
 #include "ui/ScoreGauge.h"
 #include "ui/SurfaceView.h"
+#include "ui/TEndGameDlg.h"
+#include "ui/TFreewareDlg.h"
+#include "ui/TGiveUpDlg.h"
+#include "ui/TTongueDlg.h"
+#include "ui/TWonDlg.h"
 
 namespace {
 
@@ -29,6 +37,8 @@ TMainForm::TMainForm(Clock& clockRef, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       clock(clockRef),
+      store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
+      positionKeeper(*store),
       surface(std::make_unique<Surface>(ClientWidth, ClientHeight, 0x8000)),
       board(std::make_unique<Board>(*this)),
       flow(*board, *this, statistics),
@@ -56,9 +66,10 @@ TMainForm::TMainForm(Clock& clockRef, QWidget* parent)
     bannerPalette.setColor(QPalette::Window, Qt::black);
     tvbScroll->setPalette(bannerPalette);
 
-    // The persisted values arrive with the settings store; until then the defaults hold.
+    ReadSettings();
     ChangeBackground(backColor);
     setFixedSize(ClientWidth, ClientHeight);
+    move(269, 375);
 
     SeedFromClock(clock);
     board->SetDealSeed(GeneratorSeed);
@@ -67,8 +78,35 @@ TMainForm::TMainForm(Clock& clockRef, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    positionKeeper.Record(*this);
     // The board goes first: its places draw nothing while they are destroyed.
     board.reset();
+}
+
+void TMainForm::ReportSettingsError(const QString& message) {
+    // A settings error must not cost the player the rest of the settings or the statistics: it is
+    // shown, and the program goes on with the default or the next value.
+    if (QApplication::platformName() == QLatin1String("offscreen")) {
+        qWarning("%s", qUtf8Printable(message));
+        return;
+    }
+    QMessageBox::critical(isVisible() ? this : nullptr, windowTitle(), message);
+}
+
+void TMainForm::ReadSettings() {
+    const QString common = QStringLiteral("common");
+    language = LanguageFromInt(store->ReadInteger(common, QStringLiteral("tongue"), -1));
+    sound = store->ReadBool(common, QStringLiteral("sound"), true);
+    backColor = static_cast<std::uint32_t>(store->ReadInteger(common, QStringLiteral("back"), 0x8000));
+    frameColor = static_cast<std::uint32_t>(store->ReadInteger(common, QStringLiteral("frame"), 0));
+}
+
+void TMainForm::WriteSettings() {
+    const QString common = QStringLiteral("common");
+    store->WriteInteger(common, QStringLiteral("tongue"), static_cast<int>(language));
+    store->WriteBool(common, QStringLiteral("sound"), sound);
+    store->WriteInteger(common, QStringLiteral("back"), static_cast<int>(backColor));
+    store->WriteInteger(common, QStringLiteral("frame"), static_cast<int>(frameColor));
 }
 
 QToolButton* TMainForm::MakeButton(const QString& name, int x, int width, const QString& image,
@@ -112,6 +150,8 @@ void TMainForm::CreateToolStrip() {
     connect(ResetBtn, &QToolButton::clicked, this, &TMainForm::ResetGame);
     connect(MixBtn, &QToolButton::clicked, this, &TMainForm::MixBtnClick);
     connect(ExitBtn, &QToolButton::clicked, this, &TMainForm::Exit_ButtonClick);
+    connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
+    connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
 }
 
 void TMainForm::CreateScoreStrip() {
@@ -162,10 +202,21 @@ void TMainForm::SetReshuffleEnabled(bool enabled) {
 }
 
 bool TMainForm::ConfirmGiveUp() {
-    return true;
+    return dialogs.giveUp == nullptr || dialogs.giveUp->exec() == 6;
 }
 
-void TMainForm::ShowWonMessage() {}
+void TMainForm::ShowWonMessage() {
+    if (dialogs.won != nullptr) dialogs.won->exec();
+}
+
+void TMainForm::info() {
+    if (dialogs.about != nullptr) dialogs.about->exec();
+}
+
+void TMainForm::TongueBtnClick() {
+    if (dialogs.tongue != nullptr) dialogs.tongue->exec();
+    ApplyTexts();
+}
 
 void TMainForm::RefreshScore() {
     won_label->setText(QString::number(statistics.sinceStartWon));
@@ -237,29 +288,46 @@ void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shownOnce) {
         shownOnce = true;
+        positionKeeper.Restore(*this);
         Paint();
+        // Without a window manager a window may never be activated; the first showing then
+        // stands in for the first activation.
+        activateWindow();
+        QTimer::singleShot(0, this, &TMainForm::Activate);
     }
 }
 
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated) {
-        activated = true;
-        Activate();
+        // The first dialogs open once the activation itself is over.
+        QTimer::singleShot(0, this, &TMainForm::Activate);
     }
 }
 
 void TMainForm::Activate() {
+    if (activated) return;
+    activated = true;
+    if (language == Language::Unset && dialogs.tongue != nullptr) dialogs.tongue->exec();
     ApplyTexts();
+    info();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    if (dialogs.endGame != nullptr) {
+        if (dialogs.endGame->exec() != 6) {
+            event->ignore();
+            return;
+        }
+        info();
+    }
     Leave();
     event->accept();
 }
 
 void TMainForm::Leave() {
     flow.Leave();
+    WriteSettings();
 }
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {

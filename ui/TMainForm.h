@@ -12,8 +12,15 @@
 #include "game/Language.h"
 #include "game/PointerPlay.h"
 #include "game/Statistics.h"
+#include "settings/PositionKeeper.h"
+#include "settings/SettingsStore.h"
 
 class Clock;
+class TEndGameDlg;
+class TFreewareDlg;
+class TGiveUpDlg;
+class TTongueDlg;
+class TWonDlg;
 class QLabel;
 class QToolButton;
 class ScoreGauge;
@@ -26,6 +33,16 @@ class TMainForm : public QWidget, public BoardHost {
     Q_OBJECT
 
 public:
+    // The dialogs the main window shows; created after it and destroyed before it. A dialog left
+    // out is skipped in the flow.
+    struct Dialogs {
+        TFreewareDlg* about = nullptr;
+        TTongueDlg* tongue = nullptr;
+        TEndGameDlg* endGame = nullptr;
+        TGiveUpDlg* giveUp = nullptr;
+        TWonDlg* won = nullptr;
+    };
+
     static constexpr int ClientWidth = 683;
     static constexpr int ClientHeight = Board::ToolStripHeight + 15 + 290;
 
@@ -37,7 +54,10 @@ public:
     ::Statistics& Stats() { return statistics; }
     Language& CurrentLanguage() { return language; }
     Surface& WindowSurface() { return *surface; }
+    SettingsStore& Settings() { return *store; }
     bool FirstActivationDone() const { return activated; }
+
+    void SetDialogs(const Dialogs& shown) { dialogs = shown; }
 
     // Seeds the random source with a chosen deal number instead of the clock.
     void SeedWith(std::uint32_t seed);
@@ -48,6 +68,8 @@ public:
     void ResetGame();
     void MixBtnClick();
     void Exit_ButtonClick();
+    void info();
+    void TongueBtnClick();
     void ApplyTexts();
     // Puts the board on a new background colour without losing a card.
     void ChangeBackground(std::uint32_t colorRef);
@@ -79,7 +101,14 @@ private:
     void FormMouseUp(Qt::MouseButton button, int x, int y);
     QToolButton* MakeButton(const QString& name, int x, int width, const QString& image, bool withDisabled);
 
+    void ReadSettings();
+    void WriteSettings();
+    void ReportSettingsError(const QString& message);
+
     Clock& clock;
+    Dialogs dialogs;
+    std::unique_ptr<SettingsStore> store;
+    PositionKeeper positionKeeper;
     std::unique_ptr<Surface> surface;
     SurfaceView* view = nullptr;
     std::unique_ptr<Board> board;

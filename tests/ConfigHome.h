@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-// Every test program in this folder keeps the per-user settings in a private temporary folder.
+// Every test program keeps the per-user settings in a private temporary folder.
 // QSettings looks at XDG_CONFIG_HOME once, when the first settings object is made, so the
 // variable is set while the program loads, before main() runs.
 QString ConfigHome();

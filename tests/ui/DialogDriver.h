@@ -1,0 +1,60 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QIcon>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+#include "ui/DialogLook.h"
+
+// Helpers for driving the modal dialogs the way a player does: exec() runs its own event loop,
+// so the keys and clicks are sent from inside it once the dialog is the active window.
+
+// The result ExecDriven reports when the drive left the dialog open.
+constexpr int StillOpen = 99;
+
+inline int ExecDriven(QDialog& dialog, const std::function<void()>& drive) {
+    QTimer::singleShot(0, &dialog, [&dialog, &drive] {
+        if (!QTest::qWaitForWindowActive(&dialog)) ADD_FAILURE() << "the dialog never became active";
+        drive();
+        if (dialog.isVisible()) dialog.done(StillOpen);
+    });
+    return dialog.exec();
+}
+
+// A key from the keyboard: it goes to whatever has the focus in the active window.
+inline void PressKey(Qt::Key key) {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key);
+}
+
+// The title bar's close box.
+inline void CloseBox(QDialog& dialog) {
+    dialog.windowHandle()->close();
+}
+
+inline void ClickButton(QDialog& dialog, const char* name) {
+    auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A stand-in for the main window: a visible top-level window with an icon, at a known place.
+inline std::unique_ptr<QWidget> MakeMainWindow(QRect geometry = QRect(100, 120, 683, 342)) {
+    InstallFontSubstitutions();
+    auto window = std::make_unique<QWidget>();
+    QPixmap icon(32, 32);
+    icon.fill(Qt::darkGreen);
+    window->setWindowIcon(QIcon(icon));
+    window->setGeometry(geometry);
+    window->show();
+    return window;
+}

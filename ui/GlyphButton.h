@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QIcon>
+#include <QPushButton>
+#include <QString>
+
+// A push button that shows a picture beside its caption the way the old bitmap buttons did: the
+// glyph at its natural size, and either glyph and caption centred together or the glyph at a
+// fixed distance from the left edge with the caption after it. It keeps the dialog-button
+// behaviour of QPushButton, so Enter presses it while it has the focus.
+class GlyphButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit GlyphButton(QWidget* parent);
+
+    void SetGlyph(const QIcon& glyph);
+    // Distance of the glyph from the left edge; a negative margin centres glyph and caption.
+    void SetMargin(int margin);
+    QSize GlyphSize() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    static constexpr int spacing = 4;
+
+    int margin = -1;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QPushButton;
+
+// What the give-up, quit, won, about and language dialogs share: created once and shown modally
+// again and again, each showing placed anew over the main window and given its texts anew, with
+// the focus back on the control that had it when the dialog last closed.
+class SmallDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Modal results the callers compare against.
+    static constexpr int ResultOk = 1;
+    static constexpr int ResultCancel = 2;
+    static constexpr int ResultYes = 6;
+
+    // The main window is the parent, the window to place over, and the source of the icon.
+    explicit SmallDialog(QWidget* mainWindow);
+
+    void done(int result) override;
+    // The close box and every other way of backing out give Cancel.
+    void reject() override;
+
+protected:
+    // Runs at every showing, after the placement and before the dialog appears.
+    virtual void FormActivate() = 0;
+
+    QWidget* MainWindow() const;
+    // Esc presses this button; a dialog without one ignores Esc.
+    void SetCancelButton(QPushButton* button);
+    // The control that has the focus at the first showing.
+    void SetInitialFocus(QWidget* control);
+
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Place();
+
+    QWidget* owner;
+    QPushButton* cancelButton = nullptr;
+    QPointer<QWidget> initialFocus;
+    QPointer<QWidget> lastFocus;
+};
