@@ -67,8 +67,8 @@ void ShowWindowIcon(QLabel& image, const QWidget& window) {
         image.clear();
         return;
     }
-    image.setPixmap(icon.pixmap(image.size()).scaled(image.size(), Qt::IgnoreAspectRatio,
-                                                      Qt::SmoothTransformation));
+    image.setPixmap(
+        icon.pixmap(image.size()).scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 QIcon LoadGlyph(const QString& path, const QString& disabledPath) {

@@ -17,10 +17,6 @@ void SmallDialog::reject() {
     done(ResultCancel);
 }
 
-QWidget* SmallDialog::MainWindow() const {
-    return owner;
-}
-
 void SmallDialog::SetCancelButton(QPushButton* button) {
     cancelButton = button;
 }

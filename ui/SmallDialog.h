@@ -28,7 +28,6 @@ protected:
     // Runs at every showing, after the placement and before the dialog appears.
     virtual void FormActivate() = 0;
 
-    QWidget* MainWindow() const;
     // Esc presses this button; a dialog without one ignores Esc.
     void SetCancelButton(QPushButton* button);
     // The control that has the focus at the first showing.

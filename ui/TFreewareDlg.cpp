@@ -96,7 +96,8 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
                                     QStringLiteral("Ahornweg 12"), QStringLiteral("54321 Musterstadt")};
     QLabel** addressLabels[] = {&Label1, &Label2, &Label3};
     for (int line = 0; line < 3; ++line) {
-        QLabel* label = MakeLabel(this, QStringLiteral("Label%1").arg(line + 1), QRect(196, 44 + 16 * line, 0, 13));
+        QLabel* label =
+            MakeLabel(this, QStringLiteral("Label%1").arg(line + 1), QRect(196, 44 + 16 * line, 0, 13));
         label->setText(addressLines[line]);
         label->adjustSize();
         *addressLabels[line] = label;
@@ -133,7 +134,8 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(152, 438, 77, 27);
     OKBtn->setText(QStringLiteral("OK"));
-    OKBtn->SetGlyph(LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
+    OKBtn->SetGlyph(
+        LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
     OKBtn->setDefault(true);
     connect(OKBtn, &GlyphButton::clicked, this, [this] { done(ResultOk); });
 
@@ -168,9 +170,9 @@ void TFreewareDlg::FormActivate() {
     Memoeng->hide();
     setWindowTitle(QStringLiteral("Torvik Bytes - Freeware-Info"));
     (currentLanguage == Language::German ? Memodeu : Memoeng)->show();
-    memberlabel->setText(Pick(currentLanguage,
-                              QStringLiteral("Torvik Bytes ist Mitglied im Ring freier Spieleautoren e.V."),
-                              QStringLiteral("Torvik Bytes is a member of the Ring freier Spieleautoren e.V.")));
+    memberlabel->setText(
+        Pick(currentLanguage, QStringLiteral("Torvik Bytes ist Mitglied im Ring freier Spieleautoren e.V."),
+             QStringLiteral("Torvik Bytes is a member of the Ring freier Spieleautoren e.V.")));
 }
 
 bool TFreewareDlg::eventFilter(QObject* watched, QEvent* event) {

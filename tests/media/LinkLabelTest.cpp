@@ -1,8 +1,8 @@
-#include "media/LinkLabel.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
+
+#include "media/LinkLabel.h"
 
 namespace {
 

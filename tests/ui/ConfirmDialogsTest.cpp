@@ -63,7 +63,8 @@ TYPED_TEST(ConfirmDialogTest, EscAndEnterLeaveTheFocusWhereItWas) {
 TYPED_TEST(ConfirmDialogTest, TitleStaysTheSameInBothLanguages) {
     for (const Language shown : {Language::German, Language::English, Language::Unset}) {
         this->language = shown;
-        ExecDriven(this->dialog, [this] { EXPECT_EQ(this->dialog.windowTitle(), QStringLiteral("Torvik Vandrel")); });
+        ExecDriven(this->dialog,
+                   [this] { EXPECT_EQ(this->dialog.windowTitle(), QStringLiteral("Torvik Vandrel")); });
     }
 }
 

@@ -1,11 +1,10 @@
-#include "ui/DialogLook.h"
-
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
 #include <QLabel>
 
 #include "tests/ui/DialogDriver.h"
+#include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
@@ -55,17 +54,19 @@ TEST(DialogLook, TextsFitTheirControlsInBothLanguages) {
                 }
                 for (const QLabel* label : dialog->findChildren<QLabel*>()) {
                     if (label->text().isEmpty()) continue;
-                    const std::string where =
-                        std::string(dialog->metaObject()->className()) + " " + label->objectName().toStdString();
+                    const std::string where = std::string(dialog->metaObject()->className()) + " " +
+                                              label->objectName().toStdString();
                     if (label->wordWrap()) {
                         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << where;
                     } else {
-                        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << where;
+                        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                            << where;
                     }
                 }
                 for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
                     const int glyph = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-                    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + glyph, button->width() - 8)
+                    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + glyph,
+                              button->width() - 8)
                         << button->objectName().toStdString();
                 }
             });

@@ -1,8 +1,7 @@
-#include "ui/DialogPlacement.h"
-
 #include <gtest/gtest.h>
 
 #include "tests/ui/DialogDriver.h"
+#include "ui/DialogPlacement.h"
 #include "ui/TGiveUpDlg.h"
 
 namespace {

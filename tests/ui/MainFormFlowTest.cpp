@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "ConfigHome.h"
 #include "cards/BusyWait.h"
 #include "platform/FakeClock.h"
 #include "ui/DialogLook.h"
@@ -86,6 +87,8 @@ protected:
         QTest::qWait(50);
     }
 
+    // Each window starts from an empty store, whatever earlier tests stored.
+    bool storeCleared = (ClearNativeFolder(), true);
     FakeClock clock{0, 1000};
     TMainForm form;
     std::unique_ptr<TFreewareDlg> about;

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
 
 #include <set>
 
+#include "ConfigHome.h"
 #include "cards/BusyWait.h"
 #include "cards/CardSheets.h"
 #include "cards/Random.h"
@@ -15,6 +18,13 @@
 #include "ui/TMainForm.h"
 
 namespace {
+
+// A pointer move with no button held, delivered at once: QTest's own move only sets the cursor,
+// which sends nothing when the cursor already stands there.
+void MovePointer(QWidget& widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
 
 class TMainFormTest : public ::testing::Test {
 protected:
@@ -29,6 +39,8 @@ protected:
     QWidget* BoardView() { return form.childAt(300, 200); }
     QPoint PlaceCenter(int column, int row) { return {column * 48 + 8 + 21, row * 70 + 47 + 30}; }
 
+    // Each window starts from an empty store, whatever earlier tests stored.
+    bool storeCleared = (ClearNativeFolder(), true);
     FakeClock clock;
     TMainForm form;
 };
@@ -116,7 +128,7 @@ TEST_F(TMainFormTest, MouseOnTheBoardPicksUpFollowsAndReturns) {
     // Column 1 row 0 holds the six of diamonds after deal 0.
     QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(1, 0));
     ASSERT_NE(form.GameBoard().Hand(), nullptr);
-    QTest::mouseMove(view, QPoint(400, 250));
+    MovePointer(*view, QPoint(400, 250));
     EXPECT_EQ(form.GameBoard().Hand()->X(), 400 - 21);
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(400, 250));
     EXPECT_EQ(form.GameBoard().Hand(), nullptr);
