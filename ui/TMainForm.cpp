@@ -177,11 +177,9 @@ void TMainForm::CreateScoreStrip() {
     lostPalette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lost_label->setPalette(lostPalette);
 
-    b100 = QPixmap(QStringLiteral(":/ui/face_b100.png"));
-    b80 = QPixmap(QStringLiteral(":/ui/face_b80.png"));
-    b60 = QPixmap(QStringLiteral(":/ui/face_b60.png"));
-    b40 = QPixmap(QStringLiteral(":/ui/face_b40.png"));
-    b20 = QPixmap(QStringLiteral(":/ui/face_b20.png"));
+    for (const char* name : {"b100", "b80", "b60", "b40", "b20"}) {
+        faces.insert(QLatin1String(name), QPixmap(QStringLiteral(":/ui/face_%1.png").arg(QLatin1String(name))));
+    }
 }
 
 void TMainForm::SeedWith(std::uint32_t seed) {
@@ -223,12 +221,7 @@ void TMainForm::RefreshScore() {
     lost_label->setText(QString::number(statistics.sinceStartLost));
     const int percent = statistics.Percent();
     gproz->SetProgress(percent);
-    const QString face = QString::fromLatin1(::Statistics::FaceFor(percent));
-    const QPixmap& picture = face == QLatin1String("b100")  ? b100
-                             : face == QLatin1String("b80") ? b80
-                             : face == QLatin1String("b60") ? b60
-                             : face == QLatin1String("b40") ? b40
-                                                            : b20;
+    const QPixmap picture = faces.value(QLatin1String(::Statistics::FaceFor(percent)));
     StatisticBtn->setIcon(QIcon(picture));
     if (!picture.isNull()) StatisticBtn->setIconSize(picture.size());
 }
@@ -330,8 +323,15 @@ void TMainForm::Leave() {
     WriteSettings();
 }
 
+namespace {
+// The right button is the secondary one; every other button acts as the primary one.
+PointerPlay::Button ButtonOf(Qt::MouseButton button) {
+    return button == Qt::RightButton ? PointerPlay::Button::Secondary : PointerPlay::Button::Primary;
+}
+}  // namespace
+
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
-    pointer.MouseDown(button == Qt::RightButton ? PointerPlay::Button::Secondary : PointerPlay::Button::Primary, x, y);
+    pointer.MouseDown(ButtonOf(button), x, y);
 }
 
 void TMainForm::FormMouseMove(int x, int y) {
@@ -339,5 +339,5 @@ void TMainForm::FormMouseMove(int x, int y) {
 }
 
 void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
-    pointer.MouseUp(button == Qt::RightButton ? PointerPlay::Button::Secondary : PointerPlay::Button::Primary);
+    pointer.MouseUp(ButtonOf(button));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 
@@ -138,6 +139,7 @@ private:
     QLabel* won_label = nullptr;
     ScoreGauge* gproz = nullptr;
     QLabel* lost_label = nullptr;
-    QPixmap b100, b80, b60, b40, b20;
+    // The hidden score pictures b100, b80, b60, b40 and b20, by name.
+    QHash<QString, QPixmap> faces;
     QWidget* tvbScroll = nullptr;
 };

@@ -81,6 +81,13 @@ protected:
     }
 
     void Wire() { form.SetDialogs({about.get(), tongue.get(), endGame.get(), giveUp.get(), won.get()}); }
+    // A started program whose first-activation about box has been closed.
+    void StartInEnglish() {
+        form.CurrentLanguage() = Language::English;
+        Wire();
+        Answerer first({});
+        ShowAndSettle();
+    }
     void ShowAndSettle() {
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -119,12 +126,7 @@ TEST_F(MainFormFlowTest, AStoredLanguageSkipsTheQuestion) {
 }
 
 TEST_F(MainFormFlowTest, QuitAnsweredNoKeepsRunningWithoutTheAboutBox) {
-    form.CurrentLanguage() = Language::English;
-    Wire();
-    {
-        Answerer first({});
-        ShowAndSettle();
-    }
+    StartInEnglish();
     Answerer answerer({[](QDialog& d) { Click(d, "CancelBtn"); }});
     form.findChild<QToolButton*>(QStringLiteral("ExitBtn"))->click();
     QTest::qWait(20);
@@ -134,12 +136,7 @@ TEST_F(MainFormFlowTest, QuitAnsweredNoKeepsRunningWithoutTheAboutBox) {
 }
 
 TEST_F(MainFormFlowTest, QuitAnsweredYesShowsTheAboutBoxAndCountsAStartedDeal) {
-    form.CurrentLanguage() = Language::English;
-    Wire();
-    {
-        Answerer first({});
-        ShowAndSettle();
-    }
+    StartInEnglish();
     form.NewGame();
     form.GameBoard().SetState(GameState::Started);
     Answerer answerer({[](QDialog&) { QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return); },
@@ -152,12 +149,7 @@ TEST_F(MainFormFlowTest, QuitAnsweredYesShowsTheAboutBoxAndCountsAStartedDeal) {
 }
 
 TEST_F(MainFormFlowTest, GiveUpAnsweredNoOrClosedKeepsTheDeal) {
-    form.CurrentLanguage() = Language::English;
-    Wire();
-    {
-        Answerer first({});
-        ShowAndSettle();
-    }
+    StartInEnglish();
     form.NewGame();
     form.GameBoard().SetState(GameState::Started);
     const int firstRank = form.GameBoard().Place(1, 0).TopRank();
