@@ -10,14 +10,13 @@
 #include <QToolButton>
 
 #include "platform/RasterOp.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 #include "ui/OptionsHost.h"
 
 namespace {
-
-const QString common = QStringLiteral("common");
 
 QColor ColorFromRef(std::uint32_t colorRef) {
     return QColor::fromRgb(PixelFromColorRef(colorRef));
@@ -99,13 +98,13 @@ void TOptionsDlg::FormCreate() {
     ShowWindowIcon(*Image1, *parentWidget());
     workingBack = host.BackgroundColor();
     workingFrame = host.FrameColor();
-    slideOn = store.ReadBool(common, QStringLiteral("slide"), true);
-    showMoves = store.ReadBool(common, QStringLiteral("show"), true);
+    slideOn = store.ReadBool(SettingKey::Slide);
+    showMoves = store.ReadBool(SettingKey::ShowMoves);
 }
 
 void TOptionsDlg::FormDestroy() {
-    store.WriteBool(common, QStringLiteral("slide"), slideOn);
-    store.WriteBool(common, QStringLiteral("show"), showMoves);
+    store.WriteBool(SettingKey::Slide, slideOn);
+    store.WriteBool(SettingKey::ShowMoves, showMoves);
 }
 
 void TOptionsDlg::FormActivate() {

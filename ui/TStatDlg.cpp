@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-const QString common = QStringLiteral("common");
 // The figures end here, just left of the words.
 constexpr int figureRight = 153;
 constexpr int wordLeft = 156;
@@ -100,20 +100,20 @@ QLabel* TStatDlg::MakeWord(const char* name, int y) {
 
 void TStatDlg::FormCreate() {
     ShowWindowIcon(*Image1, *parentWidget());
-    statistics.totalWon = store.ReadInteger(common, QStringLiteral("won"), 0);
-    statistics.totalLost = store.ReadInteger(common, QStringLiteral("lost"), 0);
-    statistics.longestWon = store.ReadInteger(common, QStringLiteral("swon"), 0);
-    statistics.longestLost = store.ReadInteger(common, QStringLiteral("slost"), 0);
+    statistics.totalWon = store.ReadInteger(SettingKey::TotalWon);
+    statistics.totalLost = store.ReadInteger(SettingKey::TotalLost);
+    statistics.longestWon = store.ReadInteger(SettingKey::LongestWon);
+    statistics.longestLost = store.ReadInteger(SettingKey::LongestLost);
     statistics.sinceStartWon = 0;
     statistics.sinceStartLost = 0;
     statistics.series = 0;
 }
 
 void TStatDlg::FormDestroy() {
-    store.WriteInteger(common, QStringLiteral("won"), statistics.totalWon);
-    store.WriteInteger(common, QStringLiteral("lost"), statistics.totalLost);
-    store.WriteInteger(common, QStringLiteral("swon"), statistics.longestWon);
-    store.WriteInteger(common, QStringLiteral("slost"), statistics.longestLost);
+    store.WriteInteger(SettingKey::TotalWon, statistics.totalWon);
+    store.WriteInteger(SettingKey::TotalLost, statistics.totalLost);
+    store.WriteInteger(SettingKey::LongestWon, statistics.longestWon);
+    store.WriteInteger(SettingKey::LongestLost, statistics.longestLost);
 }
 
 void TStatDlg::FormActivate() {
