@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "tests/ui/DialogDriver.h"
 #include "ui/OptionsHost.h"
@@ -14,8 +15,6 @@
 #include "ui/TStatDlg.h"
 
 namespace {
-
-const QString common = QStringLiteral("common");
 
 class StoreFixture : public ::testing::Test {
 protected:
@@ -46,10 +45,10 @@ int CountPixels(QWidget& widget, QRgb colour) {
 using StatDlgTest = StoreFixture;
 
 TEST_F(StatDlgTest, ShowsStoredTotalsAndTruncatedPercentagesInTheChosenLanguage) {
-    store.WriteInteger(common, QStringLiteral("won"), 2);
-    store.WriteInteger(common, QStringLiteral("lost"), 1);
-    store.WriteInteger(common, QStringLiteral("swon"), -5);
-    store.WriteInteger(common, QStringLiteral("slost"), 3);
+    store.WriteInteger(SettingKey::TotalWon, 2);
+    store.WriteInteger(SettingKey::TotalLost, 1);
+    store.WriteInteger(SettingKey::LongestWon, -5);
+    store.WriteInteger(SettingKey::LongestLost, 3);
     TStatDlg dialog(main.get(), language, store);
     ExecDriven(dialog, [&] {
         EXPECT_EQ(Figure(dialog, "won"), QStringLiteral("0"));
@@ -91,8 +90,8 @@ TEST_F(StatDlgTest, ShowsStoredTotalsAndTruncatedPercentagesInTheChosenLanguage)
 }
 
 TEST_F(StatDlgTest, ResetClearsSixCountersButTheRunGoesOnAndOnlyOkResets) {
-    store.WriteInteger(common, QStringLiteral("won"), 7);
-    store.WriteInteger(common, QStringLiteral("slost"), 2);
+    store.WriteInteger(SettingKey::TotalWon, 7);
+    store.WriteInteger(SettingKey::LongestLost, 2);
     {
         TStatDlg dialog(main.get(), language, store);
         auto* reset = Child<QCheckBox>(dialog, "reset");
@@ -121,10 +120,10 @@ TEST_F(StatDlgTest, ResetClearsSixCountersButTheRunGoesOnAndOnlyOkResets) {
             EXPECT_EQ(Child<ScoreGauge>(dialog, "gtotal")->Progress(), 100);
         });
     }
-    EXPECT_EQ(store.ReadInteger(common, QStringLiteral("won"), -1), 1);
-    EXPECT_EQ(store.ReadInteger(common, QStringLiteral("lost"), -1), 0);
-    EXPECT_EQ(store.ReadInteger(common, QStringLiteral("swon"), -1), 4);
-    EXPECT_EQ(store.ReadInteger(common, QStringLiteral("slost"), -1), 0);
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 1);
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 0);
+    EXPECT_EQ(store.ReadInteger(SettingKey::LongestWon), 4);
+    EXPECT_EQ(store.ReadInteger(SettingKey::LongestLost), 0);
 }
 
 class FakeOptionsHost : public OptionsHost {
@@ -207,10 +206,10 @@ TEST_F(OptionsDlgTest, CancelKeepsTheSwitchesAndColoursButNotTheSoundOrAChosenCo
         EXPECT_EQ(host.back, 0x800000u);
         EXPECT_EQ(host.textsApplied, 1);
         EXPECT_FALSE(dialog.SlideOn());
-        EXPECT_EQ(store.ReadInteger(common, QStringLiteral("slide"), -1), -1) << "stored only at the end";
+        EXPECT_TRUE(store.ReadBool(SettingKey::Slide)) << "stored only at the end";
     }
-    EXPECT_EQ(store.ReadInteger(common, QStringLiteral("slide"), -1), 0);
-    EXPECT_EQ(store.ReadInteger(common, QStringLiteral("show"), -1), 1);
+    EXPECT_FALSE(store.ReadBool(SettingKey::Slide));
+    EXPECT_TRUE(store.ReadBool(SettingKey::ShowMoves));
 }
 
 }  // namespace
