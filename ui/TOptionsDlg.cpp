@@ -85,6 +85,10 @@ TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const La
     ColorDlg->setObjectName(QStringLiteral("ColorDlg"));
     ColorDlg->setOption(QColorDialog::DontUseNativeDialog);
 
+    // No default button: Enter presses a button only while it has the focus. Left auto-default,
+    // the dialog would make the first button after the focused box its default.
+    CancelBtn->setAutoDefault(false);
+    OKBtn->setAutoDefault(false);
     SetCancelButton(CancelBtn);
     SetInitialFocus(showBox);
     FormCreate();

@@ -75,6 +75,10 @@ TStatDlg::TStatDlg(QWidget* mainWindow, const Language& language, const Settings
     OKBtn->SetGlyph(LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
     connect(OKBtn, &GlyphButton::clicked, this, &TStatDlg::OKBtnClick);
 
+    // No default button: Enter presses a button only while it has the focus. Left auto-default,
+    // the dialog would make the first button after the focused box its default.
+    CancelBtn->setAutoDefault(false);
+    OKBtn->setAutoDefault(false);
     SetCancelButton(CancelBtn);
     SetInitialFocus(reset);
     FormCreate();

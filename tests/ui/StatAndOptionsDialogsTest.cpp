@@ -97,6 +97,15 @@ TEST_F(StatDlgTest, ResetClearsSixCountersButTheRunGoesOnAndOnlyOkResets) {
         auto* reset = Child<QCheckBox>(dialog, "reset");
         for (int i = 0; i < 3; ++i) dialog.Stats().CountWon();
 
+        // There is no default button: Enter on the box does nothing, on a button presses it.
+        EXPECT_EQ(ExecDriven(dialog, [&] {
+                      PressKey(Qt::Key_Return);
+                      EXPECT_TRUE(dialog.isVisible());
+                      PressKey(Qt::Key_Tab);
+                      PressKey(Qt::Key_Tab);
+                      PressKey(Qt::Key_Return);
+                  }),
+                  1);
         EXPECT_EQ(ExecDriven(dialog, [&] { reset->click(); PressKey(Qt::Key_Escape); }), 2);
         EXPECT_EQ(dialog.Stats().totalWon, 10);
         EXPECT_EQ(ExecDriven(dialog, [&] {
