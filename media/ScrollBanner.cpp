@@ -12,6 +12,8 @@ namespace {
 QFont BannerFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
+    // Set, not inherited: the main window's own font is bold.
+    font.setWeight(QFont::Normal);
     return font;
 }
 

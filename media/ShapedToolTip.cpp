@@ -69,6 +69,7 @@ ShapedToolTip::ShapedToolTip()
 QFont ShapedToolTip::TipFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
+    font.setWeight(QFont::Normal);
     return font;
 }
 

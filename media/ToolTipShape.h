@@ -13,6 +13,9 @@ public:
     static constexpr int Corner = 16;
     static constexpr int Nose = 15;
     static constexpr int Shadow = 6;
+    // The tip stops this far above or below the spot: a window under the pointer's hot spot
+    // would take the pointer from the control and so end its own tooltip.
+    static constexpr int Gap = 2;
 
     // In order of preference.
     enum class Side { AboveRight, BelowLeft, BelowRight, AboveLeft };
