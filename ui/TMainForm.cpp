@@ -7,6 +7,9 @@
 #include <QTimer>
 
 #include "cards/Random.h"
+#include "media/LinkLabel.h"
+#include "media/MakerLinks.h"
+#include "media/ScrollBanner.h"
 #include "platform/Surface.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SmallDialog.h"
@@ -65,13 +68,13 @@ TMainForm::TMainForm(QWidget* parent)
     connect(Panel1, &ToolStrip::about, this, &TMainForm::info);
     connect(Panel1, &ToolStrip::language, this, &TMainForm::TongueBtnClick);
 
-    tvbScroll = new QWidget(this);
-    tvbScroll->setObjectName(QStringLiteral("tvbScroll"));
+    tvbScroll = new ScrollBanner(this);
     tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);
-    tvbScroll->setAutoFillBackground(true);
-    QPalette bannerPalette = tvbScroll->palette();
-    bannerPalette.setColor(QPalette::Window, Qt::black);
-    tvbScroll->setPalette(bannerPalette);
+    connect(tvbScroll, &ScrollBanner::Clicked, this, &TMainForm::TorvikBtnClick);
+    TVBLabel = new LinkLabel(this);
+    TVBLabel->setObjectName(QStringLiteral("TVBLabel"));
+    TVBLabel->SetLink(MakerWebAddress());
+    TVBLabel->hide();
 
     ReadSettings();
     ChangeBackground(backColor);
@@ -82,11 +85,13 @@ TMainForm::TMainForm(QWidget* parent)
     board->SetDealSeed(GeneratorSeed);
     board->SetState(GameState::Over);
     RefreshScore();
+    tvbScroll->StartScrolling();
 
     dialogs = std::make_unique<MainDialogs>(*this, language);
 }
 
 TMainForm::~TMainForm() {
+    tvbScroll->StopScrolling();
     dialogs.reset();
     positionKeeper.Record(*this);
     // The board goes first: its places draw nothing while they are destroyed.
@@ -193,6 +198,11 @@ void TMainForm::Exit_ButtonClick() {
 void TMainForm::ApplyTexts() {
     Panel1->ApplyTexts(language);
     scoreStrip->ApplyTexts(language);
+    tvbScroll->ApplyLanguage(language);
+}
+
+void TMainForm::TorvikBtnClick() {
+    TVBLabel->Jump();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

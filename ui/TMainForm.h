@@ -15,7 +15,9 @@
 #include "settings/SettingsStore.h"
 #include "ui/MainDialogs.h"
 
+class LinkLabel;
 class ScoreStrip;
+class ScrollBanner;
 class Surface;
 class SurfaceView;
 class ToolStrip;
@@ -56,6 +58,8 @@ public:
     void info();
     void TongueBtnClick();
     void ApplyTexts();
+    // A click on the banner: opens the maker's web site through the hidden link.
+    void TorvikBtnClick();
     // Puts the board on a new background colour without losing a card.
     void ChangeBackground(std::uint32_t colorRef);
 
@@ -107,7 +111,8 @@ private:
 
     ToolStrip* Panel1 = nullptr;
     ScoreStrip* scoreStrip = nullptr;
-    QWidget* tvbScroll = nullptr;
+    ScrollBanner* tvbScroll = nullptr;
+    LinkLabel* TVBLabel = nullptr;
     // Made last, so that every dialog finds the window complete; destroyed first.
     std::unique_ptr<MainDialogs> dialogs;
 };
