@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "cards/CardSheets.h"
 #include "game/DealPrinter.h"
+#include "help/HelpModules.h"
 #include "platform/Clock.h"
 #include "ui/DialogLook.h"
 #include "ui/TEndGameDlg.h"
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Before any window: the help control and the trace log; taken down after the last window.
+    HelpModules helpModules;
     InstallFontSubstitutions();
     CardSheets::Load();
     SystemClock clock;

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolButton>
@@ -23,7 +24,10 @@ QString Inside(QString local) {
 HelpViewer::HelpViewer(std::unique_ptr<ChmFile> chm) : file(std::move(chm)) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(file->Title().isEmpty() ? QStringLiteral("Torvik Vandrel") : file->Title());
-    resize(900, 620);
+    // The game's icon when the program carries it; nothing breaks without it.
+    setWindowIcon(QIcon(QStringLiteral(":/ui/icon_32.png")));
+    // Wide enough for the board picture of the rules pages beside the contents.
+    resize(1000, 680);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -49,7 +53,7 @@ HelpViewer::HelpViewer(std::unique_ptr<ChmFile> chm) : file(std::move(chm)) {
     page = new ChmBrowser(*file, splitter);
     page->setObjectName(QStringLiteral("page"));
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 660});
+    splitter->setSizes({250, 750});
     layout->addWidget(splitter, 1);
 
     AddEntries(nullptr, Sitemap::Parse(file->Read(file->ContentsFile())));

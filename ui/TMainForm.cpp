@@ -9,6 +9,10 @@
 #include <QToolButton>
 
 #include "cards/Random.h"
+#include "help/ApplicationHelp.h"
+#include "help/HelpControl.h"
+#include "help/HelpPlatform.h"
+#include "help/THookHelpSystem.h"
 #include "platform/Surface.h"
 #include "ui/ScoreGauge.h"
 #include "ui/SurfaceView.h"
@@ -47,6 +51,8 @@ TMainForm::TMainForm(Clock& clockRef, QWidget* parent)
     setWindowTitle(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
     setWindowIcon(QIcon(QStringLiteral(":/ui/icon_32.png")));
     setFont(ArialBold(13));
+    helpHook = std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
+                                                 QString(), 0);
 
     // The window surface lies under everything; the strips are drawn over it.
     view = new SurfaceView(*surface, this);
@@ -152,6 +158,7 @@ void TMainForm::CreateToolStrip() {
     connect(ExitBtn, &QToolButton::clicked, this, &TMainForm::Exit_ButtonClick);
     connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
     connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
+    connect(HelpBtn, &QToolButton::clicked, this, &TMainForm::HelpBtnClick);
 }
 
 void TMainForm::CreateScoreStrip() {
@@ -321,6 +328,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::Leave() {
     flow.Leave();
     WriteSettings();
+    helpHook.reset();
+    HelpControl::CloseAllHelpWindows();
+}
+
+void TMainForm::HelpBtnClick() {
+    ApplicationHelp::HelpContext(1);
 }
 
 namespace {

@@ -18,6 +18,7 @@
 
 class Clock;
 class TEndGameDlg;
+class THookHelpSystem;
 class TFreewareDlg;
 class TGiveUpDlg;
 class TTongueDlg;
@@ -71,6 +72,7 @@ public:
     void Exit_ButtonClick();
     void info();
     void TongueBtnClick();
+    void HelpBtnClick();
     void ApplyTexts();
     // Puts the board on a new background colour without losing a card.
     void ChangeBackground(std::uint32_t colorRef);
@@ -109,6 +111,7 @@ private:
     Clock& clock;
     Dialogs dialogs;
     std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<THookHelpSystem> helpHook;
     PositionKeeper positionKeeper;
     std::unique_ptr<Surface> surface;
     SurfaceView* view = nullptr;
