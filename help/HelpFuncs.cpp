@@ -50,8 +50,9 @@ void HelpFuncs::Start(const QString& modulePath, const QStringList& arguments) {
     state.ieInstalled = !state.ieVerStr.isEmpty();
     state.ieFriendlyVerStr = HelpVersions::BrowserFriendlyVersion(state.ieVersion);
 
-    helpLog = std::make_unique<TDLogFile>(state.LogFolder + QStringLiteral("/HHDebug.txt"), state.HelpTraceSwitch,
-                                          true, true, false);
+    // With neither folder usable there is no log at all (an empty path drops every line).
+    const QString logPath = state.LogFolder.isEmpty() ? QString() : state.LogFolder + QStringLiteral("/HHDebug.txt");
+    helpLog = std::make_unique<TDLogFile>(logPath, state.HelpTraceSwitch, true, true, false);
 }
 
 void HelpFuncs::Finish() {

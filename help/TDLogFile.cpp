@@ -26,8 +26,11 @@ TDLogFile::TDLogFile(const QString& path, bool traceOn, bool timePrefix, bool he
     : LogPath(path), TraceOn(traceOn), TimePrefix(timePrefix), HeaderOn(headerOn), KeepOld(keepOld) {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
-    if (!QFileInfo(folder).isDir() || !HelpFuncs::IsFolderWritable(folder)) {
-        LogPath = HelpFuncs::TempFolder() + QLatin1Char('/') + file.fileName();
+    if (path.isEmpty() || !QFileInfo(folder).isDir() || !HelpFuncs::IsFolderWritable(folder)) {
+        // No per-user folder either: every line is dropped rather than written somewhere shared.
+        const QString temp = HelpFuncs::TempFolder();
+        const QString name = file.fileName().isEmpty() ? QStringLiteral("HHDebug.txt") : file.fileName();
+        LogPath = temp.isEmpty() ? QString() : temp + QLatin1Char('/') + name;
     }
     if (SafeFile::Exists(LogPath)) SafeFile::MakeWritable(LogPath);
     WriteHeader();
