@@ -10,6 +10,10 @@
 #include "media/LinkLabel.h"
 #include "media/MakerLinks.h"
 #include "media/ScrollBanner.h"
+#include "help/ApplicationHelp.h"
+#include "help/HelpControl.h"
+#include "help/HelpPlatform.h"
+#include "help/THookHelpSystem.h"
 #include "platform/Surface.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SmallDialog.h"
@@ -49,6 +53,8 @@ TMainForm::TMainForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
     setWindowIcon(QIcon(QStringLiteral(":/ui/icon_32.png")));
     setFont(ArialBold(13));
+    helpHook = std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
+                                                 QString(), 0);
 
     // The window surface lies under everything; the strips are drawn over it.
     view = new SurfaceView(*surface, this);
@@ -69,6 +75,7 @@ TMainForm::TMainForm(QWidget* parent)
     connect(Panel1, &ToolStrip::language, this, &TMainForm::TongueBtnClick);
     connect(Panel1, &ToolStrip::options, this, &TMainForm::OptionsButtonClick);
     connect(Panel1, &ToolStrip::statistics, this, &TMainForm::Statistics);
+    connect(Panel1, &ToolStrip::help, this, &TMainForm::HelpBtnClick);
 
     tvbScroll = new ScrollBanner(this);
     tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);
@@ -283,6 +290,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::Leave() {
     flow->Leave();
     WriteSettings();
+    helpHook.reset();
+    HelpControl::CloseAllHelpWindows();
+}
+
+void TMainForm::HelpBtnClick() {
+    ApplicationHelp::HelpContext(1);
 }
 
 namespace {

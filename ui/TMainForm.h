@@ -21,6 +21,7 @@ class ScoreStrip;
 class ScrollBanner;
 class Surface;
 class SurfaceView;
+class THookHelpSystem;
 class ToolStrip;
 
 // The main window: the tool strip, the score strip, the board drawn on the window surface and
@@ -61,6 +62,7 @@ public:
     void Statistics();
     // A click on the banner: opens the maker's web site through the hidden link.
     void TorvikBtnClick();
+    void HelpBtnClick();
     // Puts the board on a new background colour without losing a card.
     void ChangeBackground(std::uint32_t colorRef);
 
@@ -100,6 +102,7 @@ private:
     void ReportSettingsError(const QString& message);
 
     std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<THookHelpSystem> helpHook;
     PositionKeeper positionKeeper;
     std::unique_ptr<Surface> surface;
     SurfaceView* view = nullptr;
