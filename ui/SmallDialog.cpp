@@ -2,8 +2,19 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QWindow>
 
+#include "platform/FrameExtents.h"
 #include "ui/DialogPlacement.h"
+
+namespace {
+
+QMargins FrameOf(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    return handle != nullptr ? FrameExtents::Of(*handle) : QMargins();
+}
+
+}  // namespace
 
 SmallDialog::SmallDialog(QWidget* mainWindow) : QDialog(mainWindow), owner(mainWindow) {}
 
@@ -29,6 +40,13 @@ void SmallDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
     Place();
+    // Where the frame could not be learnt before mapping, the guess is corrected once the window
+    // manager has framed the dialog; a right guess moves nothing.
+    if (QWindow* handle = windowHandle(); handle != nullptr) {
+        FrameExtents::OnceExposed(*handle, [dialog = QPointer<SmallDialog>(this)] {
+            if (dialog != nullptr && dialog->isVisible()) dialog->Place();
+        });
+    }
     FormActivate();
     QWidget* target = lastFocus;
     if (target == nullptr || !target->isVisibleTo(this) || !target->isEnabled()) target = initialFocus;
@@ -46,7 +64,11 @@ void SmallDialog::keyPressEvent(QKeyEvent* event) {
 
 void SmallDialog::Place() {
     if (owner == nullptr) return;
-    const QPoint corner =
-        PlaceOverMainWindow(owner->frameGeometry(), owner->height(), frameGeometry().size());
-    move(corner);
+    const QRect mainOuter = owner->geometry().marginsAdded(FrameOf(*owner->window()));
+    const QMargins frame = FrameOf(*this);
+    const QPoint corner = PlaceOverMainWindow(mainOuter, owner->height(), size().grownBy(frame));
+    // The client rectangle, not move(): before the first mapping Qt cannot tell a frame
+    // position from a client one.
+    const QRect client(corner + QPoint(frame.left(), frame.top()), size());
+    if (geometry() != client) setGeometry(client);
 }

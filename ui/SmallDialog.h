@@ -37,6 +37,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Puts the dialog's outer corner where the placement rule says, frame included.
     void Place();
 
     QWidget* owner;
