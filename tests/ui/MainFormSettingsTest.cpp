@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QTest>
+#include <QToolButton>
+
+#include <vector>
 
 #include "ConfigHome.h"
 #include "cards/BusyWait.h"
@@ -77,6 +80,24 @@ TEST_F(MainFormSettingsTest, AStartedDealIsStoredAsLostWhenTheProgramCloses) {
     form.close();
     EXPECT_EQ(form.Stats().totalLost, 1);
     EXPECT_EQ(form.Stats().sinceStartLost, 1);
+}
+
+TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIsKept) {
+    WriteRawFile(NativeFile(), "[V1]\ncommon\\tongue=7\n");
+    {
+        TMainForm form;
+        std::vector<QString> shown;
+        form.Dialogs().SetRunner([&shown](QDialog& dialog) {
+            shown.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+            return SmallDialog::ResultYes;
+        });
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([&form] { return form.FirstActivationDone(); }));
+        EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
+        EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("ExitBtn"))->toolTip(), QStringLiteral("I've got enough..."));
+        form.close();
+    }
+    EXPECT_TRUE(FileText().contains(QStringLiteral("common\\tongue=7\n"))) << FileText().toStdString();
 }
 
 TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindow) {
