@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
-# every test on Qt's offscreen platform.
+# every test on Qt's offscreen platform; the end-to-end suite (label e2e) starts its own X server
+# and window manager on a free display and stops them after.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-tvdl_install_packages
+tvdl_install_packages xvfb xauth openbox xdotool x11-utils imagemagick python3
 build="$TVDL_ROOT/build/sanitize"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
       -DTVDL_SANITIZE=ON -DTVDL_WERROR=ON -DTVDL_BENCH=OFF >/dev/null
