@@ -10,6 +10,7 @@
 
 #include "cards/Random.h"
 #include "platform/Surface.h"
+#include "ui/KeyControl.h"
 #include "ui/ScoreGauge.h"
 #include "ui/SurfaceView.h"
 #include "ui/TEndGameDlg.h"
@@ -65,6 +66,8 @@ TMainForm::TMainForm(Clock& clockRef, QWidget* parent)
     QPalette bannerPalette = tvbScroll->palette();
     bannerPalette.setColor(QPalette::Window, Qt::black);
     tvbScroll->setPalette(bannerPalette);
+
+    keyControl = std::make_unique<KeyControl>(*this, *board, *this, pointer);
 
     ReadSettings();
     ChangeBackground(backColor);

@@ -17,6 +17,7 @@
 #include "settings/SettingsStore.h"
 
 class Clock;
+class KeyControl;
 class TEndGameDlg;
 class TFreewareDlg;
 class TGiveUpDlg;
@@ -56,6 +57,7 @@ public:
     Language& CurrentLanguage() { return language; }
     Surface& WindowSurface() { return *surface; }
     SettingsStore& Settings() { return *store; }
+    KeyControl& Keyboard() { return *keyControl; }
     bool FirstActivationDone() const { return activated; }
 
     void SetDialogs(const Dialogs& shown) { dialogs = shown; }
@@ -116,6 +118,8 @@ private:
     ::Statistics statistics;
     GameFlow flow;
     PointerPlay pointer;
+    // Gone before the board and the window it plays on.
+    std::unique_ptr<KeyControl> keyControl;
 
     Language language = Language::Unset;
     bool sound = true;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include "game/KeyPlay.h"
+
+class QAbstractButton;
+class QKeySequence;
+class QWidget;
+
+// The main window's keys: the arrows, Space, Enter and Esc play on the board through KeyPlay,
+// and the shortcuts press the tool buttons, so each command takes its button's own way (a
+// disabled button refuses its key as it refuses a click).
+//
+//   Arrows        move the cursor over the places
+//   Space, Enter  pick up the card under the cursor, or drop the held card there
+//   Esc           send the held card back
+//   F2 new deal, Ctrl+R replay, Ctrl+M reshuffle, F1 help, Ctrl+Q quit
+//
+// Any click in the window or a dialog taking over hides the cursor, so nothing can draw over it
+// unawares; the next key shows it again.
+class KeyControl : public QObject {
+    Q_OBJECT
+
+public:
+    KeyControl(QWidget& window, Board& board, BoardHost& host, PointerPlay& pointer);
+    ~KeyControl() override;
+
+    KeyPlay& Keys() { return keys; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Bind(const QKeySequence& sequence, KeyPlay::Key key, bool repeat);
+    void BindButton(const QKeySequence& sequence, const char* buttonName);
+    void Press(QAbstractButton* button);
+
+    QWidget& window;
+    KeyPlay keys;
+};
