@@ -1,6 +1,7 @@
 #include "ui/SurfaceView.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -38,7 +39,9 @@ void SurfaceView::Flush(const QRect& rect) {
 
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const qreal ratio = painter.device()->devicePixelRatio();
+    // The device really painted on: a grab for another density redirects the painter there.
+    const QPaintDevice* target = painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
+    const qreal ratio = (target != nullptr ? target : painter.device())->devicePixelRatio();
     if (ratio == 1.0) {
         painter.drawImage(event->rect(), surface.Image(), event->rect());
         return;

@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "ConfigHome.h"
-#include "cards/BusyWait.h"
+#include "FakeClock.h"
 #include "game/DealPrinter.h"
-#include "platform/FakeClock.h"
+#include "platform/Clock.h"
 #include "platform/Surface.h"
+#include "ui/SmallDialog.h"
 #include "ui/KeyControl.h"
 #include "ui/TMainForm.h"
 
@@ -97,8 +98,7 @@ private:
 
 class KeyPlayTest : public ::testing::Test {
 protected:
-    KeyPlayTest() : clock(0, 1000), form(clock) { SetBusyWaitClock(&clock); }
-    ~KeyPlayTest() override { SetBusyWaitClock(nullptr); }
+    KeyPlayTest() { form.Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; }); }
 
     void ShowAndDeal(std::uint32_t seed) {
         form.show();
@@ -122,7 +122,8 @@ protected:
 
     // Each window starts from an empty store, whatever earlier tests stored.
     bool storeCleared = (ClearNativeFolder(), true);
-    FakeClock clock;
+    FakeClock clock{0, 1000};
+    ScopedClock scopedClock{clock};
     TMainForm form;
 };
 
@@ -147,6 +148,92 @@ TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
     EXPECT_TRUE(form.GameBoard().IsWon());
     EXPECT_EQ(form.GameBoard().State(), GameState::Over);
     EXPECT_EQ(form.Stats().sinceStartWon, 1);
+}
+
+TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
+    ShowAndDeal(1);
+    KeyPlay& keys = Keys();
+    // With the cursor shown, the places hold what they would without it; with it hidden, the
+    // whole board is what a fresh paint of the cards gives.
+    auto check = [&](const char* step) {
+        ASSERT_EQ(form.GameBoard().Hand(), nullptr) << step;
+        const bool wasShown = keys.CursorShown();
+        const QImage shown = Board();
+        keys.HideCursor();
+        const QImage hidden = Board();
+        form.Paint();
+        ASSERT_EQ(hidden, Board()) << step;
+        for (int column = 0; column < 14; ++column) {
+            for (int row = 0; row < 4; ++row) {
+                const QRect place(column * 48 + 8, row * 70 + 47, 43, 60);
+                ASSERT_EQ(shown.copy(place), hidden.copy(place)) << step << " " << column << "," << row;
+            }
+        }
+        if (wasShown) keys.ShowCursor();
+    };
+    auto sweep = [&] {
+        for (int row = 0; row < 4; ++row) {
+            GoTo(row % 2 == 0 ? 13 : 0, row);
+            GoTo(row % 2 == 0 ? 0 : 13, row);
+        }
+    };
+
+    sweep();
+    check("cursor over every place");
+
+    // A card carried over every place by the keys, then sent home.
+    int filled = 1;
+    while (form.GameBoard().Place(filled, 1).Count() == 0) ++filled;
+    GoTo(filled, 1);
+    Key(Qt::Key_Space);
+    ASSERT_NE(form.GameBoard().Hand(), nullptr);
+    sweep();
+    Key(Qt::Key_Escape);
+    check("carried and sent home");
+
+    // A refused drop on a filled place, then the first move of a winning line, into the cursor's
+    // own place.
+    const Move first = LineFinder().Find(ReadDeal(1))->front();
+    GoTo(first.from % 14, first.from / 14);
+    Key(Qt::Key_Space);
+    GoTo(5, 3);
+    Key(Qt::Key_Return);
+    check("refused drop");
+    GoTo(first.from % 14, first.from / 14);
+    Key(Qt::Key_Space);
+    GoTo(first.to % 14, first.to / 14);
+    Key(Qt::Key_Return);
+    ASSERT_NE(form.GameBoard().Place(first.to % 14, first.to / 14).Count(), 0);
+    check("move made");
+
+    // A card picked up with the mouse under the cursor, then carried by the keys.
+    GoTo(3, 0);
+    QTest::mouseClick(form.childAt(300, 200), Qt::LeftButton, {}, QPoint(3 * 48 + 8 + 21, 47 + 30));
+    ASSERT_NE(form.GameBoard().Hand(), nullptr);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Escape);
+    check("picked by the mouse, carried by the keys");
+
+    // A new deal from its key while the cursor is up.
+    Key(Qt::Key_F2);
+    EXPECT_TRUE(keys.CursorShown());
+    check("new deal");
+}
+
+TEST_F(KeyPlayTest, DoubleDensityShowsTheBoardAsBlocksOfItsPixels) {
+    ShowAndDeal(1);
+    // What a screen of twice the density gets: the window painted for a ratio of 2.
+    QImage grab(form.size() * 2, QImage::Format_RGB32);
+    grab.setDevicePixelRatio(2);
+    form.render(&grab);
+    const QImage& board = form.WindowSurface().Image();
+    for (int y = 2 * 37; y < 2 * (342 - 15); ++y) {
+        for (int x = 0; x < 2 * 683; ++x) {
+            ASSERT_EQ(grab.pixel(x, y), board.pixel(x / 2, y / 2)) << x << "," << y;
+        }
+    }
 }
 
 }  // namespace
