@@ -3,27 +3,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QPointer>
-#include <QShortcut>
 #include <QWidget>
 
 KeyControl::KeyControl(QWidget& windowRef, Board& board, BoardHost& host, PointerPlay& pointer)
     : window(windowRef), keys(board, host, pointer) {
-    setObjectName(QStringLiteral("KeyControl"));
-    Bind(Qt::Key_Left, KeyPlay::Key::Left, true);
-    Bind(Qt::Key_Right, KeyPlay::Key::Right, true);
-    Bind(Qt::Key_Up, KeyPlay::Key::Up, true);
-    Bind(Qt::Key_Down, KeyPlay::Key::Down, true);
-    Bind(Qt::Key_Space, KeyPlay::Key::Act, false);
-    Bind(Qt::Key_Return, KeyPlay::Key::Act, false);
-    Bind(Qt::Key_Enter, KeyPlay::Key::Act, false);
-    Bind(Qt::Key_Escape, KeyPlay::Key::Back, false);
-    BindButton(Qt::Key_F2, "NewBtn");
-    BindButton(QKeySequence(Qt::CTRL | Qt::Key_R), "ResetBtn");
-    BindButton(QKeySequence(Qt::CTRL | Qt::Key_M), "MixBtn");
-    BindButton(Qt::Key_F1, "HelpBtn");
-    BindButton(QKeySequence(Qt::CTRL | Qt::Key_Q), "ExitBtn");
+    // Watched for the whole application rather than bound as shortcuts: a shortcut needs the
+    // window to be the active one, which a compositor may never grant a window it did not focus.
     qApp->installEventFilter(this);
 }
 
@@ -31,23 +18,45 @@ KeyControl::~KeyControl() {
     qApp->removeEventFilter(this);
 }
 
-void KeyControl::Bind(const QKeySequence& sequence, KeyPlay::Key key, bool repeat) {
-    auto* shortcut = new QShortcut(sequence, &window);
-    shortcut->setAutoRepeat(repeat);
-    connect(shortcut, &QShortcut::activated, this, [this, key] { keys.Press(key); });
+bool KeyControl::HandleKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int key = event.key();
+    if (modifiers == Qt::NoModifier) {
+        switch (key) {
+            case Qt::Key_Left: keys.Press(KeyPlay::Key::Left); return true;
+            case Qt::Key_Right: keys.Press(KeyPlay::Key::Right); return true;
+            case Qt::Key_Up: keys.Press(KeyPlay::Key::Up); return true;
+            case Qt::Key_Down: keys.Press(KeyPlay::Key::Down); return true;
+            default: break;
+        }
+    }
+    // Held down, only the arrows repeat.
+    if (event.isAutoRepeat()) return false;
+    if (modifiers == Qt::NoModifier) {
+        switch (key) {
+            case Qt::Key_Space:
+            case Qt::Key_Return:
+            case Qt::Key_Enter: keys.Press(KeyPlay::Key::Act); return true;
+            case Qt::Key_Escape: keys.Press(KeyPlay::Key::Back); return true;
+            case Qt::Key_F2: return Press("NewBtn");
+            case Qt::Key_F1: return Press("HelpBtn");
+            default: return false;
+        }
+    }
+    if (modifiers == Qt::ControlModifier) {
+        switch (key) {
+            case Qt::Key_R: return Press("ResetBtn");
+            case Qt::Key_M: return Press("MixBtn");
+            case Qt::Key_Q: return Press("ExitBtn");
+            default: return false;
+        }
+    }
+    return false;
 }
 
-void KeyControl::BindButton(const QKeySequence& sequence, const char* buttonName) {
-    auto* shortcut = new QShortcut(sequence, &window);
-    shortcut->setAutoRepeat(false);
-    const QString name = QString::fromLatin1(buttonName);
-    connect(shortcut, &QShortcut::activated, this, [this, name] {
-        Press(window.findChild<QAbstractButton*>(name));
-    });
-}
-
-void KeyControl::Press(QAbstractButton* button) {
-    if (button == nullptr || !button->isEnabled()) return;
+bool KeyControl::Press(const char* buttonName) {
+    auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+    if (button == nullptr || !button->isEnabled()) return true;
     // The command may deal, ask, or close the window: the cursor keeps out of its way and comes
     // back afterwards if the window is still in play.
     const bool wasShown = keys.CursorShown();
@@ -55,15 +64,19 @@ void KeyControl::Press(QAbstractButton* button) {
     QPointer<QAbstractButton> guard(button);
     button->click();
     if (wasShown && guard && window.isVisible()) keys.ShowCursor();
+    return true;
 }
 
 bool KeyControl::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool ours = widget != nullptr && widget->window() == &window;
     switch (event->type()) {
+        case QEvent::KeyPress:
+            if (ours && HandleKey(*static_cast<QKeyEvent*>(event))) return true;
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr && widget->window() == &window) {
-                keys.HideCursor();
-            }
+            if (ours) keys.HideCursor();
             break;
         case QEvent::WindowDeactivate:
             if (watched == &window) keys.HideCursor();

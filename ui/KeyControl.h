@@ -4,13 +4,11 @@
 
 #include "game/KeyPlay.h"
 
-class QAbstractButton;
-class QKeySequence;
+class QKeyEvent;
 class QWidget;
 
 // The main window's keys: the arrows, Space, Enter and Esc play on the board through KeyPlay,
-// and the shortcuts press the tool buttons, so each command takes its button's own way (a
-// disabled button refuses its key as it refuses a click).
+// and the command keys click the tool buttons, so each command takes its button's own way.
 //
 //   Arrows        move the cursor over the places
 //   Space, Enter  pick up the card under the cursor, or drop the held card there
@@ -32,9 +30,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Bind(const QKeySequence& sequence, KeyPlay::Key key, bool repeat);
-    void BindButton(const QKeySequence& sequence, const char* buttonName);
-    void Press(QAbstractButton* button);
+    // True when the key was one of ours.
+    bool HandleKey(const QKeyEvent& event);
+    // Clicks the tool button of that name; a disabled one refuses the key as it refuses a click.
+    bool Press(const char* buttonName);
 
     QWidget& window;
     KeyPlay keys;

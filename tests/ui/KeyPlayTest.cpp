@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <array>
@@ -17,6 +18,7 @@
 #include "ui/SmallDialog.h"
 #include "ui/KeyControl.h"
 #include "ui/TMainForm.h"
+#include "ui/ToolStrip.h"
 
 namespace {
 
@@ -220,6 +222,26 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
     Key(Qt::Key_F2);
     EXPECT_TRUE(keys.CursorShown());
     check("new deal");
+}
+
+TEST_F(KeyPlayTest, CommandKeysTakeTheirButtonsWays) {
+    std::vector<QString> asked;
+    form.Dialogs().SetRunner([&asked](QDialog& dialog) {
+        asked.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+        return SmallDialog::ResultCancel;
+    });
+    ShowAndDeal(1);
+    asked.clear();
+    QSignalSpy help(form.findChild<ToolStrip*>(), &ToolStrip::help);
+    Key(Qt::Key_F1);
+    EXPECT_EQ(help.count(), 1);
+    Key(Qt::Key_M, Qt::ControlModifier);
+    Key(Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(form.GameBoard().ReshufflesLeft(), 0);
+    Key(Qt::Key_R, Qt::ControlModifier);
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(asked, (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
+    EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(KeyPlayTest, DoubleDensityShowsTheBoardAsBlocksOfItsPixels) {
