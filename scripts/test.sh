@@ -21,3 +21,4 @@ export LSAN_OPTIONS="suppressions=$TVDL_ROOT/tests/lsan.supp:print_suppressions=
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$build"
 ctest --output-on-failure --timeout 900 -j"$(nproc)"
+"$TVDL_ROOT/scripts/wayland-test.sh" "$build"

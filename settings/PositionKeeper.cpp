@@ -100,6 +100,9 @@ void PositionKeeper::Restore(QWidget& window) const {
 }
 
 void PositionKeeper::Record(const QWidget& window) const {
+    // A Wayland client is never told where its window stands: keep the position stored by a
+    // session that knew it rather than overwrite it with a guess.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     int showCommand = showNormal;
     if (window.isMinimized()) {
         showCommand = showMinimised;

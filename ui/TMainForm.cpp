@@ -15,6 +15,7 @@
 #include "help/HelpPlatform.h"
 #include "help/THookHelpSystem.h"
 #include "platform/Surface.h"
+#include "ui/KeyControl.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SmallDialog.h"
 #include "ui/SurfaceView.h"
@@ -90,6 +91,7 @@ TMainForm::TMainForm(QWidget* parent)
     dialogs = std::make_unique<MainDialogs>(*this, *this, language, *store);
     flow = std::make_unique<GameFlow>(*board, *this, Stats());
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
+    keyControl = std::make_unique<KeyControl>(*this, *board, *this, *pointer);
     ChangeBackground(backColor);
     setFixedSize(ClientWidth, ClientHeight);
     move(269, 375);
@@ -103,6 +105,7 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm() {
     tvbScroll->StopScrolling();
+    keyControl.reset();
     dialogs.reset();
     positionKeeper.Record(*this);
     // The board goes first: its places draw nothing while they are destroyed.

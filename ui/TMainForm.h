@@ -17,6 +17,7 @@
 #include "ui/OptionsHost.h"
 
 class LinkLabel;
+class KeyControl;
 class ScoreStrip;
 class ScrollBanner;
 class Surface;
@@ -45,6 +46,7 @@ public:
     Surface& WindowSurface() { return *surface; }
     SettingsStore& Settings() { return *store; }
     MainDialogs& Dialogs() { return *dialogs; }
+    KeyControl& Keyboard() { return *keyControl; }
     bool FirstActivationDone() const { return activated; }
 
     // Seeds the random source with a chosen deal number instead of the clock.
@@ -110,6 +112,8 @@ private:
     // Made once the statistics dialog, which keeps the counters, exists.
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<PointerPlay> pointer;
+    // Goes first when the window closes down, while the board is still there.
+    std::unique_ptr<KeyControl> keyControl;
 
     Language language = Language::Unset;
     bool sound = true;
