@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up and footprint of the game beside an empty Qt window of the same size, both built in
 # the release tree and started under Xvfb without a window manager, each run with a fresh home.
-# Prints the medians of exec-to-mapped time and peak resident memory, and their ratios.
+# Prints the medians of exec-to-mapped time, peak resident memory and processor time (the steadier
+# figure on a busy machine), and their ratios.
 #
 #   bench/startup.sh [--runs N] [--display :D]
 #
@@ -43,7 +44,7 @@ for _ in $(seq 50); do
 done
 [ -e "/tmp/.X11-unix/X${display#:}" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
-# One start with a fresh home: "milliseconds KiB".
+# One start with a fresh home: "milliseconds KiB cpu-milliseconds".
 measure() {
     local home="$work/home.$RANDOM$RANDOM"
     mkdir -p "$home/config" "$home/runtime"
@@ -69,12 +70,14 @@ game_ms=$(cut -d' ' -f1 "$work/game" | median)
 bare_ms=$(cut -d' ' -f1 "$work/bare" | median)
 game_kib=$(cut -d' ' -f2 "$work/game" | median)
 bare_kib=$(cut -d' ' -f2 "$work/bare" | median)
-echo "Start-up on $display, medians of $runs runs (exec to window mapped; peak resident memory):"
-awk -v gm="$game_ms" -v bm="$bare_ms" -v gk="$game_kib" -v bk="$bare_kib" 'BEGIN {
-    printf "  %-12s %8s %10s\n", "", "time", "memory"
-    printf "  %-12s %6.1f ms %6.1f MiB\n", "game", gm, gk / 1024
-    printf "  %-12s %6.1f ms %6.1f MiB\n", "bare window", bm, bk / 1024
-    printf "  %-12s %8.2fx %9.2fx\n", "ratio", gm / bm, gk / bk
+game_cpu=$(cut -d' ' -f3 "$work/game" | median)
+bare_cpu=$(cut -d' ' -f3 "$work/bare" | median)
+echo "Start-up on $display, medians of $runs runs (exec to window mapped; peak resident memory; processor time):"
+awk -v gm="$game_ms" -v bm="$bare_ms" -v gk="$game_kib" -v bk="$bare_kib" -v gc="$game_cpu" -v bc="$bare_cpu" 'BEGIN {
+    printf "  %-12s %9s %10s %9s\n", "", "time", "memory", "cpu"
+    printf "  %-12s %6.1f ms %6.1f MiB %6.1f ms\n", "game", gm, gk / 1024, gc
+    printf "  %-12s %6.1f ms %6.1f MiB %6.1f ms\n", "bare window", bm, bk / 1024, bc
+    printf "  %-12s %8.2fx %9.2fx %8.2fx\n", "ratio", gm / bm, gk / bk, gc / bc
 }'
-echo "  runs (ms KiB): game $(tr '\n' ',' <"$work/game" | sed 's/,$//')"
-echo "                 bare $(tr '\n' ',' <"$work/bare" | sed 's/,$//')"
+echo "  runs (ms KiB cpu): game $(tr '\n' ',' <"$work/game" | sed 's/,$//')"
+echo "                     bare $(tr '\n' ',' <"$work/bare" | sed 's/,$//')"
