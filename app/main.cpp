@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TorvikVandrel"));
     InstallFontSubstitutions();
     CardSheets::Load();
     int result = 0;

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "cards/Random.h"
+#include "platform/EmbeddedImage.h"
 #include "platform/Surface.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SmallDialog.h"
@@ -44,7 +45,7 @@ TMainForm::TMainForm(QWidget* parent)
       pointer(*board, *this, flow) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
-    setWindowIcon(QIcon(QStringLiteral(":/ui/icon_32.png")));
+    setWindowIcon(QIcon(ReadEmbeddedPixmap(QStringLiteral(":/ui/icon_32.png"))));
     setFont(ArialBold(13));
 
     // The window surface lies under everything; the strips are drawn over it.

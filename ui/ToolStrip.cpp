@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QToolButton>
 
+#include "platform/EmbeddedImage.h"
+
 ToolStrip::ToolStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel1"));
     setAutoFillBackground(true);
@@ -39,10 +41,11 @@ QToolButton* ToolStrip::MakeButton(const char* name, int x, int width, const cha
     button->setGeometry(x, 4, width, 29);
     button->setFocusPolicy(Qt::NoFocus);
     QIcon icon;
-    const QPixmap normal(QStringLiteral(":/ui/%1.png").arg(QLatin1String(image)));
+    const QPixmap normal = ReadEmbeddedPixmap(QStringLiteral(":/ui/%1.png").arg(QLatin1String(image)));
     icon.addPixmap(normal, QIcon::Normal);
     if (withDisabled) {
-        icon.addPixmap(QPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(QLatin1String(image))), QIcon::Disabled);
+        icon.addPixmap(ReadEmbeddedPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(QLatin1String(image))),
+                       QIcon::Disabled);
     }
     button->setIcon(icon);
     if (!normal.isNull()) button->setIconSize(normal.size());
