@@ -39,7 +39,9 @@ tvdl_become_owner() {
     if [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != "$owner" ]; then
         echo "Building as $owner, who owns $TVDL_ROOT (not $SUDO_USER)." >&2
     fi
-    exec runuser -u "$owner" -- "$BASH" "$TVDL_ROOT/scripts/$(basename "$0")" "$@"
+    local script
+    script="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
+    exec runuser -u "$owner" -- "$BASH" "$script" "$@"
 }
 
 # Temporary folders made through tvdl_temp_dir are removed when the script ends, however it ends.
