@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Before any window: the help control and the trace log; taken down after the last window.
     HelpModules helpModules;
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TorvikVandrel"));
     InstallFontSubstitutions();
     // Every control's tooltip takes the shaped look, also in dialogs made later.
     ToolTipFilter toolTips;

@@ -14,6 +14,7 @@
 #include "help/HelpControl.h"
 #include "help/HelpPlatform.h"
 #include "help/THookHelpSystem.h"
+#include "platform/EmbeddedImage.h"
 #include "platform/Surface.h"
 #include "ui/KeyControl.h"
 #include "ui/ScoreStrip.h"
@@ -52,7 +53,7 @@ TMainForm::TMainForm(QWidget* parent)
       board(std::make_unique<Board>(*this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
-    setWindowIcon(QIcon(QStringLiteral(":/ui/icon_32.png")));
+    setWindowIcon(QIcon(ReadEmbeddedPixmap(QStringLiteral(":/ui/icon_32.png"))));
     setFont(ArialBold(13));
     helpHook = std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
                                                  QString(), 0);

@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QToolButton>
 
+#include "platform/EmbeddedImage.h"
 #include "platform/PixelArt.h"
 
 ToolStrip::ToolStrip(QWidget* parent) : QWidget(parent) {
@@ -40,9 +41,9 @@ QToolButton* ToolStrip::MakeButton(const char* name, int x, int width, const cha
     button->setAutoRaise(true);
     button->setGeometry(x, 4, width, 29);
     button->setFocusPolicy(Qt::NoFocus);
-    const QPixmap normal(QStringLiteral(":/ui/%1.png").arg(QLatin1String(image)));
+    const QPixmap normal = ReadEmbeddedPixmap(QStringLiteral(":/ui/%1.png").arg(QLatin1String(image)));
     const QPixmap disabled =
-        withDisabled ? QPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(QLatin1String(image))) : QPixmap();
+        withDisabled ? ReadEmbeddedPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(QLatin1String(image))) : QPixmap();
     button->setIcon(CrispIcon(normal, disabled));
     if (!normal.isNull()) button->setIconSize(normal.size());
     return button;
