@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -27,6 +28,11 @@ namespace {
 
 HelpPlatform::MessageBoxFunction& MessageBoxSlot() {
     static HelpPlatform::MessageBoxFunction function = [](const QString& caption, const QString& text) {
+        // Nobody could answer a modal box on the offscreen platform, so it only logs there.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+            qWarning("%s: %s", qUtf8Printable(caption), qUtf8Printable(text));
+            return;
+        }
         QMessageBox::warning(nullptr, caption, text);
     };
     return function;
