@@ -2,7 +2,6 @@
 
 #include <mutex>
 
-#include "cards/BusyWait.h"
 #include "cards/Random.h"
 #include "game/Solver.h"
 #include "platform/Clock.h"
@@ -34,14 +33,12 @@ template <typename Action>
 void HeadlessGame::WithGenerator(Action action) {
     const std::lock_guard<std::mutex> guard(GeneratorLock());
     InstantClock clock;
-    Clock& previousClock = BusyWaitClock();
-    SetBusyWaitClock(&clock);
+    const ScopedClock instant(clock);
     const std::uint32_t previousSeed = GeneratorSeed;
     GeneratorSeed = generator;
     action();
     generator = GeneratorSeed;
     GeneratorSeed = previousSeed;
-    SetBusyWaitClock(&previousClock);
 }
 
 bool HeadlessGame::Play(const Move& move) {
