@@ -94,8 +94,8 @@ int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPa
                 }
             });
         }
-        while (done.load() < total) {
-            Progress(err, done.load(), total);
+        for (std::uint64_t shown = ~std::uint64_t{0}; done.load() < total;) {
+            if (done.load() != shown) Progress(err, shown = done.load(), total);
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
     }

@@ -43,41 +43,45 @@ const Keys& ZobristKeys() {
     return keys;
 }
 
-// Open addressing over 128-bit keys; the all-zero key marks a free slot.
+// Open addressing over 128-bit keys; the all-zero key marks a free slot. Find gives the slot that
+// holds the key or would take it; Claim fills it, as long as nothing was added in between.
 class VisitedSet {
 public:
+    using Key = std::pair<std::uint64_t, std::uint64_t>;
+
     VisitedSet() : entries(std::size_t{1} << 16), mask(entries.size() - 1) {}
 
-    bool Insert(std::uint64_t a, std::uint64_t b) {
-        if (a == 0 && b == 0) a = 1;
+    Key* Find(std::uint64_t a, std::uint64_t b) {
         if ((used + 1) * 2 > entries.size()) Grow();
-        return Place(entries, mask, a, b);
+        for (std::size_t i = a & mask;; i = (i + 1) & mask) {
+            Key& slot = entries[i];
+            if ((slot.first == 0 && slot.second == 0) || (slot.first == a && slot.second == b)) return &slot;
+        }
+    }
+    // Asks for the slot a key would start at ahead of time, so that the memory access overlaps
+    // with other work: the table is far larger than any cache.
+    void Prefetch(std::uint64_t a) const { __builtin_prefetch(&entries[a & mask]); }
+    static bool Taken(const Key* slot) { return slot->first != 0 || slot->second != 0; }
+    void Claim(Key* slot, std::uint64_t a, std::uint64_t b) {
+        *slot = {a, b};
+        ++used;
+    }
+    bool Insert(std::uint64_t a, std::uint64_t b) {
+        Key* slot = Find(a, b);
+        if (Taken(slot)) return false;
+        Claim(slot, a, b);
+        return true;
     }
 
 private:
-    using Key = std::pair<std::uint64_t, std::uint64_t>;
-
-    bool Place(std::vector<Key>& table, std::size_t tableMask, std::uint64_t a, std::uint64_t b) {
-        for (std::size_t i = a & tableMask;; i = (i + 1) & tableMask) {
-            Key& slot = table[i];
-            if (slot.first == 0 && slot.second == 0) {
-                slot = {a, b};
-                ++used;
-                return true;
-            }
-            if (slot.first == a && slot.second == b) return false;
-        }
-    }
-
     void Grow() {
-        std::vector<Key> bigger(entries.size() * 2);
-        const std::size_t biggerMask = bigger.size() - 1;
+        std::vector<Key> old(entries.size() * 2);
+        old.swap(entries);
+        mask = entries.size() - 1;
         used = 0;
-        for (const Key& key : entries) {
-            if (key.first != 0 || key.second != 0) Place(bigger, biggerMask, key.first, key.second);
+        for (const Key& key : old) {
+            if (Taken(&key)) Claim(Find(key.first, key.second), key.first, key.second);
         }
-        entries = std::move(bigger);
-        mask = biggerMask;
     }
 
     std::vector<Key> entries;
@@ -105,8 +109,8 @@ public:
                 if (card != 0) {
                     loc[card] = static_cast<std::uint8_t>(place);
                     if (place == Home(card)) ++home;
-                    keyA ^= ZobristKeys().a[static_cast<std::size_t>(place)][card];
-                    keyB ^= ZobristKeys().b[static_cast<std::size_t>(place)][card];
+                    keyA ^= keys.a[static_cast<std::size_t>(place)][card];
+                    keyB ^= keys.b[static_cast<std::size_t>(place)][card];
                 } else if (column > 0 && gapCount < 4) {
                     gaps[static_cast<std::size_t>(gapCount++)] = static_cast<std::uint8_t>(place);
                 }
@@ -120,6 +124,11 @@ public:
     int RunCards() const { return first[0] + first[1] + first[2] + first[3] - 4; }
     std::uint64_t KeyA() const { return keyA; }
     std::uint64_t KeyB() const { return keyB; }
+    // The first key after a move, without making it.
+    std::uint64_t KeyAAfter(const Step& step) const {
+        const std::uint8_t card = cells[step.from];
+        return keyA ^ keys.a[step.from][card] ^ keys.a[step.to][card];
+    }
 
     // Fills moves best first and returns their number.
     int Generate(std::array<Step, 8>& out) const {
@@ -168,8 +177,8 @@ public:
                 break;
             }
         }
-        keyA ^= ZobristKeys().a[static_cast<std::size_t>(from)][card] ^ ZobristKeys().a[static_cast<std::size_t>(to)][card];
-        keyB ^= ZobristKeys().b[static_cast<std::size_t>(from)][card] ^ ZobristKeys().b[static_cast<std::size_t>(to)][card];
+        keyA ^= keys.a[static_cast<std::size_t>(from)][card] ^ keys.a[static_cast<std::size_t>(to)][card];
+        keyB ^= keys.b[static_cast<std::size_t>(from)][card] ^ keys.b[static_cast<std::size_t>(to)][card];
         const int homePlace = Home(card);
         const int fromRow = from / Columns;
         const int fromColumn = from % Columns;
@@ -213,6 +222,7 @@ private:
         ++count;
     }
 
+    const Keys& keys = ZobristKeys();
     std::array<std::uint8_t, Places> cells{};
     std::array<std::uint8_t, 64> loc{};
     std::array<std::uint8_t, 4> gaps{};
@@ -220,7 +230,8 @@ private:
     int gapTotal = 0;
     int home = 0;
     std::uint64_t keyA = 0;
-    std::uint64_t keyB = 0;
+    // Never zero in practice, so no position's key is the free-slot marker.
+    std::uint64_t keyB = 0x5DEECE66Dull;
 };
 
 Move ToMove(const Step& step) {
@@ -331,14 +342,16 @@ SolveResult Solve(const Position& start, const Budget& budget) {
             ++result.positions;
             return result;
         }
+        VisitedSet::Key* slot = visited.Find(state.KeyA(), state.KeyB());
+        if (VisitedSet::Taken(slot)) {
+            state.Do(step.to, step.from);
+            continue;
+        }
         Frame child;
         child.count = state.Generate(child.steps);
         const bool deadEnd = child.count == 0;
         // A position without moves is only ever a loss: no need to remember it.
-        if (!(budget.prune && deadEnd) && !visited.Insert(state.KeyA(), state.KeyB())) {
-            state.Do(step.to, step.from);
-            continue;
-        }
+        if (!(budget.prune && deadEnd)) visited.Claim(slot, state.KeyA(), state.KeyB());
         if (result.positions >= budget.maxPositions) {
             result.status = SolveStatus::BudgetExhausted;
             return result;
@@ -354,6 +367,7 @@ SolveResult Solve(const Position& start, const Budget& budget) {
             state.Do(step.to, step.from);
             continue;
         }
+        for (int i = 0; i < child.count; ++i) visited.Prefetch(state.KeyAAfter(child.steps[static_cast<std::size_t>(i)]));
         stack.push_back(child);
     }
     result.status = SolveStatus::NoSolution;
