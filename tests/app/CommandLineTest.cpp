@@ -20,12 +20,21 @@ TEST(CommandLine, DealNumbersOverTheWholeUnsignedRange) {
     const CommandLine print = Parse({"--print-deal", "17"});
     EXPECT_EQ(print.action, CommandLine::Action::PrintDeal);
     EXPECT_EQ(*print.deal, 17u);
+    EXPECT_EQ(Parse({"--solve=4294967295"}).action, CommandLine::Action::Solve);
+    const CommandLine table = Parse({"--winnability", "1-1000", "--csv", "out.csv"});
+    EXPECT_EQ(table.action, CommandLine::Action::Winnability);
+    EXPECT_EQ(table.firstDeal, 1u);
+    EXPECT_EQ(table.lastDeal, 1000u);
+    EXPECT_EQ(table.csvPath, QStringLiteral("out.csv"));
+    EXPECT_EQ(Parse({"--winnability=7"}).lastDeal, 7u);
 }
 
 TEST(CommandLine, BadNumbersAndUnknownOptionsAreErrorsOfOneLine) {
     for (const auto& words : std::vector<std::vector<const char*>>{
              {"--deal", "4294967296"}, {"--deal", "-1"}, {"--deal", "12abc"}, {"--deal", " 5"}, {"--deal", "0x10"},
-             {"--deal"}, {"--print-deal", ""}, {"--bogus"}, {"play"}, {"--deal=", "3"}}) {
+             {"--deal"}, {"--print-deal", ""}, {"--bogus"}, {"play"}, {"--deal=", "3"},
+             {"--solve", "x"}, {"--winnability", "5-3"}, {"--winnability", "1-"}, {"--winnability", "-4"},
+             {"--winnability", "1-2", "--csv"}}) {
         const CommandLine line = Parse(words);
         EXPECT_EQ(line.action, CommandLine::Action::Error) << (words.empty() ? "" : words.front());
         EXPECT_FALSE(line.error.isEmpty());
