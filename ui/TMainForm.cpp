@@ -16,6 +16,8 @@
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TGiveUpDlg.h"
+#include "ui/TOptionsDlg.h"
+#include "ui/TStatDlg.h"
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 #include "ui/WinningHint.h"
@@ -41,9 +43,7 @@ TMainForm::TMainForm(QWidget* parent)
       store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
       positionKeeper(*store),
       surface(std::make_unique<Surface>(ClientWidth, ClientHeight, 0x8000)),
-      board(std::make_unique<Board>(*this)),
-      flow(*board, *this, statistics),
-      pointer(*board, *this, flow) {
+      board(std::make_unique<Board>(*this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
     setWindowIcon(QIcon(QStringLiteral(":/ui/icon_32.png")));
@@ -66,6 +66,8 @@ TMainForm::TMainForm(QWidget* parent)
     connect(Panel1, &ToolStrip::quit, this, &TMainForm::Exit_ButtonClick);
     connect(Panel1, &ToolStrip::about, this, &TMainForm::info);
     connect(Panel1, &ToolStrip::language, this, &TMainForm::TongueBtnClick);
+    connect(Panel1, &ToolStrip::options, this, &TMainForm::OptionsButtonClick);
+    connect(Panel1, &ToolStrip::statistics, this, &TMainForm::Statistics);
 
     winningHint = new WinningHint(this, *board, *this, language);
     connect(new QShortcut(QKeySequence(Qt::Key_H), this), &QShortcut::activated, winningHint, &WinningHint::Request);
@@ -79,6 +81,10 @@ TMainForm::TMainForm(QWidget* parent)
     tvbScroll->setPalette(bannerPalette);
 
     ReadSettings();
+    // The statistics and options dialogs read their own settings as they are made.
+    dialogs = std::make_unique<MainDialogs>(*this, *this, language, *store);
+    flow = std::make_unique<GameFlow>(*board, *this, Stats());
+    pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     ChangeBackground(backColor);
     setFixedSize(ClientWidth, ClientHeight);
     move(269, 375);
@@ -87,8 +93,6 @@ TMainForm::TMainForm(QWidget* parent)
     board->SetDealSeed(GeneratorSeed);
     board->SetState(GameState::Over);
     RefreshScore();
-
-    dialogs = std::make_unique<MainDialogs>(*this, language);
 }
 
 TMainForm::~TMainForm() {
@@ -156,16 +160,48 @@ void TMainForm::TongueBtnClick() {
     ApplyTexts();
 }
 
+::Statistics& TMainForm::Stats() {
+    return dialogs->Stat().Stats();
+}
+
+bool TMainForm::SlideOn() const {
+    return dialogs->Options().SlideOn();
+}
+
+bool TMainForm::ShowMovesOn() const {
+    return dialogs->Options().ShowMovesOn();
+}
+
+void TMainForm::OptionsButtonClick() {
+    if (dialogs->Run(dialogs->Options()) == SmallDialog::ResultOk) ChangeBackground(backColor);
+}
+
+void TMainForm::Statistics() {
+    dialogs->Run(dialogs->Stat());
+    RefreshScore();
+}
+
+void TMainForm::SetColors(std::uint32_t background, std::uint32_t frame) {
+    backColor = background;
+    frameColor = frame;
+}
+
 void TMainForm::RefreshScore() {
-    Panel1->SetScorePicture(scoreStrip->Show(statistics));
+    Panel1->SetScorePicture(scoreStrip->Show(Stats()));
 }
 
 void TMainForm::Paint() {
+    // A held card lies on top of everything: it comes off before the board is redrawn under it
+    // and goes back after, or it would vanish and later restore a patch of the old surface.
+    CardPile* held = board->Hand().get();
+    const bool lifted = held != nullptr && !held->Hidden();
+    if (lifted) held->Hide(surface.get());
     {
         Surface::Batch batch(*surface);
         surface->FillRect(QRect(0, 0, ClientWidth, ClientHeight), backColor);
         board->RepaintAll();
     }
+    if (lifted) held->Show(surface.get());
     RefreshScore();
 }
 
@@ -180,11 +216,11 @@ void TMainForm::ChangeBackground(std::uint32_t colorRef) {
 }
 
 void TMainForm::NewGame() {
-    flow.NewGame();
+    flow->NewGame();
 }
 
 void TMainForm::ResetGame() {
-    flow.ResetGame();
+    flow->ResetGame();
 }
 
 void TMainForm::MixBtnClick() {
@@ -240,7 +276,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::Leave() {
-    flow.Leave();
+    flow->Leave();
     WriteSettings();
 }
 
@@ -252,13 +288,13 @@ PointerPlay::Button ButtonOf(Qt::MouseButton button) {
 }  // namespace
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
-    pointer.MouseDown(ButtonOf(button), x, y);
+    pointer->MouseDown(ButtonOf(button), x, y);
 }
 
 void TMainForm::FormMouseMove(int x, int y) {
-    pointer.MouseMove(x, y);
+    pointer->MouseMove(x, y);
 }
 
 void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
-    pointer.MouseUp(ButtonOf(button));
+    pointer->MouseUp(ButtonOf(button));
 }

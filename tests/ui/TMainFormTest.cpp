@@ -137,14 +137,30 @@ TEST_F(TMainFormTest, MouseOnTheBoardPicksUpFollowsAndReturns) {
     EXPECT_EQ(form.GameBoard().Place(1, 0).TopRank(), 6);
 }
 
-TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCard) {
+TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCardAndTheOneInTheHand) {
     ShowForm();
     form.SeedWith(8);
     QTest::mouseClick(Button("NewBtn"), Qt::LeftButton);
     const QImage withGreen = form.WindowSurface().Image().copy();
+
+    // A card held over two others while the board is recoloured stays on top and, put back,
+    // leaves no patch of the old colour.
+    const int column = form.GameBoard().Place(2, 1).Count() != 0 ? 2 : 3;
+    QWidget* view = BoardView();
+    QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(column, 1));
+    ASSERT_NE(form.GameBoard().Hand(), nullptr);
+    MovePointer(*view, PlaceCenter(6, 1) + QPoint(24, 20));
+    const QRect heldFace = QRect(form.GameBoard().Hand()->X(), form.GameBoard().Hand()->Y(), 43, 60).adjusted(4, 4, -4, -4);
+    const QImage face = form.WindowSurface().Image().copy(heldFace);
     form.ChangeBackground(0x800000);  // navy
     EXPECT_EQ(form.WindowSurface().Pixel(2, 200), PixelFromColorRef(0x800000));
+    EXPECT_EQ(form.WindowSurface().Image().copy(heldFace), face);
+    form.Paint();
+    EXPECT_EQ(form.WindowSurface().Image().copy(heldFace), face);
     form.ChangeBackground(0x8000);
+    MovePointer(*view, PlaceCenter(column, 1));
+    QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(column, 1));
+    ASSERT_EQ(form.GameBoard().Hand(), nullptr);
     EXPECT_EQ(form.WindowSurface().Image(), withGreen);
 }
 
