@@ -8,7 +8,8 @@
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 
-MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& language, const SettingsStore& store)
+MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& language,
+                         const SettingsStore& store)
     : stat(new TStatDlg(&mainWindow, language, store)),
       options(new TOptionsDlg(&mainWindow, host, language, store)),
       about(new TFreewareDlg(&mainWindow, language)),

@@ -32,9 +32,11 @@ void ScoreGauge::paintEvent(QPaintEvent*) {
     // The text is drawn twice, each time clipped to one part of the bar and in the other part's
     // colour.
     const QString text = QStringLiteral("%1%").arg(progress);
-    // Crisp pixels: a blended edge would be neither colour.
+    // Crisp bold pixels: a blended edge would be neither colour, and a thin stroke in two such
+    // bright colours is hard to read.
     QFont crisp = font();
     crisp.setStyleStrategy(QFont::NoAntialias);
+    crisp.setBold(true);
     painter.setFont(crisp);
     painter.setClipRect(filledPart);
     painter.setPen(restColour);

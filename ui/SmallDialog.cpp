@@ -58,7 +58,8 @@ void SmallDialog::Place() {
         if (onScreen == nullptr) return;
         const QSize size = frameGeometry().size();
         const QRect desk = onScreen->geometry();
-        move(desk.left() + (desk.width() - size.width()) / 2, desk.top() + (desk.height() - size.height()) / 2);
+        move(desk.left() + (desk.width() - size.width()) / 2,
+             desk.top() + (desk.height() - size.height()) / 2);
         return;
     }
     if (owner == nullptr) return;

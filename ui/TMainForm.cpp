@@ -8,6 +8,9 @@
 #include <QTimer>
 
 #include "cards/Random.h"
+#include "media/LinkLabel.h"
+#include "media/MakerLinks.h"
+#include "media/ScrollBanner.h"
 #include "platform/Surface.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SmallDialog.h"
@@ -72,13 +75,13 @@ TMainForm::TMainForm(QWidget* parent)
     winningHint = new WinningHint(this, *board, *this, language);
     connect(new QShortcut(QKeySequence(Qt::Key_H), this), &QShortcut::activated, winningHint, &WinningHint::Request);
 
-    tvbScroll = new QWidget(this);
-    tvbScroll->setObjectName(QStringLiteral("tvbScroll"));
+    tvbScroll = new ScrollBanner(this);
     tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);
-    tvbScroll->setAutoFillBackground(true);
-    QPalette bannerPalette = tvbScroll->palette();
-    bannerPalette.setColor(QPalette::Window, Qt::black);
-    tvbScroll->setPalette(bannerPalette);
+    connect(tvbScroll, &ScrollBanner::Clicked, this, &TMainForm::TorvikBtnClick);
+    TVBLabel = new LinkLabel(this);
+    TVBLabel->setObjectName(QStringLiteral("TVBLabel"));
+    TVBLabel->SetLink(MakerWebAddress());
+    TVBLabel->hide();
 
     ReadSettings();
     // The statistics and options dialogs read their own settings as they are made.
@@ -93,9 +96,11 @@ TMainForm::TMainForm(QWidget* parent)
     board->SetDealSeed(GeneratorSeed);
     board->SetState(GameState::Over);
     RefreshScore();
+    tvbScroll->StartScrolling();
 }
 
 TMainForm::~TMainForm() {
+    tvbScroll->StopScrolling();
     dialogs.reset();
     positionKeeper.Record(*this);
     // The board goes first: its places draw nothing while they are destroyed.
@@ -234,6 +239,11 @@ void TMainForm::Exit_ButtonClick() {
 void TMainForm::ApplyTexts() {
     Panel1->ApplyTexts(language);
     scoreStrip->ApplyTexts(language);
+    tvbScroll->ApplyLanguage(language);
+}
+
+void TMainForm::TorvikBtnClick() {
+    TVBLabel->Jump();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -16,7 +16,9 @@
 #include "ui/MainDialogs.h"
 #include "ui/OptionsHost.h"
 
+class LinkLabel;
 class ScoreStrip;
+class ScrollBanner;
 class Surface;
 class WinningHint;
 class SurfaceView;
@@ -58,6 +60,8 @@ public:
     void TongueBtnClick();
     void OptionsButtonClick();
     void Statistics();
+    // A click on the banner: opens the maker's web site through the hidden link.
+    void TorvikBtnClick();
     // Puts the board on a new background colour without losing a card.
     void ChangeBackground(std::uint32_t colorRef);
 
@@ -115,7 +119,8 @@ private:
     ToolStrip* Panel1 = nullptr;
     ScoreStrip* scoreStrip = nullptr;
     WinningHint* winningHint = nullptr;
-    QWidget* tvbScroll = nullptr;
+    ScrollBanner* tvbScroll = nullptr;
+    LinkLabel* TVBLabel = nullptr;
     // Made once the window has read its settings, destroyed first.
     std::unique_ptr<MainDialogs> dialogs;
 };

@@ -45,14 +45,19 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, QRect geometry) {
 
 TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const Language& language,
                          const SettingsStore& settings)
-    : SmallDialog(mainWindow, Placement::WhereLeft), host(optionsHost), currentLanguage(language), store(settings) {
+    : SmallDialog(mainWindow, Placement::WhereLeft),
+      host(optionsHost),
+      currentLanguage(language),
+      store(settings) {
     ApplyDialogLook(*this, QString(), 345, 140);
 
     GroupBox3 = new QGroupBox(this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(8, 8, 113, 85);
-    ColorBtnB = MakeColorButton(GroupBox3, QStringLiteral("ColorBtnB"), 16, QStringLiteral(":/dialogs/colour_field.png"));
-    ColorBtnF = MakeColorButton(GroupBox3, QStringLiteral("ColorBtnF"), 48, QStringLiteral(":/dialogs/colour_frame.png"));
+    ColorBtnB = MakeColorButton(GroupBox3, QStringLiteral("ColorBtnB"), 16,
+                                QStringLiteral(":/dialogs/colour_field.png"));
+    ColorBtnF = MakeColorButton(GroupBox3, QStringLiteral("ColorBtnF"), 48,
+                                QStringLiteral(":/dialogs/colour_frame.png"));
     connect(ColorBtnB, &QToolButton::clicked, this, &TOptionsDlg::ColorBtnBClick);
     connect(ColorBtnF, &QToolButton::clicked, this, &TOptionsDlg::ColorBtnFClick);
     boxa = new QWidget(GroupBox3);
@@ -78,7 +83,8 @@ TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const La
     OKBtn = new GlyphButton(this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(254, 104, 85, 27);
-    OKBtn->SetGlyph(LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
+    OKBtn->SetGlyph(
+        LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
     connect(OKBtn, &GlyphButton::clicked, this, &TOptionsDlg::OKBtnClick);
 
     ColorDlg = new QColorDialog(this);

@@ -72,7 +72,8 @@ TStatDlg::TStatDlg(QWidget* mainWindow, const Language& language, const Settings
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(161, 196, 85, 27);
     OKBtn->setText(QStringLiteral("OK"));
-    OKBtn->SetGlyph(LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
+    OKBtn->SetGlyph(
+        LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
     connect(OKBtn, &GlyphButton::clicked, this, &TStatDlg::OKBtnClick);
 
     // No default button: Enter presses a button only while it has the focus. Left auto-default,
@@ -99,7 +100,8 @@ QLabel* TStatDlg::MakeFigure(const char* name, int y, const QColor& colour) {
 }
 
 QLabel* TStatDlg::MakeWord(const char* name, int y) {
-    return MakeLabel(Panel4, QString::fromLatin1(name), QRect(wordLeft, y, Panel4->width() - wordLeft - 2, 13));
+    return MakeLabel(Panel4, QString::fromLatin1(name),
+                     QRect(wordLeft, y, Panel4->width() - wordLeft - 2, 13));
 }
 
 void TStatDlg::FormCreate() {

