@@ -74,17 +74,38 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             line.action = Action::Version;
             return line;
         }
-        if (option == QLatin1String("--deal") || option == QLatin1String("--print-deal")) {
-            if (!hasValue) {
-                if (i + 1 >= arguments.size()) return Fail(QStringLiteral("%1 needs a deal number").arg(option));
-                value = arguments[++i];
+        const bool takesValue = option == QLatin1String("--deal") || option == QLatin1String("--print-deal") ||
+                                option == QLatin1String("--solve") || option == QLatin1String("--winnability") ||
+                                option == QLatin1String("--csv");
+        if (takesValue && !hasValue) {
+            if (i + 1 >= arguments.size()) return Fail(QStringLiteral("%1 needs a value").arg(option));
+            value = arguments[++i];
+        }
+        if (option == QLatin1String("--csv")) {
+            if (value.isEmpty()) return Fail(QStringLiteral("--csv needs a file name"));
+            line.csvPath = value;
+            continue;
+        }
+        if (option == QLatin1String("--winnability")) {
+            const int dash = value.indexOf(QLatin1Char('-'));
+            const std::optional<std::uint32_t> firstDeal = ParseDeal(dash < 0 ? value : value.left(dash));
+            const std::optional<std::uint32_t> lastDeal = ParseDeal(dash < 0 ? value : value.mid(dash + 1));
+            if (!firstDeal || !lastDeal || *lastDeal < *firstDeal) {
+                return Fail(QStringLiteral("'%1' is not a range of deals A-B with A <= B").arg(value));
             }
+            line.action = Action::Winnability;
+            line.firstDeal = *firstDeal;
+            line.lastDeal = *lastDeal;
+            continue;
+        }
+        if (takesValue) {
             const std::optional<std::uint32_t> deal = ParseDeal(value);
             if (!deal) {
                 return Fail(QStringLiteral("'%1' is not a deal number from 0 to 4294967295").arg(value));
             }
             line.deal = deal;
             if (option == QLatin1String("--print-deal")) line.action = Action::PrintDeal;
+            if (option == QLatin1String("--solve")) line.action = Action::Solve;
             continue;
         }
         return Fail(QStringLiteral("unknown option '%1'").arg(arguments[i]));
@@ -94,14 +115,17 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
 
 QString CommandLine::Usage() {
     return QStringLiteral(
-        "Usage: tvdl [--deal N | --print-deal N]\n"
+        "Usage: tvdl [--deal N | --print-deal N | --solve N | --winnability A-B [--csv FILE]]\n"
         "Torvik Vandrel, a patience card game.\n"
         "\n"
-        "  --deal N         start with deal number N (0 to 4294967295)\n"
-        "  --print-deal N   print deal N after the aces have moved, and exit\n"
-        "  --help           show this help and exit\n"
-        "  --version        show the version and exit\n"
-        "  /debug, -debug   write a trace of the help calls to HHDebug.txt\n"
+        "  --deal N            start with deal number N (0 to 4294967295)\n"
+        "  --print-deal N      print deal N after the aces have moved, and exit\n"
+        "  --solve N           play deal N with the solver, print its moves and exit\n"
+        "  --winnability A-B   play deals A to B with the solver on every core and print\n"
+        "                      how many were won; --csv FILE also writes one row per deal\n"
+        "  --help              show this help and exit\n"
+        "  --version           show the version and exit\n"
+        "  /debug, -debug      write a trace of the help calls to HHDebug.txt\n"
         "Qt's own options (-platform, -display, -style ...) are passed on to Qt.\n");
 }
 

@@ -8,11 +8,15 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Action { Play, PrintDeal, Help, Version, Error };
+    enum class Action { Play, PrintDeal, Solve, Winnability, Help, Version, Error };
 
     Action action = Action::Play;
-    // The deal to start with (Play) or to print (PrintDeal); none means a seed from the clock.
+    // The deal to start with (Play), to print (PrintDeal) or to solve (Solve); none means a seed from the clock.
     std::optional<std::uint32_t> deal;
+    // The deals to play for Winnability, first to last inclusive, and where to write one row each.
+    std::uint32_t firstDeal = 0;
+    std::uint32_t lastDeal = 0;
+    QString csvPath;
     // One line for stderr when action is Error.
     QString error;
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/SolverCommands.h"
 #include "cards/CardSheets.h"
 #include "game/DealPrinter.h"
 #include "media/ToolTipFilter.h"
@@ -35,6 +36,11 @@ int main(int argc, char** argv) {
         case CommandLine::Action::PrintDeal:
             Print(stdout, DealText(*command.deal));
             return 0;
+        case CommandLine::Action::Solve:
+            Print(stdout, SolveText(*command.deal, FairPlayer::Options{}));
+            return 0;
+        case CommandLine::Action::Winnability:
+            return RunWinnability(command.firstDeal, command.lastDeal, command.csvPath, stdout, stderr);
         case CommandLine::Action::Play:
             break;
     }

@@ -8,3 +8,6 @@
 // its rank from "A23456789TJQK" and its suit from "csdh"; an empty place is "--".
 // Made without a window and without waiting.
 QString DealText(std::uint32_t seed);
+
+// One card in that notation, "Qc" for the queen of clubs.
+QString CardToken(int suit, int rank);

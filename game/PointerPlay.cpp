@@ -94,11 +94,13 @@ PointerPlay::Hint PointerPlay::FindCard(int suit, int rank) const {
     return {};
 }
 
+void PointerPlay::FramePlace(Surface* surface, int top, int column, int row, std::uint32_t colorRef) {
+    if (column <= 0 || surface == nullptr) return;
+    surface->RoundRectOutline(column * 48 + 5, row * 70 + top - 3, column * 48 + 54, row * 70 + top + 63, 6, 6, 3, colorRef);
+}
+
 void PointerPlay::DrawHintFrame(const Hint& hint, unsigned colorRef) {
-    Surface* surface = host.DrawingSurface();
-    if (hint.column <= 0 || surface == nullptr) return;
-    surface->RoundRectOutline(hint.column * 48 + 5, hint.row * 70 + board.Top() - 3, hint.column * 48 + 54,
-                              hint.row * 70 + board.Top() + 63, 6, 6, 3, colorRef);
+    FramePlace(host.DrawingSurface(), board.Top(), hint.column, hint.row, colorRef);
 }
 
 void PointerPlay::ShowHints(int x, int y) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
+
 class Board;
 class BoardHost;
 class GameFlow;
+class Surface;
 
 // Turns mouse events on the board into moves. Play is by clicking: a primary click picks a card
 // up, the card follows the pointer with no button held, the next primary click drops it. The
@@ -18,6 +21,10 @@ public:
     void MouseUp(Button button);
     // Sends the held card back to the place it was taken from, as a drop on no gap does.
     void ReturnCard();
+
+    // The hint frame around place (column, row) of a board whose first row is at top; drawn in the
+    // background colour it erases the frame again.
+    static void FramePlace(Surface* surface, int top, int column, int row, std::uint32_t colorRef);
 
     int GrabX() const { return grabX; }
     int GrabY() const { return grabY; }

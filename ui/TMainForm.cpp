@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QIcon>
 #include <QTimer>
 
@@ -28,6 +29,7 @@
 #include "ui/TStatDlg.h"
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
+#include "ui/WinningHint.h"
 
 namespace {
 
@@ -78,6 +80,9 @@ TMainForm::TMainForm(QWidget* parent)
     connect(Panel1, &ToolStrip::options, this, &TMainForm::OptionsButtonClick);
     connect(Panel1, &ToolStrip::statistics, this, &TMainForm::Statistics);
     connect(Panel1, &ToolStrip::help, this, &TMainForm::HelpBtnClick);
+
+    winningHint = new WinningHint(this, *board, *this, language);
+    connect(new QShortcut(QKeySequence(Qt::Key_H), this), &QShortcut::activated, winningHint, &WinningHint::Request);
 
     tvbScroll = new ScrollBanner(this);
     tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);

@@ -21,6 +21,7 @@ class KeyControl;
 class ScoreStrip;
 class ScrollBanner;
 class Surface;
+class WinningHint;
 class SurfaceView;
 class THookHelpSystem;
 class ToolStrip;
@@ -124,6 +125,7 @@ private:
 
     ToolStrip* Panel1 = nullptr;
     ScoreStrip* scoreStrip = nullptr;
+    WinningHint* winningHint = nullptr;
     ScrollBanner* tvbScroll = nullptr;
     LinkLabel* TVBLabel = nullptr;
     // Made once the window has read its settings, destroyed first.

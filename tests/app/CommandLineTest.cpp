@@ -25,13 +25,22 @@ TEST(CommandLine, DealNumbersOverTheWholeUnsignedRange) {
         Parse({"/DEBUG", "-platform", "offscreen", "--deal", "3", "-Debug", "-style=fusion", "--display", ":1", "-reverse"});
     EXPECT_EQ(mixed.action, CommandLine::Action::Play) << qPrintable(mixed.error);
     EXPECT_EQ(mixed.deal.value_or(0), 3u);
+    EXPECT_EQ(Parse({"--solve=4294967295"}).action, CommandLine::Action::Solve);
+    const CommandLine table = Parse({"--winnability", "1-1000", "--csv", "out.csv"});
+    EXPECT_EQ(table.action, CommandLine::Action::Winnability);
+    EXPECT_EQ(table.firstDeal, 1u);
+    EXPECT_EQ(table.lastDeal, 1000u);
+    EXPECT_EQ(table.csvPath, QStringLiteral("out.csv"));
+    EXPECT_EQ(Parse({"--winnability=7"}).lastDeal, 7u);
 }
 
 TEST(CommandLine, BadNumbersAndUnknownOptionsAreErrorsOfOneLine) {
     for (const auto& words : std::vector<std::vector<const char*>>{
              {"--deal", "4294967296"}, {"--deal", "-1"}, {"--deal", "12abc"}, {"--deal", " 5"}, {"--deal", "0x10"},
              {"--deal"}, {"--print-deal", ""}, {"--bogus"}, {"play"}, {"--deal=", "3"},
-             {"debug"}, {"--debug"}, {"-platformx"}}) {
+             {"debug"}, {"--debug"}, {"-platformx"},
+             {"--solve", "x"}, {"--winnability", "5-3"}, {"--winnability", "1-"}, {"--winnability", "-4"},
+             {"--winnability", "1-2", "--csv"}}) {
         const CommandLine line = Parse(words);
         EXPECT_EQ(line.action, CommandLine::Action::Error) << (words.empty() ? "" : words.front());
         EXPECT_FALSE(line.error.isEmpty());

@@ -1,0 +1,150 @@
+#include "app/SolverCommands.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "game/DealPrinter.h"
+#include "game/HeadlessGame.h"
+
+QString SolveText(std::uint32_t deal, const FairPlayer::Options& options) {
+    HeadlessGame game(deal);
+    const FairPlayer::Outcome outcome = FairPlayer(options).Play(game);
+    QString text;
+    for (const FairPlayer::Step& step : outcome.steps) {
+        if (step.reshuffle) {
+            text += QStringLiteral("reshuffle\n");
+        } else {
+            text += QStringLiteral("%1 %2 %3\n")
+                        .arg(CardToken(step.suit, step.rank))
+                        .arg(step.move.toColumn)
+                        .arg(step.move.toRow);
+        }
+    }
+    text += outcome.won ? QStringLiteral("won\n") : QStringLiteral("lost\n");
+    return text;
+}
+
+namespace {
+
+struct DealRow {
+    bool won = false;
+    bool wonWithoutReshuffle = false;
+    bool provenLostWithoutReshuffle = false;
+    int reshuffles = 0;
+    std::uint64_t positions = 0;
+    double seconds = 0;
+};
+
+void Progress(std::FILE* err, std::uint64_t done, std::uint64_t total) {
+    constexpr int Width = 40;
+    const int filled = static_cast<int>(done * Width / total);
+    std::fprintf(err, "\r[%s%s] %llu/%llu", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                 std::string(static_cast<std::size_t>(Width - filled), '.').c_str(),
+                 static_cast<unsigned long long>(done), static_cast<unsigned long long>(total));
+    std::fflush(err);
+}
+
+QString Share(int count, std::uint64_t total) {
+    return QStringLiteral("%1 % (%2 of %3)").arg(100.0 * count / static_cast<double>(total), 0, 'f', 1).arg(count).arg(total);
+}
+
+}  // namespace
+
+int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPath, std::FILE* out, std::FILE* err) {
+    const std::uint64_t total = std::uint64_t{last} - first + 1;
+    if (total > 10'000'000) {
+        std::fputs("tvdl: at most 10000000 deals at once\n", err);
+        return 2;
+    }
+    QFile csv(csvPath);
+    if (!csvPath.isEmpty() && !csv.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(err, "tvdl: cannot write '%s': %s\n", csvPath.toLocal8Bit().constData(),
+                     csv.errorString().toLocal8Bit().constData());
+        return 1;
+    }
+
+    const FairPlayer::Options options;
+    std::vector<DealRow> rows(static_cast<std::size_t>(total));
+    std::atomic<std::uint64_t> next{0};
+    std::atomic<std::uint64_t> done{0};
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    const auto started = std::chrono::steady_clock::now();
+    {
+        std::vector<std::jthread> workers;
+        for (unsigned t = 0; t < threads; ++t) {
+            workers.emplace_back([&] {
+                for (std::uint64_t index = next++; index < total; index = next++) {
+                    const auto dealStarted = std::chrono::steady_clock::now();
+                    HeadlessGame game(static_cast<std::uint32_t>(first + index));
+                    const FairPlayer::Outcome outcome = FairPlayer(options).Play(game);
+                    DealRow& row = rows[static_cast<std::size_t>(index)];
+                    row.won = outcome.won;
+                    row.wonWithoutReshuffle = outcome.firstRound == SolveStatus::Solved;
+                    row.provenLostWithoutReshuffle = outcome.firstRound == SolveStatus::NoSolution;
+                    row.reshuffles = outcome.reshufflesUsed;
+                    row.positions = outcome.positions;
+                    row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - dealStarted).count();
+                    ++done;
+                }
+            });
+        }
+        for (std::uint64_t shown = ~std::uint64_t{0}; done.load() < total;) {
+            if (done.load() != shown) Progress(err, shown = done.load(), total);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    }
+    Progress(err, total, total);
+    std::fputc('\n', err);
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+    int won = 0;
+    int wonWithout = 0;
+    int provenLost = 0;
+    int reshuffles = 0;
+    double seconds = 0;
+    std::uint64_t positions = 0;
+    if (csv.isOpen()) csv.write("deal,won,won_without_reshuffle,proven_lost_without_reshuffle,reshuffles_used,positions\n");
+    for (std::uint64_t index = 0; index < total; ++index) {
+        const DealRow& row = rows[static_cast<std::size_t>(index)];
+        won += row.won;
+        wonWithout += row.wonWithoutReshuffle;
+        provenLost += row.provenLostWithoutReshuffle;
+        reshuffles += row.reshuffles;
+        seconds += row.seconds;
+        positions += row.positions;
+        if (csv.isOpen()) {
+            csv.write(QStringLiteral("%1,%2,%3,%4,%5,%6\n")
+                          .arg(first + index)
+                          .arg(int{row.won})
+                          .arg(int{row.wonWithoutReshuffle})
+                          .arg(int{row.provenLostWithoutReshuffle})
+                          .arg(row.reshuffles)
+                          .arg(row.positions)
+                          .toLatin1());
+        }
+    }
+    QStringList lines;
+    lines << QStringLiteral("Deals %1 to %2, at most %3 positions and %4 s of search per round, %5 threads")
+                 .arg(first)
+                 .arg(last)
+                 .arg(options.maxPositions)
+                 .arg(options.timePerRound.count() / 1000.0)
+                 .arg(threads);
+    lines << QStringLiteral("Won by the fair player: %1").arg(Share(won, total));
+    lines << QStringLiteral("Won without a reshuffle: %1").arg(Share(wonWithout, total));
+    lines << QStringLiteral("Proven lost without a reshuffle: %1").arg(Share(provenLost, total));
+    lines << QStringLiteral("Undecided without a reshuffle: %1").arg(Share(static_cast<int>(total) - wonWithout - provenLost, total));
+    lines << QStringLiteral("Reshuffles used: %1 per deal").arg(reshuffles / static_cast<double>(total), 0, 'f', 2);
+    lines << QStringLiteral("Positions searched: %1 per deal").arg(static_cast<double>(positions) / static_cast<double>(total), 0, 'f', 0);
+    lines << QStringLiteral("Time per deal: %1 s of search; %2 s for all on the clock")
+                 .arg(seconds / static_cast<double>(total), 0, 'f', 3)
+                 .arg(wall, 0, 'f', 1);
+    std::fputs((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit().constData(), out);
+    return 0;
+}

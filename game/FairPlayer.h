@@ -1,0 +1,49 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "game/Solver.h"
+
+class HeadlessGame;
+
+// Plays a deal as a player could, from what is on the table alone. Each round it searches for a
+// line that wins without a reshuffle; when it finds none and a reshuffle is left, it walks to the
+// reachable position with the most cards in ordered runs and presses reshuffle, whose outcome is
+// the game's chance and never read in advance.
+class FairPlayer {
+public:
+    struct Options {
+        std::uint64_t maxPositions = 3'000'000;
+        std::chrono::milliseconds timePerRound{2000};
+        const std::atomic_bool* stop = nullptr;
+    };
+
+    struct Step {
+        bool reshuffle = false;
+        Move move;
+        int suit = 0;
+        int rank = 0;
+    };
+
+    struct Outcome {
+        bool won = false;
+        bool stopped = false;
+        std::vector<Step> steps;
+        int reshufflesUsed = 0;
+        // How the first round's search ended.
+        SolveStatus firstRound = SolveStatus::NoSolution;
+        std::uint64_t positions = 0;
+    };
+
+    explicit FairPlayer(Options playerOptions) : options(playerOptions) {}
+
+    Outcome Play(HeadlessGame& game) const;
+
+private:
+    bool Walk(HeadlessGame& game, const std::vector<Move>& line, Outcome& outcome) const;
+
+    Options options;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class Board;
+
+// A board reduced to what the search needs: one byte per place, suit * 16 + rank, 0 for a gap.
+// Made once from a Board; the search never touches the Board itself, which draws and waits.
+struct Position {
+    static constexpr int Columns = 14;
+    static constexpr int Rows = 4;
+
+    std::array<std::array<std::uint8_t, Columns>, Rows> cells{};  // [row][column]
+
+    static Position FromBoard(const Board& board);
+    static std::uint8_t Code(int suit, int rank) { return static_cast<std::uint8_t>(suit * 16 + rank); }
+    std::uint8_t At(int column, int row) const {
+        return cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    }
+    bool operator==(const Position&) const = default;
+    auto operator<=>(const Position&) const = default;
+};
+
+// A card from one place into a gap.
+struct Move {
+    std::uint8_t fromColumn = 0;
+    std::uint8_t fromRow = 0;
+    std::uint8_t toColumn = 0;
+    std::uint8_t toRow = 0;
+    bool operator==(const Move&) const = default;
+};
+
+// A gap takes the successor of its left neighbour or the predecessor of its right one, and there
+// are four gaps, so no position has more than eight moves.
+using MoveList = std::array<Move, 8>;
+
+int Moves(const Position& position, MoveList& moves);
+void Apply(Position& position, const Move& move);
+void Undo(Position& position, const Move& move);
+bool IsWon(const Position& position);
+// Cards beyond the aces that already continue their row's ordered run.
+int RunCards(const Position& position);
+
+enum class SolveStatus { Solved, NoSolution, BudgetExhausted, Stopped };
+
+struct Budget {
+    std::uint64_t maxPositions = 1'000'000;
+    std::optional<std::chrono::steady_clock::time_point> deadline;
+    const std::atomic_bool* stop = nullptr;
+    // Skips moves into positions that have no move left; off only to check that skipping is sound.
+    bool prune = true;
+    // Also remember the line to the reachable position with the most cards in ordered runs.
+    bool trackBest = false;
+};
+
+struct SolveResult {
+    SolveStatus status = SolveStatus::NoSolution;
+    // The winning line when Solved.
+    std::vector<Move> line;
+    // Distinct positions reached, the start included.
+    std::uint64_t positions = 0;
+    // With trackBest: the line to the best position seen and its number of run cards.
+    std::vector<Move> bestLine;
+    int bestRunCards = 0;
+};
+
+// Depth-first search for a line that wins without a reshuffle. NoSolution only ever comes from
+// a search that saw every reachable position; a spent budget answers BudgetExhausted.
+SolveResult Solve(const Position& start, const Budget& budget);
