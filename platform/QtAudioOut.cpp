@@ -1,0 +1,128 @@
+#include "platform/QtAudioOut.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QLoggingCategory>
+#include <QMediaDevices>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcAudio, "tvdl.audio", QtWarningMsg)
+
+// A finished stream stays open this long, so back-to-back cues do not reopen it needlessly and a
+// sink still draining its last samples is not cut short.
+constexpr int IdleCloseMs = 3000;
+
+QString Describe(QAudio::Error error) {
+    switch (error) {
+        case QAudio::OpenError: return QStringLiteral("the audio device could not be opened");
+        case QAudio::IOError: return QStringLiteral("the audio device failed while playing");
+        case QAudio::FatalError: return QStringLiteral("the audio device is not usable");
+        default: return QStringLiteral("audio error %1").arg(int(error));
+    }
+}
+
+}  // namespace
+
+// Everything here runs on the output's own thread.
+class AudioWorker : public QObject {
+public:
+    explicit AudioWorker(std::function<void(const QString&)> onRefused) : refused(std::move(onRefused)) {
+        idleClose = new QTimer(this);
+        idleClose->setSingleShot(true);
+        connect(idleClose, &QTimer::timeout, this, [this] { Halt(); });
+    }
+    ~AudioWorker() override { Halt(); }
+
+    void Start(const QByteArray& samples, const PcmFormat& pcm) {
+        Halt();
+        QAudioFormat format;
+        format.setChannelCount(pcm.channels);
+        format.setSampleRate(pcm.sampleRate);
+        format.setSampleFormat(pcm.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull()) return;
+        if (!device.isFormatSupported(format)) {
+            refused(QStringLiteral("the audio device cannot play %1 Hz, %2 channels, %3 bits")
+                        .arg(pcm.sampleRate).arg(pcm.channels).arg(pcm.bitsPerSample));
+            return;
+        }
+        buffer = std::make_unique<QBuffer>();
+        buffer->setData(samples);
+        buffer->open(QIODevice::ReadOnly);
+        sink = std::make_unique<QAudioSink>(device, format);
+        connect(sink.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) { Changed(state); });
+        sink->start(buffer.get());
+        qCDebug(lcAudio) << "started" << samples.size() << "bytes at" << pcm.sampleRate << "Hz, state" << sink->state();
+        if (sink->error() != QAudio::NoError && sink->error() != QAudio::UnderrunError) {
+            refused(Describe(sink->error()));
+            Halt();
+        }
+    }
+
+    void Halt() {
+        idleClose->stop();
+        if (sink) {
+            sink->disconnect(this);
+            sink->stop();
+            sink.reset();
+        }
+        buffer.reset();
+    }
+
+    qint64 Taken() const { return buffer ? buffer->pos() : 0; }
+
+private:
+    void Changed(QAudio::State state) {
+        if (!sink) return;
+        const QAudio::Error error = sink->error();
+        if (state == QAudio::StoppedState && error != QAudio::NoError && error != QAudio::UnderrunError) {
+            refused(Describe(error));
+            // Not inside the sink's own signal: close it once control is back in the event loop.
+            QTimer::singleShot(0, this, [this] { Halt(); });
+        } else if (state == QAudio::IdleState) {
+            idleClose->start(IdleCloseMs);
+        }
+    }
+
+    std::function<void(const QString&)> refused;
+    QTimer* idleClose;
+    std::unique_ptr<QBuffer> buffer;
+    std::unique_ptr<QAudioSink> sink;
+};
+
+QtAudioOut::QtAudioOut() {
+    thread.setObjectName(QStringLiteral("audio"));
+    worker = new AudioWorker([this](const QString& why) { Refused(why); });
+    worker->moveToThread(&thread);
+    thread.start();
+}
+
+QtAudioOut::~QtAudioOut() {
+    // The sink must stop, on its own thread, before the samples it reads are freed.
+    QMetaObject::invokeMethod(worker, [w = worker] { delete w; }, Qt::BlockingQueuedConnection);
+    thread.quit();
+    thread.wait();
+}
+
+bool QtAudioOut::HasDevice() { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+void QtAudioOut::Play(const QByteArray& samples, const PcmFormat& format) {
+    // The byte array is shared, not copied; the worker keeps its own reference while it plays.
+    QMetaObject::invokeMethod(worker, [w = worker, samples, format] { w->Start(samples, format); }, Qt::QueuedConnection);
+}
+
+void QtAudioOut::Stop() {
+    QMetaObject::invokeMethod(worker, [w = worker] { w->Halt(); }, Qt::QueuedConnection);
+}
+
+qint64 QtAudioOut::BytesTaken() {
+    qint64 taken = 0;
+    QMetaObject::invokeMethod(worker, [w = worker, &taken] { taken = w->Taken(); }, Qt::BlockingQueuedConnection);
+    return taken;
+}
