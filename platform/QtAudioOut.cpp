@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -25,6 +26,15 @@ QString Describe(QAudio::Error error) {
         case QAudio::FatalError: return QStringLiteral("the audio device is not usable");
         default: return QStringLiteral("audio error %1").arg(int(error));
     }
+}
+
+// Qt says once, on the first look at the devices, that it found no sound server. To the game
+// that only means no sound, which it plays without a word.
+QtMessageHandler outerHandler = nullptr;
+
+void QuietAboutMissingServer(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("PulseAudioService:"))) return;
+    if (outerHandler) outerHandler(type, context, text);
 }
 
 }  // namespace
@@ -110,7 +120,15 @@ QtAudioOut::~QtAudioOut() {
     thread.wait();
 }
 
-bool QtAudioOut::HasDevice() { return !QMediaDevices::audioOutputs().isEmpty(); }
+bool QtAudioOut::HasDevice() {
+    static std::once_flag firstLook;
+    std::call_once(firstLook, [] {
+        outerHandler = qInstallMessageHandler(QuietAboutMissingServer);
+        QMediaDevices::audioOutputs();
+        qInstallMessageHandler(outerHandler);
+    });
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
 
 void QtAudioOut::Play(const QByteArray& samples, const PcmFormat& format) {
     // The byte array is shared, not copied; the worker keeps its own reference while it plays.
