@@ -131,11 +131,19 @@ bool QtAudioOut::HasDevice() {
 }
 
 void QtAudioOut::Play(const QByteArray& samples, const PcmFormat& format) {
+    // Cues may come faster than streams open; one overtaken by a later request never starts.
     // The byte array is shared, not copied; the worker keeps its own reference while it plays.
-    QMetaObject::invokeMethod(worker, [w = worker, samples, format] { w->Start(samples, format); }, Qt::QueuedConnection);
+    const std::uint64_t request = ++requests;
+    QMetaObject::invokeMethod(
+        worker,
+        [this, w = worker, request, samples, format] {
+            if (request == requests.load()) w->Start(samples, format);
+        },
+        Qt::QueuedConnection);
 }
 
 void QtAudioOut::Stop() {
+    ++requests;
     QMetaObject::invokeMethod(worker, [w = worker] { w->Halt(); }, Qt::QueuedConnection);
 }
 

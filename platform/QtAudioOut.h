@@ -2,6 +2,9 @@
 
 #include <QThread>
 
+#include <atomic>
+#include <cstdint>
+
 #include "platform/AudioOut.h"
 
 class AudioWorker;
@@ -27,4 +30,5 @@ public:
 private:
     QThread thread;
     AudioWorker* worker = nullptr;  // lives on `thread`, deleted there
+    std::atomic<std::uint64_t> requests{0};
 };
