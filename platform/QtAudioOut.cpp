@@ -15,8 +15,8 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcAudio, "tvdl.audio", QtWarningMsg)
 
-// A finished stream stays open this long, so back-to-back cues do not reopen it needlessly and a
-// sink still draining its last samples is not cut short.
+// A stream whose buffer has run out stays open this long, so the samples still on their way
+// through the sound server are not cut short.
 constexpr int IdleCloseMs = 3000;
 
 QString Describe(QAudio::Error error) {
@@ -39,16 +39,47 @@ void QuietAboutMissingServer(QtMsgType type, const QMessageLogContext& context, 
 
 }  // namespace
 
-// Everything here runs on the output's own thread.
+// Everything here runs on the output's own thread. Opening a stream can run a nested event loop,
+// so a request may arrive while another is being carried out: it then waits for that one to end,
+// and only the latest waiting request counts.
 class AudioWorker : public QObject {
 public:
+    enum class Kind { Start, Halt, CloseIfDone };
+    struct Command {
+        Kind kind = Kind::Halt;
+        QByteArray samples;
+        PcmFormat format;
+    };
+
     explicit AudioWorker(std::function<void(const QString&)> onRefused) : refused(std::move(onRefused)) {
         idleClose = new QTimer(this);
         idleClose->setSingleShot(true);
-        connect(idleClose, &QTimer::timeout, this, [this] { Halt(); });
+        connect(idleClose, &QTimer::timeout, this, [this] { Run({Kind::CloseIfDone, {}, {}}); });
     }
     ~AudioWorker() override { Halt(); }
 
+    void Run(Command command) {
+        pending = std::move(command);
+        hasPending = true;
+        if (running) return;
+        running = true;
+        while (hasPending) {
+            hasPending = false;
+            const Command now = std::move(pending);
+            switch (now.kind) {
+                case Kind::Start: Start(now.samples, now.format); break;
+                case Kind::Halt: Halt(); break;
+                case Kind::CloseIfDone:
+                    if (sink && sink->state() != QAudio::ActiveState) Halt();
+                    break;
+            }
+        }
+        running = false;
+    }
+
+    qint64 Taken() const { return buffer ? buffer->pos() : 0; }
+
+private:
     void Start(const QByteArray& samples, const PcmFormat& pcm) {
         Halt();
         QAudioFormat format;
@@ -85,16 +116,13 @@ public:
         buffer.reset();
     }
 
-    qint64 Taken() const { return buffer ? buffer->pos() : 0; }
-
-private:
     void Changed(QAudio::State state) {
         if (!sink) return;
         const QAudio::Error error = sink->error();
         if (state == QAudio::StoppedState && error != QAudio::NoError && error != QAudio::UnderrunError) {
             refused(Describe(error));
             // Not inside the sink's own signal: close it once control is back in the event loop.
-            QTimer::singleShot(0, this, [this] { Halt(); });
+            idleClose->start(0);
         } else if (state == QAudio::IdleState) {
             idleClose->start(IdleCloseMs);
         }
@@ -104,6 +132,9 @@ private:
     QTimer* idleClose;
     std::unique_ptr<QBuffer> buffer;
     std::unique_ptr<QAudioSink> sink;
+    Command pending;
+    bool hasPending = false;
+    bool running = false;
 };
 
 QtAudioOut::QtAudioOut() {
@@ -114,10 +145,14 @@ QtAudioOut::QtAudioOut() {
 }
 
 QtAudioOut::~QtAudioOut() {
-    // The sink must stop, on its own thread, before the samples it reads are freed.
-    QMetaObject::invokeMethod(worker, [w = worker] { delete w; }, Qt::BlockingQueuedConnection);
+    // The sink must stop, on its own thread, before the samples it reads are freed. The worker
+    // itself goes once its thread has finished, so no queued request can reach it any more.
+    ++requests;
+    QMetaObject::invokeMethod(worker, [w = worker] { w->Run({AudioWorker::Kind::Halt, {}, {}}); },
+                              Qt::BlockingQueuedConnection);
     thread.quit();
     thread.wait();
+    delete worker;
 }
 
 bool QtAudioOut::HasDevice() {
@@ -137,14 +172,14 @@ void QtAudioOut::Play(const QByteArray& samples, const PcmFormat& format) {
     QMetaObject::invokeMethod(
         worker,
         [this, w = worker, request, samples, format] {
-            if (request == requests.load()) w->Start(samples, format);
+            if (request == requests.load()) w->Run({AudioWorker::Kind::Start, samples, format});
         },
         Qt::QueuedConnection);
 }
 
 void QtAudioOut::Stop() {
     ++requests;
-    QMetaObject::invokeMethod(worker, [w = worker] { w->Halt(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(worker, [w = worker] { w->Run({AudioWorker::Kind::Halt, {}, {}}); }, Qt::QueuedConnection);
 }
 
 qint64 QtAudioOut::BytesTaken() {

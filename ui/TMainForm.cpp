@@ -96,7 +96,7 @@ void TMainForm::ReportSettingsError(const QString& message) {
 void TMainForm::ReadSettings() {
     const QString common = QStringLiteral("common");
     language = LanguageFromInt(store->ReadInteger(common, QStringLiteral("tongue"), -1));
-    sound = store->ReadBool(common, QStringLiteral("sound"), true);
+    sounds.SetEnabled(store->ReadBool(common, QStringLiteral("sound"), true));
     backColor = static_cast<std::uint32_t>(store->ReadInteger(common, QStringLiteral("back"), 0x8000));
     frameColor = static_cast<std::uint32_t>(store->ReadInteger(common, QStringLiteral("frame"), 0));
 }
@@ -104,7 +104,7 @@ void TMainForm::ReadSettings() {
 void TMainForm::WriteSettings() {
     const QString common = QStringLiteral("common");
     store->WriteInteger(common, QStringLiteral("tongue"), static_cast<int>(language));
-    store->WriteBool(common, QStringLiteral("sound"), sound);
+    store->WriteBool(common, QStringLiteral("sound"), sounds.Enabled());
     store->WriteInteger(common, QStringLiteral("back"), static_cast<int>(backColor));
     store->WriteInteger(common, QStringLiteral("frame"), static_cast<int>(frameColor));
 }
@@ -191,8 +191,8 @@ Surface* TMainForm::DrawingSurface() {
     return surface.get();
 }
 
-void TMainForm::PlayCue(SoundCue) {
-    // Sounds come with the sound cues; until then play stays silent.
+void TMainForm::PlayCue(SoundCue cue) {
+    sounds.Play(cue);
 }
 
 void TMainForm::SetReshuffleEnabled(bool enabled) {

@@ -13,6 +13,7 @@
 #include "game/Language.h"
 #include "game/PointerPlay.h"
 #include "game/Statistics.h"
+#include "media/Sound.h"
 #include "settings/PositionKeeper.h"
 #include "settings/SettingsStore.h"
 
@@ -57,6 +58,10 @@ public:
     Surface& WindowSurface() { return *surface; }
     SettingsStore& Settings() { return *store; }
     bool FirstActivationDone() const { return activated; }
+    Sound& Sounds() { return sounds; }
+    // The sound switch; the options dialog's sound box sets it, and it takes effect at once.
+    bool SoundOn() const { return sounds.Enabled(); }
+    void SetSoundOn(bool on) { sounds.SetEnabled(on); }
 
     void SetDialogs(const Dialogs& shown) { dialogs = shown; }
 
@@ -117,8 +122,8 @@ private:
     GameFlow flow;
     PointerPlay pointer;
 
+    Sound sounds;
     Language language = Language::Unset;
-    bool sound = true;
     std::uint32_t backColor = 0x8000;
     std::uint32_t frameColor = 0;
     bool slide = true;
