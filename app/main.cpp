@@ -1,19 +1,12 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <memory>
 
 #include "app/CommandLine.h"
 #include "cards/CardSheets.h"
 #include "game/DealPrinter.h"
-#include "platform/Clock.h"
 #include "ui/DialogLook.h"
-#include "ui/TEndGameDlg.h"
-#include "ui/TFreewareDlg.h"
-#include "ui/TGiveUpDlg.h"
 #include "ui/TMainForm.h"
-#include "ui/TTongueDlg.h"
-#include "ui/TWonDlg.h"
 
 namespace {
 
@@ -47,23 +40,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     CardSheets::Load();
-    SystemClock clock;
     int result = 0;
     {
-        // Created in this order and destroyed in the reverse one, the main window last, so the
-        // dialogs can still reach what it owns while they go.
-        TMainForm mainForm(clock);
+        // The main window makes its dialogs and destroys them before itself.
+        TMainForm mainForm;
         if (command.deal) mainForm.SeedWith(*command.deal);
-        Language& language = mainForm.CurrentLanguage();
-        auto about = std::make_unique<TFreewareDlg>(&mainForm, language);
-        auto tongue = std::make_unique<TTongueDlg>(&mainForm, language);
-        auto endGame = std::make_unique<TEndGameDlg>(&mainForm, language);
-        auto giveUp = std::make_unique<TGiveUpDlg>(&mainForm, language);
-        auto won = std::make_unique<TWonDlg>(&mainForm, language);
-        mainForm.SetDialogs({about.get(), tongue.get(), endGame.get(), giveUp.get(), won.get()});
         mainForm.show();
         result = app.exec();
-        mainForm.SetDialogs({});
     }
     CardSheets::Release();
     return result;

@@ -9,7 +9,8 @@ std::uint32_t NextRandom(std::uint32_t n) {
     return static_cast<std::uint32_t>((static_cast<std::uint64_t>(n) * GeneratorSeed) >> 32);
 }
 
-void SeedFromClock(Clock& clock) {
+void SeedFromClock() {
+    Clock& clock = GameClock();
     std::uint64_t counter = 0;
     if (clock.PerformanceCounter(counter)) {
         GeneratorSeed = static_cast<std::uint32_t>(counter);

@@ -43,14 +43,12 @@ QString DealText(std::uint32_t seed) {
 
     SilentHost host;
     InstantClock clock;
-    Clock& previous = BusyWaitClock();
-    SetBusyWaitClock(&clock);
+    const ScopedClock instant(clock);
     const std::uint32_t savedSeed = GeneratorSeed;
     GeneratorSeed = seed;
     Board board(host);
     board.Deal();
     GeneratorSeed = savedSeed;
-    SetBusyWaitClock(&previous);
 
     QStringList lines;
     for (int row = 0; row < Board::Rows; ++row) {

@@ -17,3 +17,21 @@ public:
     std::uint32_t TickCount() override;
     bool PerformanceCounter(std::uint64_t& value) override;
 };
+
+// The clock the whole game reads: seeding, busy waits and slides. It is the system clock unless
+// a ScopedClock has put another in its place. Slides sit far below anything that could carry a
+// clock as a parameter, so one process-wide clock is the seam tests use.
+Clock& GameClock();
+
+// Puts a clock in the game's place for its own lifetime and gives the previous one back after.
+// The clock must outlive the guard.
+class ScopedClock {
+public:
+    explicit ScopedClock(Clock& clock);
+    ~ScopedClock();
+    ScopedClock(const ScopedClock&) = delete;
+    ScopedClock& operator=(const ScopedClock&) = delete;
+
+private:
+    Clock* previous;
+};

@@ -11,8 +11,6 @@
 
 namespace {
 
-const QString section = QStringLiteral("Form");
-const QString valueName = QStringLiteral("MainForm");
 // The first item tells the layout of the text; only this one is known.
 const QString layoutMark = QStringLiteral("200");
 constexpr int itemCount = 7;
@@ -75,7 +73,7 @@ std::optional<QPoint> PositionKeeper::RestoredPosition(const QString& text, QSiz
 }
 
 void PositionKeeper::Restore(QWidget& window) const {
-    const QString text = store.ReadText(section, valueName, QString());
+    const QString text = store.ReadText(SettingKey::Placement);
     QScreen* screen = window.screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
@@ -100,7 +98,6 @@ void PositionKeeper::Record(const QWidget& window) const {
                                frame.right() - inner.right(), frame.bottom() - inner.bottom());
         normal = window.normalGeometry().marginsAdded(margins);
     }
-    store.WriteText(section, valueName, PlacementText(0, showCommand, normal));
-    store.DeleteValue(section, valueName + QStringLiteral("Color"));
-    store.DeleteValue(section, valueName + QStringLiteral("Font"));
+    store.WriteText(SettingKey::Placement, PlacementText(0, showCommand, normal));
+    store.DeleteRetired();
 }

@@ -138,3 +138,40 @@ void SettingsStore::DeleteValue(const QString& section, const QString& name) con
     settings->remove(key);
     settings->sync();
 }
+
+namespace {
+QString SectionOf(SettingKey key) {
+    return QLatin1String(RowOf(key).section);
+}
+QString NameOf(SettingKey key) {
+    return QLatin1String(RowOf(key).name);
+}
+}  // namespace
+
+int SettingsStore::ReadInteger(SettingKey key) const {
+    return ReadInteger(SectionOf(key), NameOf(key), RowOf(key).defaultValue);
+}
+
+bool SettingsStore::ReadBool(SettingKey key) const {
+    return ReadBool(SectionOf(key), NameOf(key), RowOf(key).defaultValue != 0);
+}
+
+QString SettingsStore::ReadText(SettingKey key) const {
+    return ReadText(SectionOf(key), NameOf(key), QString());
+}
+
+void SettingsStore::WriteInteger(SettingKey key, int value) const {
+    WriteInteger(SectionOf(key), NameOf(key), value);
+}
+
+void SettingsStore::WriteBool(SettingKey key, bool value) const {
+    WriteBool(SectionOf(key), NameOf(key), value);
+}
+
+void SettingsStore::WriteText(SettingKey key, const QString& value) const {
+    WriteText(SectionOf(key), NameOf(key), value);
+}
+
+void SettingsStore::DeleteRetired() const {
+    for (const char* name : RetiredPlacementNames) DeleteValue(SectionOf(SettingKey::Placement), QLatin1String(name));
+}

@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "settings/SettingsKeys.h"
+
 class QSettings;
 
 // The player's settings, statistics and window position, kept per user under
@@ -23,6 +25,15 @@ public:
 
     // A store in one INI file at an explicit path, for tools and tests.
     static SettingsStore AtFile(const QString& path, Reporter onError = {});
+
+    // Values by key, with the key's stored name and default.
+    int ReadInteger(SettingKey key) const;
+    bool ReadBool(SettingKey key) const;
+    QString ReadText(SettingKey key) const;
+    void WriteInteger(SettingKey key, int value) const;
+    void WriteBool(SettingKey key, bool value) const;
+    void WriteText(SettingKey key, const QString& value) const;
+    void DeleteRetired() const;
 
     int ReadInteger(const QString& section, const QString& name, int defaultValue) const;
     bool ReadBool(const QString& section, const QString& name, bool defaultValue) const;

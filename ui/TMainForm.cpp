@@ -4,14 +4,14 @@
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QIcon>
-#include <QLabel>
 #include <QTimer>
-#include <QToolButton>
 
 #include "cards/Random.h"
 #include "platform/Surface.h"
-#include "ui/ScoreGauge.h"
+#include "ui/ScoreStrip.h"
+#include "ui/SmallDialog.h"
 #include "ui/SurfaceView.h"
+#include "ui/ToolStrip.h"
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TGiveUpDlg.h"
@@ -33,10 +33,9 @@ QFont ArialBold(int pixelSize) {
 
 }  // namespace
 
-TMainForm::TMainForm(Clock& clockRef, QWidget* parent)
+TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      clock(clockRef),
       store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
       positionKeeper(*store),
       surface(std::make_unique<Surface>(ClientWidth, ClientHeight, 0x8000)),
@@ -56,8 +55,16 @@ TMainForm::TMainForm(Clock& clockRef, QWidget* parent)
     connect(view, &SurfaceView::MouseMove, this, &TMainForm::FormMouseMove);
     connect(view, &SurfaceView::MouseUp, this, &TMainForm::FormMouseUp);
 
-    CreateToolStrip();
-    CreateScoreStrip();
+    Panel1 = new ToolStrip(this);
+    Panel1->setGeometry(0, 0, ClientWidth, ToolStrip::Height);
+    scoreStrip = new ScoreStrip(Panel1);
+    connect(Panel1, &ToolStrip::newDeal, this, &TMainForm::NewGame);
+    connect(Panel1, &ToolStrip::replay, this, &TMainForm::ResetGame);
+    connect(Panel1, &ToolStrip::reshuffle, this, &TMainForm::MixBtnClick);
+    connect(Panel1, &ToolStrip::quit, this, &TMainForm::Exit_ButtonClick);
+    connect(Panel1, &ToolStrip::about, this, &TMainForm::info);
+    connect(Panel1, &ToolStrip::language, this, &TMainForm::TongueBtnClick);
+
     tvbScroll = new QWidget(this);
     tvbScroll->setObjectName(QStringLiteral("tvbScroll"));
     tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);
@@ -71,13 +78,16 @@ TMainForm::TMainForm(Clock& clockRef, QWidget* parent)
     setFixedSize(ClientWidth, ClientHeight);
     move(269, 375);
 
-    SeedFromClock(clock);
+    SeedFromClock();
     board->SetDealSeed(GeneratorSeed);
     board->SetState(GameState::Over);
     RefreshScore();
+
+    dialogs = std::make_unique<MainDialogs>(*this, language);
 }
 
 TMainForm::~TMainForm() {
+    dialogs.reset();
     positionKeeper.Record(*this);
     // The board goes first: its places draw nothing while they are destroyed.
     board.reset();
@@ -94,92 +104,17 @@ void TMainForm::ReportSettingsError(const QString& message) {
 }
 
 void TMainForm::ReadSettings() {
-    const QString common = QStringLiteral("common");
-    language = LanguageFromInt(store->ReadInteger(common, QStringLiteral("tongue"), -1));
-    sounds.SetEnabled(store->ReadBool(common, QStringLiteral("sound"), true));
-    backColor = static_cast<std::uint32_t>(store->ReadInteger(common, QStringLiteral("back"), 0x8000));
-    frameColor = static_cast<std::uint32_t>(store->ReadInteger(common, QStringLiteral("frame"), 0));
+    language = LanguageFromInt(store->ReadInteger(SettingKey::Language));
+    sounds.SetEnabled(store->ReadBool(SettingKey::Sound));
+    backColor = static_cast<std::uint32_t>(store->ReadInteger(SettingKey::Background));
+    frameColor = static_cast<std::uint32_t>(store->ReadInteger(SettingKey::Frame));
 }
 
 void TMainForm::WriteSettings() {
-    const QString common = QStringLiteral("common");
-    store->WriteInteger(common, QStringLiteral("tongue"), static_cast<int>(language));
-    store->WriteBool(common, QStringLiteral("sound"), sounds.Enabled());
-    store->WriteInteger(common, QStringLiteral("back"), static_cast<int>(backColor));
-    store->WriteInteger(common, QStringLiteral("frame"), static_cast<int>(frameColor));
-}
-
-QToolButton* TMainForm::MakeButton(const QString& name, int x, int width, const QString& image,
-                                   bool withDisabled) {
-    auto* button = new QToolButton(Panel1);
-    button->setObjectName(name);
-    button->setAutoRaise(true);
-    button->setGeometry(x, 4, width, 29);
-    button->setFocusPolicy(Qt::NoFocus);
-    QIcon icon;
-    const QPixmap normal(QStringLiteral(":/ui/%1.png").arg(image));
-    icon.addPixmap(normal, QIcon::Normal);
-    if (withDisabled) {
-        icon.addPixmap(QPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(image)), QIcon::Disabled);
-    }
-    button->setIcon(icon);
-    if (!normal.isNull()) button->setIconSize(normal.size());
-    return button;
-}
-
-void TMainForm::CreateToolStrip() {
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, ClientWidth, Board::ToolStripHeight);
-    Panel1->setAutoFillBackground(true);
-    Panel1->setPalette(QPalette(QPalette().color(QPalette::Button)));
-
-    NewBtn = MakeButton(QStringLiteral("NewBtn"), 4, 29, QStringLiteral("btn_new"), false);
-    ResetBtn = MakeButton(QStringLiteral("ResetBtn"), 36, 29, QStringLiteral("btn_reset"), true);
-    MixBtn = MakeButton(QStringLiteral("MixBtn"), 68, 29, QStringLiteral("btn_mix"), true);
-    OptionsBtn = MakeButton(QStringLiteral("OptionsBtn"), 108, 29, QStringLiteral("btn_options"), true);
-    StatisticBtn = MakeButton(QStringLiteral("StatisticBtn"), 140, 29, QStringLiteral("btn_statistic"), true);
-    ExitBtn = MakeButton(QStringLiteral("ExitBtn"), 180, 29, QStringLiteral("btn_exit"), false);
-    TongueBtn = MakeButton(QStringLiteral("TongueBtn"), 586, 27, QStringLiteral("btn_tongue"), false);
-    HelpBtn = MakeButton(QStringLiteral("HelpBtn"), 616, 29, QStringLiteral("btn_help"), false);
-    InfoBtn = MakeButton(QStringLiteral("InfoBtn"), 648, 29, QStringLiteral("btn_info"), false);
-    // The reshuffle button keeps one tooltip in both languages.
-    MixBtn->setToolTip(QStringLiteral("Neu auslegen"));
-
-    connect(NewBtn, &QToolButton::clicked, this, &TMainForm::NewGame);
-    connect(ResetBtn, &QToolButton::clicked, this, &TMainForm::ResetGame);
-    connect(MixBtn, &QToolButton::clicked, this, &TMainForm::MixBtnClick);
-    connect(ExitBtn, &QToolButton::clicked, this, &TMainForm::Exit_ButtonClick);
-    connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
-    connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
-}
-
-void TMainForm::CreateScoreStrip() {
-    won_label = new QLabel(Panel1);
-    won_label->setObjectName(QStringLiteral("won_label"));
-    won_label->setFont(ArialBold(16));
-    won_label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    won_label->setGeometry(223, 7, 100, 20);
-    QPalette wonPalette = won_label->palette();
-    wonPalette.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    won_label->setPalette(wonPalette);
-
-    gproz = new ScoreGauge(Panel1);
-    gproz->setObjectName(QStringLiteral("gproz"));
-    gproz->setGeometry(328, 8, 89, 17);
-
-    lost_label = new QLabel(Panel1);
-    lost_label->setObjectName(QStringLiteral("lost_label"));
-    lost_label->setFont(ArialBold(16));
-    lost_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lost_label->setGeometry(424, 7, 100, 20);
-    QPalette lostPalette = lost_label->palette();
-    lostPalette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    lost_label->setPalette(lostPalette);
-
-    for (const char* name : {"b100", "b80", "b60", "b40", "b20"}) {
-        faces.insert(QLatin1String(name), QPixmap(QStringLiteral(":/ui/face_%1.png").arg(QLatin1String(name))));
-    }
+    store->WriteInteger(SettingKey::Language, static_cast<int>(language));
+    store->WriteBool(SettingKey::Sound, sounds.Enabled());
+    store->WriteInteger(SettingKey::Background, static_cast<int>(backColor));
+    store->WriteInteger(SettingKey::Frame, static_cast<int>(frameColor));
 }
 
 void TMainForm::SeedWith(std::uint32_t seed) {
@@ -196,34 +131,28 @@ void TMainForm::PlayCue(SoundCue cue) {
 }
 
 void TMainForm::SetReshuffleEnabled(bool enabled) {
-    MixBtn->setEnabled(enabled);
+    Panel1->SetReshuffleEnabled(enabled);
 }
 
 bool TMainForm::ConfirmGiveUp() {
-    return dialogs.giveUp == nullptr || dialogs.giveUp->exec() == 6;
+    return dialogs->Run(dialogs->GiveUp()) == SmallDialog::ResultYes;
 }
 
 void TMainForm::ShowWonMessage() {
-    if (dialogs.won != nullptr) dialogs.won->exec();
+    dialogs->Run(dialogs->Won());
 }
 
 void TMainForm::info() {
-    if (dialogs.about != nullptr) dialogs.about->exec();
+    dialogs->Run(dialogs->About());
 }
 
 void TMainForm::TongueBtnClick() {
-    if (dialogs.tongue != nullptr) dialogs.tongue->exec();
+    dialogs->Run(dialogs->Tongue());
     ApplyTexts();
 }
 
 void TMainForm::RefreshScore() {
-    won_label->setText(QString::number(statistics.sinceStartWon));
-    lost_label->setText(QString::number(statistics.sinceStartLost));
-    const int percent = statistics.Percent();
-    gproz->SetProgress(percent);
-    const QPixmap picture = faces.value(QLatin1String(::Statistics::FaceFor(percent)));
-    StatisticBtn->setIcon(QIcon(picture));
-    if (!picture.isNull()) StatisticBtn->setIconSize(picture.size());
+    Panel1->SetScorePicture(scoreStrip->Show(statistics));
 }
 
 void TMainForm::Paint() {
@@ -262,19 +191,8 @@ void TMainForm::Exit_ButtonClick() {
 }
 
 void TMainForm::ApplyTexts() {
-    auto set = [this](QWidget* control, const char* german, const char* english) {
-        control->setToolTip(Pick(language, QString::fromUtf8(german), QString::fromUtf8(english)));
-    };
-    set(NewBtn, "Ich möchte die Karten neu mischen.", "I want to reshuffle the cards.");
-    set(ResetBtn, "Ich möchte es mit der gleichen Auslage nochmals probieren.", "I want to try again with the same hand.");
-    set(InfoBtn, "Wer hat dieses Spiel nur verbrochen?", "Who programmed this torvik game?");
-    set(ExitBtn, "Ich hab genug!", "I've got enough...");
-    set(HelpBtn, "Worum geht's da eigentlich?", "What is the idea of the game?");
-    set(OptionsBtn, "Ich möcht etwas verändern.", "I want to change the configuration.");
-    set(StatisticBtn, "Wie gut war ich bisher.", "How well have I done up to now.");
-    set(won_label, "Gewonnene Spiele", "Won games");
-    set(lost_label, "Verlorenen Spiele", "Lost games");
-    set(TongueBtn, "Sprache", "Language");
+    Panel1->ApplyTexts(language);
+    scoreStrip->ApplyTexts(language);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -301,19 +219,17 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::Activate() {
     if (activated) return;
     activated = true;
-    if (language == Language::Unset && dialogs.tongue != nullptr) dialogs.tongue->exec();
+    if (language == Language::Unset) dialogs->Run(dialogs->Tongue());
     ApplyTexts();
     info();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (dialogs.endGame != nullptr) {
-        if (dialogs.endGame->exec() != 6) {
-            event->ignore();
-            return;
-        }
-        info();
+    if (dialogs->Run(dialogs->EndGame()) != SmallDialog::ResultYes) {
+        event->ignore();
+        return;
     }
+    info();
     Leave();
     event->accept();
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QHash>
-#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -16,39 +14,24 @@
 #include "media/Sound.h"
 #include "settings/PositionKeeper.h"
 #include "settings/SettingsStore.h"
+#include "ui/MainDialogs.h"
 
-class Clock;
-class TEndGameDlg;
-class TFreewareDlg;
-class TGiveUpDlg;
-class TTongueDlg;
-class TWonDlg;
-class QLabel;
-class QToolButton;
-class ScoreGauge;
+class ScoreStrip;
 class Surface;
 class SurfaceView;
+class ToolStrip;
 
 // The main window: the tool strip, the score strip, the board drawn on the window surface and
-// the banner strip. It owns the board and runs the start and the end of the program.
+// the banner strip. It owns the board and the dialogs, and runs the start and the end of the
+// program.
 class TMainForm : public QWidget, public BoardHost {
     Q_OBJECT
 
 public:
-    // The dialogs the main window shows; created after it and destroyed before it. A dialog left
-    // out is skipped in the flow.
-    struct Dialogs {
-        TFreewareDlg* about = nullptr;
-        TTongueDlg* tongue = nullptr;
-        TEndGameDlg* endGame = nullptr;
-        TGiveUpDlg* giveUp = nullptr;
-        TWonDlg* won = nullptr;
-    };
-
     static constexpr int ClientWidth = 683;
     static constexpr int ClientHeight = Board::ToolStripHeight + 15 + 290;
 
-    explicit TMainForm(Clock& clock, QWidget* parent = nullptr);
+    explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
     Board& GameBoard() { return *board; }
@@ -57,13 +40,12 @@ public:
     Language& CurrentLanguage() { return language; }
     Surface& WindowSurface() { return *surface; }
     SettingsStore& Settings() { return *store; }
+    MainDialogs& Dialogs() { return *dialogs; }
     bool FirstActivationDone() const { return activated; }
     Sound& Sounds() { return sounds; }
-    // The sound switch; the options dialog's sound box sets it, and it takes effect at once.
+    // The options dialog's sound box sets this; it takes effect at once.
     bool SoundOn() const { return sounds.Enabled(); }
     void SetSoundOn(bool on) { sounds.SetEnabled(on); }
-
-    void SetDialogs(const Dialogs& shown) { dialogs = shown; }
 
     // Seeds the random source with a chosen deal number instead of the clock.
     void SeedWith(std::uint32_t seed);
@@ -98,21 +80,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreateToolStrip();
-    void CreateScoreStrip();
     void Activate();
     void Leave();
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormMouseMove(int x, int y);
     void FormMouseUp(Qt::MouseButton button, int x, int y);
-    QToolButton* MakeButton(const QString& name, int x, int width, const QString& image, bool withDisabled);
 
     void ReadSettings();
     void WriteSettings();
     void ReportSettingsError(const QString& message);
 
-    Clock& clock;
-    Dialogs dialogs;
     std::unique_ptr<SettingsStore> store;
     PositionKeeper positionKeeper;
     std::unique_ptr<Surface> surface;
@@ -131,20 +108,9 @@ private:
     bool activated = false;
     bool shownOnce = false;
 
-    QWidget* Panel1 = nullptr;
-    QToolButton* NewBtn = nullptr;
-    QToolButton* ResetBtn = nullptr;
-    QToolButton* MixBtn = nullptr;
-    QToolButton* OptionsBtn = nullptr;
-    QToolButton* StatisticBtn = nullptr;
-    QToolButton* ExitBtn = nullptr;
-    QToolButton* TongueBtn = nullptr;
-    QToolButton* HelpBtn = nullptr;
-    QToolButton* InfoBtn = nullptr;
-    QLabel* won_label = nullptr;
-    ScoreGauge* gproz = nullptr;
-    QLabel* lost_label = nullptr;
-    // The hidden score pictures b100, b80, b60, b40 and b20, by name.
-    QHash<QString, QPixmap> faces;
+    ToolStrip* Panel1 = nullptr;
+    ScoreStrip* scoreStrip = nullptr;
     QWidget* tvbScroll = nullptr;
+    // Made last, so that every dialog finds the window complete; destroyed first.
+    std::unique_ptr<MainDialogs> dialogs;
 };

@@ -3,19 +3,19 @@
 #include <chrono>
 
 #include "CardTestSupport.h"
+#include "FakeClock.h"
 #include "cards/BusyWait.h"
-#include "platform/FakeClock.h"
+#include "platform/Clock.h"
 
 namespace {
 
-using cardtest::BusyWaitClockGuard;
 using cardtest::ScriptedClock;
 
 TEST(BusyWaitTest, WaitsUntilMoreThanTheDelayHasPassedAtAnyCounterValue) {
     // Starts near zero, across the sign bit and just before the counter wraps around.
     for (std::uint32_t start : {0u, 0x7FFFFFF0u, 0xFFFFFFF0u, 0xFFFFFFFFu}) {
         FakeClock clock(start, 1);
-        BusyWaitClockGuard guard(clock);
+        const ScopedClock guard(clock);
         BusyWait(25);
         // The first read is the start; the wait ends on the first read 26 ms later.
         EXPECT_EQ(clock.reads, 27u) << "start " << start;
@@ -25,7 +25,7 @@ TEST(BusyWaitTest, WaitsUntilMoreThanTheDelayHasPassedAtAnyCounterValue) {
 
 TEST(BusyWaitTest, CoarseCounterEndsOnTheFirstReadPastTheDelay) {
     FakeClock clock(0xFFFFFFF0u, 10);
-    BusyWaitClockGuard guard(clock);
+    const ScopedClock guard(clock);
     BusyWait(25);
     // Reads at +0, +10, +20, +30: 30 is the first elapsed time above 25.
     EXPECT_EQ(clock.reads, 4u);
@@ -33,7 +33,7 @@ TEST(BusyWaitTest, CoarseCounterEndsOnTheFirstReadPastTheDelay) {
 
 TEST(BusyWaitTest, ExactlyTheDelayIsNotEnough) {
     ScriptedClock clock({0xFFFFFFF0u, 0xFFFFFFF0u, 0xFFFFFFFFu, 0x00000009u, 0x00000009u, 0x0000000Au});
-    BusyWaitClockGuard guard(clock);
+    const ScopedClock guard(clock);
     BusyWait(25);
     // 0x09 is 25 ms after the start, across the wrap; only 0x0A, 26 ms after, ends the wait.
     EXPECT_EQ(clock.reads, 6u);
@@ -41,30 +41,37 @@ TEST(BusyWaitTest, ExactlyTheDelayIsNotEnough) {
 
 TEST(BusyWaitTest, ZeroWaitsForTheCounterToMove) {
     ScriptedClock clock({100, 100, 100, 101});
-    BusyWaitClockGuard guard(clock);
+    const ScopedClock guard(clock);
     BusyWait(0);
     EXPECT_EQ(clock.reads, 4u);
 }
 
 TEST(BusyWaitTest, NegativeDelayEndsOnTheSecondRead) {
     ScriptedClock clock({500, 500});
-    BusyWaitClockGuard guard(clock);
+    const ScopedClock guard(clock);
     BusyWait(-1);
     EXPECT_EQ(clock.reads, 2u);
 }
 
-TEST(BusyWaitTest, NullRestoresTheSystemClock) {
-    FakeClock fake;
-    SetBusyWaitClock(&fake);
-    EXPECT_EQ(&BusyWaitClock(), &fake);
-    SetBusyWaitClock(nullptr);
-    EXPECT_NE(&BusyWaitClock(), &fake);
+TEST(BusyWaitTest, ScopedClocksNestAndGiveTheSystemClockBack) {
+    Clock& system = GameClock();
+    FakeClock outer;
+    {
+        const ScopedClock outerGuard(outer);
+        FakeClock inner;
+        {
+            const ScopedClock innerGuard(inner);
+            EXPECT_EQ(&GameClock(), &inner);
+        }
+        EXPECT_EQ(&GameClock(), &outer);
+    }
+    EXPECT_EQ(&GameClock(), &system);
 
     const auto start = std::chrono::steady_clock::now();
     BusyWait(2);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, std::chrono::milliseconds(2));
-    EXPECT_EQ(fake.reads, 0u);
+    EXPECT_EQ(outer.reads, 0u);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 
 namespace {
 
-using cardtest::BusyWaitClockGuard;
 using cardtest::FlushLog;
 using cardtest::PatternSurface;
 using cardtest::SteppingClock;
@@ -42,7 +41,7 @@ SlideTrace Slide(QPoint from, QPoint to) {
         flushesSeen.push_back(log.rects.size());
     });
     {
-        BusyWaitClockGuard guard(clock);
+        const ScopedClock guard(clock);
         pile.Relocate(&surface, to.x(), to.y(), true);
     }
 
@@ -109,7 +108,7 @@ TEST(CardPileSlideTest, HiddenPileSlidesInvisiblyWithTheSameWaits) {
     pile.AddCard(0, 1, 0);
     SteppingClock clock;
     {
-        BusyWaitClockGuard guard(clock);
+        const ScopedClock guard(clock);
         pile.Relocate(&surface, 100, 0, true);
     }
     EXPECT_EQ(clock.reads, 8);
@@ -126,7 +125,7 @@ TEST(CardPileSlideTest, OverlappingPileSlidesWithoutSmearing) {
     pile.Show(&surface);
     SteppingClock clock;
     {
-        BusyWaitClockGuard guard(clock);
+        const ScopedClock guard(clock);
         pile.Relocate(&surface, 25, 20, true);
         pile.Relocate(&surface, 150, 120, true);
     }
@@ -143,7 +142,7 @@ TEST(CardPileRelocateTest, WithoutSlideJumpsAndRedrawsInPlace) {
     const QImage shown = surface.Image();
     FlushLog log(surface);
     SteppingClock clock;
-    BusyWaitClockGuard guard(clock);
+    const ScopedClock guard(clock);
 
     pile.Relocate(&surface, 10, 10, false);
     EXPECT_EQ(log.rects, (std::vector<QRect>{CardRect(10, 10), CardRect(10, 10)}));
@@ -312,7 +311,7 @@ TEST(CardPileMoveTest, OntoAHiddenPileTheSourceLeavesFirstAndNothingIsDrawn) {
         if (surface.Image() != before) ++readsWithSourceOnSurface;
     });
     {
-        BusyWaitClockGuard guard(clock);
+        const ScopedClock guard(clock);
         ASSERT_TRUE(destination.MoveOnto(&surface, source, true));
     }
     EXPECT_FALSE(source);
@@ -337,7 +336,7 @@ TEST(CardPileMoveTest, OntoAShownPileTheSourceSlidesAndIsRedrawnAsPartOfIt) {
 
     SteppingClock clock;
     {
-        BusyWaitClockGuard guard(clock);
+        const ScopedClock guard(clock);
         ASSERT_TRUE(destination.MoveOnto(&surface, source, true));
     }
     EXPECT_EQ(clock.reads, 8);

@@ -114,13 +114,5 @@ public:
     std::size_t reads = 0;
 };
 
-// Installs a clock for busy waits for the lifetime of the guard.
-class BusyWaitClockGuard {
-public:
-    explicit BusyWaitClockGuard(Clock& clock) { SetBusyWaitClock(&clock); }
-    ~BusyWaitClockGuard() { SetBusyWaitClock(nullptr); }
-    BusyWaitClockGuard(const BusyWaitClockGuard&) = delete;
-    BusyWaitClockGuard& operator=(const BusyWaitClockGuard&) = delete;
-};
 
 }  // namespace cardtest

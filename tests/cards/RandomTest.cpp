@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cards/Random.h"
-#include "platform/FakeClock.h"
+#include "FakeClock.h"
 
 namespace {
 
@@ -82,7 +82,10 @@ TEST_F(RandomTest, DrawsStayBelowTheirBound) {
 TEST_F(RandomTest, SeedFromClockTakesLowHalfOfPerformanceCounter) {
     FakeClock clock(777);
     clock.counter = 0x123456789ABCull;
-    SeedFromClock(clock);
+    {
+        const ScopedClock scoped(clock);
+        SeedFromClock();
+    }
     EXPECT_EQ(GeneratorSeed, 0x56789ABCu);
     EXPECT_EQ(clock.reads, 0u);
 }
@@ -90,7 +93,10 @@ TEST_F(RandomTest, SeedFromClockTakesLowHalfOfPerformanceCounter) {
 TEST_F(RandomTest, SeedFromClockFallsBackToTickCount) {
     FakeClock clock(777);
     clock.hasCounter = false;
-    SeedFromClock(clock);
+    {
+        const ScopedClock scoped(clock);
+        SeedFromClock();
+    }
     EXPECT_EQ(GeneratorSeed, 777u);
     EXPECT_EQ(clock.reads, 1u);
 }

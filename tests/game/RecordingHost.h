@@ -4,15 +4,15 @@
 
 #include "cards/BusyWait.h"
 #include "game/BoardHost.h"
-#include "platform/FakeClock.h"
+#include "FakeClock.h"
+#include "platform/Clock.h"
 #include "platform/Surface.h"
 
 // A board host that records what the game asks of its window, with a real surface to draw on and
 // a clock that lets every wait pass at once.
 class RecordingHost : public BoardHost {
 public:
-    RecordingHost() : surface(683, 342, 0x8000), clock(0, 1000) { SetBusyWaitClock(&clock); }
-    ~RecordingHost() override { SetBusyWaitClock(nullptr); }
+    RecordingHost() : surface(683, 342, 0x8000), clock(0, 1000), scopedClock(clock) {}
 
     Surface* DrawingSurface() override { return withSurface ? &surface : nullptr; }
     void PlayCue(SoundCue cue) override { cues.push_back(cue); }
@@ -30,6 +30,7 @@ public:
 
     Surface surface;
     FakeClock clock;
+    ScopedClock scopedClock;
     bool withSurface = true;
     bool slide = false;
     bool showMoves = true;

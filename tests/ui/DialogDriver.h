@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ui/DialogLook.h"
 
@@ -58,3 +59,37 @@ inline std::unique_ptr<QWidget> MakeMainWindow(QRect geometry = QRect(100, 120, 
     window->show();
     return window;
 }
+
+// Answers the modal dialogs a window opens from its own modal loops, one scripted answer each,
+// and records which dialogs appeared in which order. A dialog past the script gets Cancel.
+class Answerer {
+public:
+    using Answer = std::function<void(QDialog&)>;
+
+    explicit Answerer(std::vector<Answer> script) : answers(std::move(script)) {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] { Poll(); });
+        timer.start();
+    }
+
+    std::vector<QString> seen;
+
+private:
+    void Poll() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible() || dialog == last) return;
+        last = dialog;
+        seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
+        if (next < answers.size()) {
+            answers[next++](*dialog);
+        } else {
+            dialog->done(2);
+        }
+        last = nullptr;
+    }
+
+    QTimer timer;
+    std::vector<Answer> answers;
+    std::size_t next = 0;
+    QDialog* last = nullptr;
+};

@@ -13,50 +13,13 @@
 
 #include "ConfigHome.h"
 #include "cards/BusyWait.h"
-#include "platform/FakeClock.h"
+#include "FakeClock.h"
+#include "DialogDriver.h"
+#include "platform/Clock.h"
 #include "ui/DialogLook.h"
-#include "ui/TEndGameDlg.h"
-#include "ui/TFreewareDlg.h"
-#include "ui/TGiveUpDlg.h"
 #include "ui/TMainForm.h"
-#include "ui/TTongueDlg.h"
-#include "ui/TWonDlg.h"
 
 namespace {
-
-// Answers the modal dialogs the main window opens, one scripted answer each, and records which
-// dialogs appeared in which order.
-class Answerer {
-public:
-    using Answer = std::function<void(QDialog&)>;
-
-    explicit Answerer(std::vector<Answer> script) : answers(std::move(script)) {
-        timer.setInterval(5);
-        QObject::connect(&timer, &QTimer::timeout, [this] { Poll(); });
-        timer.start();
-    }
-
-    std::vector<QString> seen;
-
-private:
-    void Poll() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible() || dialog == last) return;
-        last = dialog;
-        seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
-        if (next < answers.size()) {
-            answers[next++](*dialog);
-        } else {
-            dialog->done(2);
-        }
-        last = nullptr;
-    }
-
-    QTimer timer;
-    std::vector<Answer> answers;
-    std::size_t next = 0;
-    QDialog* last = nullptr;
-};
 
 void Click(QDialog& dialog, const char* button) {
     QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
@@ -64,27 +27,14 @@ void Click(QDialog& dialog, const char* button) {
 
 class MainFormFlowTest : public ::testing::Test {
 protected:
-    MainFormFlowTest() : form(clock) {
-        SetBusyWaitClock(&clock);
+    MainFormFlowTest() {
         InstallFontSubstitutions();
-        Language& language = form.CurrentLanguage();
-        language = Language::Unset;
-        about = std::make_unique<TFreewareDlg>(&form, language);
-        tongue = std::make_unique<TTongueDlg>(&form, language);
-        endGame = std::make_unique<TEndGameDlg>(&form, language);
-        giveUp = std::make_unique<TGiveUpDlg>(&form, language);
-        won = std::make_unique<TWonDlg>(&form, language);
-    }
-    ~MainFormFlowTest() override {
-        form.SetDialogs({});
-        SetBusyWaitClock(nullptr);
+        form.CurrentLanguage() = Language::Unset;
     }
 
-    void Wire() { form.SetDialogs({about.get(), tongue.get(), endGame.get(), giveUp.get(), won.get()}); }
     // A started program whose first-activation about box has been closed.
     void StartInEnglish() {
         form.CurrentLanguage() = Language::English;
-        Wire();
         Answerer first({});
         ShowAndSettle();
     }
@@ -97,16 +47,11 @@ protected:
     // Each window starts from an empty store, whatever earlier tests stored.
     bool storeCleared = (ClearNativeFolder(), true);
     FakeClock clock{0, 1000};
+    ScopedClock scopedClock{clock};
     TMainForm form;
-    std::unique_ptr<TFreewareDlg> about;
-    std::unique_ptr<TTongueDlg> tongue;
-    std::unique_ptr<TEndGameDlg> endGame;
-    std::unique_ptr<TGiveUpDlg> giveUp;
-    std::unique_ptr<TWonDlg> won;
 };
 
 TEST_F(MainFormFlowTest, FirstActivationAsksTheLanguageThenShowsTheAboutBox) {
-    Wire();
     Answerer answerer({[](QDialog& d) { Click(d, "GermanBtn"); }, [](QDialog& d) { d.done(1); }});
     ShowAndSettle();
     ASSERT_EQ(answerer.seen.size(), 2u);
@@ -118,7 +63,6 @@ TEST_F(MainFormFlowTest, FirstActivationAsksTheLanguageThenShowsTheAboutBox) {
 
 TEST_F(MainFormFlowTest, AStoredLanguageSkipsTheQuestion) {
     form.CurrentLanguage() = Language::English;
-    Wire();
     Answerer answerer({});
     ShowAndSettle();
     ASSERT_EQ(answerer.seen.size(), 1u);

@@ -5,11 +5,17 @@
 
 #include "ConfigHome.h"
 #include "cards/BusyWait.h"
-#include "platform/FakeClock.h"
+#include "FakeClock.h"
+#include "platform/Clock.h"
 #include "platform/Surface.h"
+#include "ui/SmallDialog.h"
 #include "ui/TMainForm.h"
 
 namespace {
+
+void AnswerYes(TMainForm& form) {
+    form.Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
+}
 
 QString FileText() {
     QFile file(NativeFile());
@@ -18,14 +24,15 @@ QString FileText() {
 
 class MainFormSettingsTest : public ::testing::Test {
 protected:
-    MainFormSettingsTest() { SetBusyWaitClock(&clock); ClearNativeFolder(); }
-    ~MainFormSettingsTest() override { SetBusyWaitClock(nullptr); }
+    MainFormSettingsTest() { ClearNativeFolder(); }
 
     FakeClock clock{0, 1000};
+    ScopedClock scopedClock{clock};
 };
 
 TEST_F(MainFormSettingsTest, FirstStartTakesTheDefaults) {
-    TMainForm form(clock);
+    TMainForm form;
+    AnswerYes(form);
     EXPECT_EQ(form.CurrentLanguage(), Language::Unset);
     EXPECT_EQ(form.BackgroundColor(), 0x8000u);
     EXPECT_EQ(form.FrameColor(), 0u);
@@ -35,7 +42,8 @@ TEST_F(MainFormSettingsTest, FirstStartTakesTheDefaults) {
 
 TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) {
     {
-        TMainForm form(clock);
+        TMainForm form;
+        AnswerYes(form);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         form.CurrentLanguage() = Language::German;
@@ -50,7 +58,8 @@ TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) 
     EXPECT_TRUE(text.contains(QStringLiteral("common\\frame=0")));
     EXPECT_TRUE(text.contains(QStringLiteral("Form\\MainForm=\"200,")));
 
-    TMainForm again(clock);
+    TMainForm again;
+    AnswerYes(again);
     EXPECT_EQ(again.CurrentLanguage(), Language::German);
     EXPECT_EQ(again.WindowSurface().Pixel(300, 200), PixelFromColorRef(0x800000));
     again.show();
@@ -59,7 +68,8 @@ TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) 
 }
 
 TEST_F(MainFormSettingsTest, AStartedDealIsStoredAsLostWhenTheProgramCloses) {
-    TMainForm form(clock);
+    TMainForm form;
+    AnswerYes(form);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.NewGame();
@@ -71,7 +81,8 @@ TEST_F(MainFormSettingsTest, AStartedDealIsStoredAsLostWhenTheProgramCloses) {
 
 TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindow) {
     WriteRawFile(NativeFile(), "[V1]\ncommon\\back=a, b\ncommon\\tongue=0\n");
-    TMainForm form(clock);
+    TMainForm form;
+    AnswerYes(form);
     EXPECT_EQ(form.BackgroundColor(), 0x8000u);
     EXPECT_EQ(form.CurrentLanguage(), Language::English) << "the other values are still read";
 }

@@ -12,9 +12,11 @@
 #include "cards/BusyWait.h"
 #include "cards/CardSheets.h"
 #include "cards/Random.h"
-#include "platform/FakeClock.h"
+#include "FakeClock.h"
+#include "platform/Clock.h"
 #include "platform/Surface.h"
 #include "ui/ScoreGauge.h"
+#include "ui/SmallDialog.h"
 #include "ui/TMainForm.h"
 
 namespace {
@@ -28,8 +30,7 @@ void MovePointer(QWidget& widget, QPoint at) {
 
 class TMainFormTest : public ::testing::Test {
 protected:
-    TMainFormTest() : clock(0, 1000), form(clock) { SetBusyWaitClock(&clock); }
-    ~TMainFormTest() override { SetBusyWaitClock(nullptr); }
+    TMainFormTest() { form.Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; }); }
 
     void ShowForm() {
         form.show();
@@ -41,7 +42,8 @@ protected:
 
     // Each window starts from an empty store, whatever earlier tests stored.
     bool storeCleared = (ClearNativeFolder(), true);
-    FakeClock clock;
+    FakeClock clock{0, 1000};
+    ScopedClock scopedClock{clock};
     TMainForm form;
 };
 

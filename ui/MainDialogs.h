@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "game/Language.h"
+
+class TEndGameDlg;
+class TFreewareDlg;
+class TGiveUpDlg;
+class TTongueDlg;
+class TWonDlg;
+
+// The modal dialogs of the main window. They are made once, right after the main window and with
+// it as their Qt parent, and destroyed in the reverse order of their making while the main window
+// and its settings store still exist, since some of them store what they own as they go.
+class MainDialogs {
+public:
+    // How a dialog is shown; tests put an answering function in place of the modal loop.
+    using Runner = std::function<int(QDialog&)>;
+
+    MainDialogs(QWidget& mainWindow, Language& language);
+    ~MainDialogs();
+    MainDialogs(const MainDialogs&) = delete;
+    MainDialogs& operator=(const MainDialogs&) = delete;
+
+    // Shows the dialog modally and gives its result.
+    int Run(QDialog& dialog) const;
+    void SetRunner(Runner runner);
+
+    TFreewareDlg& About() { return *about; }
+    TTongueDlg& Tongue() { return *tongue; }
+    TEndGameDlg& EndGame() { return *endGame; }
+    TGiveUpDlg& GiveUp() { return *giveUp; }
+    TWonDlg& Won() { return *won; }
+
+private:
+    Runner runner;
+    TFreewareDlg* about;
+    TTongueDlg* tongue;
+    TEndGameDlg* endGame;
+    TGiveUpDlg* giveUp;
+    TWonDlg* won;
+};

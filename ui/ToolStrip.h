@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "game/Language.h"
+
+class QToolButton;
+
+// The strip along the top of the main window (`Panel1`): the nine flat picture buttons with their
+// tooltips. It only reports clicks; the main window decides what they do.
+class ToolStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int Height = 37;
+
+    explicit ToolStrip(QWidget* parent);
+
+    void ApplyTexts(Language language);
+    void SetReshuffleEnabled(bool enabled);
+    // The statistics button shows the current score picture.
+    void SetScorePicture(const QPixmap& picture);
+
+signals:
+    void newDeal();
+    void replay();
+    void reshuffle();
+    void options();
+    void statistics();
+    void quit();
+    void language();
+    void help();
+    void about();
+
+private:
+    QToolButton* MakeButton(const char* name, int x, int width, const char* image, bool withDisabled);
+
+    QToolButton* NewBtn;
+    QToolButton* ResetBtn;
+    QToolButton* MixBtn;
+    QToolButton* OptionsBtn;
+    QToolButton* StatisticBtn;
+    QToolButton* ExitBtn;
+    QToolButton* TongueBtn;
+    QToolButton* HelpBtn;
+    QToolButton* InfoBtn;
+};
