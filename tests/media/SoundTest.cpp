@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "media/FakeAudioOut.h"
+#include "FakeAudioOut.h"
 #include "media/Sound.h"
 
 namespace {
