@@ -83,7 +83,7 @@ TEST_F(MainFormFlowTest, QuitAnsweredYesShowsTheAboutBoxAndCountsAStartedDeal) {
     StartInEnglish();
     form.NewGame();
     form.GameBoard().SetState(GameState::Started);
-    Answerer answerer({[](QDialog&) { QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return); },
+    Answerer answerer({[](QDialog& d) { QTest::keyClick(&d, Qt::Key_Return); },
                        [](QDialog& d) { d.done(1); }});
     form.close();
     EXPECT_FALSE(form.isVisible());
