@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "cards/CardSheets.h"
 #include "game/DealPrinter.h"
+#include "media/ToolTipFilter.h"
 #include "ui/DialogLook.h"
 #include "ui/TMainForm.h"
 
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     InstallFontSubstitutions();
+    // Every control's tooltip takes the shaped look, also in dialogs made later.
+    ToolTipFilter toolTips;
     CardSheets::Load();
     int result = 0;
     {

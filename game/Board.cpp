@@ -127,10 +127,12 @@ void Board::RepaintAll() {
 
 void Board::HideAll() {
     Surface* surface = host.DrawingSurface();
+    if (hand) hand->Hide(surface);
     for (auto& place : places) place->Hide(surface);
 }
 
 void Board::ShowAll() {
     Surface* surface = host.DrawingSurface();
     for (auto& place : places) place->Show(surface);
+    if (hand) hand->Show(surface);
 }

@@ -50,6 +50,9 @@ public:
     void Reshuffle();
 
     void RepaintAll();
+    // The held card comes off first and goes back last: it lies on top of the places, and a card
+    // left on the surface while the board is redrawn would vanish and later restore a patch of
+    // the old surface.
     void HideAll();
     void ShowAll();
 

@@ -474,6 +474,8 @@ int main(int argc, char** argv) {
         {QStringLiteral("dialogs/flags_de.png"), GermanFlags()},
         {QStringLiteral("dialogs/logo_maker.png"), MakerLogo()},
         {QStringLiteral("dialogs/logo_association.png"), AssociationLogo()},
+        {QStringLiteral("dialogs/colour_field.png"), FieldColourGlyph()},
+        {QStringLiteral("dialogs/colour_frame.png"), FrameColourGlyph()},
     };
 
     const QDir root(QString::fromLocal8Bit(argv[1]));

@@ -1,5 +1,5 @@
-// Shared by the two halves of the artwork generator: the pixel-grid drawing helpers and the
-// painted pictures (window icons, flags and logos).
+// Shared by the parts of the artwork generator: the pixel-grid drawing helpers, the painted
+// pictures (window icons, flags and logos) and the colour-button glyphs.
 #pragma once
 
 #include <QColor>
@@ -37,5 +37,9 @@ QImage EnglishFlags();
 QImage GermanFlags();
 QImage MakerLogo();
 QImage AssociationLogo();
+
+// 19 x 19, on the pixel grid.
+QImage FieldColourGlyph();
+QImage FrameColourGlyph();
 
 }  // namespace uiart

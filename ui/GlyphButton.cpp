@@ -1,5 +1,6 @@
 #include "ui/GlyphButton.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -68,4 +69,12 @@ void GlyphButton::paintEvent(QPaintEvent*) {
         focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void GlyphButton::keyPressEvent(QKeyEvent* event) {
+    if (!autoDefault() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -7,7 +7,8 @@
 // A push button that shows a picture beside its caption the way the old bitmap buttons did: the
 // glyph at its natural size, and either glyph and caption centred together or the glyph at a
 // fixed distance from the left edge with the caption after it. It keeps the dialog-button
-// behaviour of QPushButton, so Enter presses it while it has the focus.
+// behaviour of QPushButton, so Enter presses it while it has the focus, also in a dialog that
+// turns auto-default off to have no default button at all.
 class GlyphButton : public QPushButton {
     Q_OBJECT
 
@@ -21,6 +22,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static constexpr int spacing = 4;

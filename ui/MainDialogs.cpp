@@ -3,11 +3,16 @@
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TGiveUpDlg.h"
+#include "ui/TOptionsDlg.h"
+#include "ui/TStatDlg.h"
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 
-MainDialogs::MainDialogs(QWidget& mainWindow, Language& language)
-    : about(new TFreewareDlg(&mainWindow, language)),
+MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& language,
+                         const SettingsStore& store)
+    : stat(new TStatDlg(&mainWindow, language, store)),
+      options(new TOptionsDlg(&mainWindow, host, language, store)),
+      about(new TFreewareDlg(&mainWindow, language)),
       tongue(new TTongueDlg(&mainWindow, language)),
       endGame(new TEndGameDlg(&mainWindow, language)),
       giveUp(new TGiveUpDlg(&mainWindow, language)),
@@ -20,6 +25,8 @@ MainDialogs::~MainDialogs() {
     delete endGame;
     delete tongue;
     delete about;
+    delete options;
+    delete stat;
 }
 
 int MainDialogs::Run(QDialog& dialog) const {

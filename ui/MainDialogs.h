@@ -5,9 +5,13 @@
 
 #include "game/Language.h"
 
+class OptionsHost;
+class SettingsStore;
 class TEndGameDlg;
 class TFreewareDlg;
 class TGiveUpDlg;
+class TOptionsDlg;
+class TStatDlg;
 class TTongueDlg;
 class TWonDlg;
 
@@ -19,7 +23,7 @@ public:
     // How a dialog is shown; tests put an answering function in place of the modal loop.
     using Runner = std::function<int(QDialog&)>;
 
-    MainDialogs(QWidget& mainWindow, Language& language);
+    MainDialogs(QWidget& mainWindow, OptionsHost& options, Language& language, const SettingsStore& store);
     ~MainDialogs();
     MainDialogs(const MainDialogs&) = delete;
     MainDialogs& operator=(const MainDialogs&) = delete;
@@ -28,6 +32,8 @@ public:
     int Run(QDialog& dialog) const;
     void SetRunner(Runner runner);
 
+    TStatDlg& Stat() { return *stat; }
+    TOptionsDlg& Options() { return *options; }
     TFreewareDlg& About() { return *about; }
     TTongueDlg& Tongue() { return *tongue; }
     TEndGameDlg& EndGame() { return *endGame; }
@@ -36,6 +42,8 @@ public:
 
 private:
     Runner runner;
+    TStatDlg* stat;
+    TOptionsDlg* options;
     TFreewareDlg* about;
     TTongueDlg* tongue;
     TEndGameDlg* endGame;

@@ -2,14 +2,17 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/DialogPlacement.h"
 
-SmallDialog::SmallDialog(QWidget* mainWindow) : QDialog(mainWindow), owner(mainWindow) {}
+SmallDialog::SmallDialog(QWidget* mainWindow, Placement where)
+    : QDialog(mainWindow), owner(mainWindow), placement(where) {}
 
 void SmallDialog::done(int result) {
     // Remembered here rather than on hiding, while the focus still sits where the player left it.
     if (QWidget* focused = focusWidget(); focused != nullptr && isAncestorOf(focused)) lastFocus = focused;
+    leftAt = pos();
     QDialog::done(result);
 }
 
@@ -45,6 +48,20 @@ void SmallDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void SmallDialog::Place() {
+    if (placement == Placement::WhereLeft) {
+        if (placedOnce) {
+            move(leftAt);
+            return;
+        }
+        placedOnce = true;
+        const QScreen* onScreen = owner != nullptr ? owner->screen() : screen();
+        if (onScreen == nullptr) return;
+        const QSize size = frameGeometry().size();
+        const QRect desk = onScreen->geometry();
+        move(desk.left() + (desk.width() - size.width()) / 2,
+             desk.top() + (desk.height() - size.height()) / 2);
+        return;
+    }
     if (owner == nullptr) return;
     const QPoint corner =
         PlaceOverMainWindow(owner->frameGeometry(), owner->height(), frameGeometry().size());

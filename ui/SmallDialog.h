@@ -5,9 +5,9 @@
 
 class QPushButton;
 
-// What the give-up, quit, won, about and language dialogs share: created once and shown modally
-// again and again, each showing placed anew over the main window and given its texts anew, with
-// the focus back on the control that had it when the dialog last closed.
+// What the dialogs of the game share: created once and shown modally again and again, each
+// showing placed and given its texts anew, with the focus back on the control that had it when
+// the dialog last closed.
 class SmallDialog : public QDialog {
     Q_OBJECT
 
@@ -17,8 +17,15 @@ public:
     static constexpr int ResultCancel = 2;
     static constexpr int ResultYes = 6;
 
+    enum class Placement {
+        // Every showing centred over the main window (the small questions and messages).
+        OverMainWindow,
+        // Centred on the screen at the first showing, afterwards where the player left it.
+        WhereLeft,
+    };
+
     // The main window is the parent, the window to place over, and the source of the icon.
-    explicit SmallDialog(QWidget* mainWindow);
+    explicit SmallDialog(QWidget* mainWindow, Placement placement = Placement::OverMainWindow);
 
     void done(int result) override;
     // The close box and every other way of backing out give Cancel.
@@ -40,6 +47,9 @@ private:
     void Place();
 
     QWidget* owner;
+    Placement placement;
+    bool placedOnce = false;
+    QPoint leftAt;
     QPushButton* cancelButton = nullptr;
     QPointer<QWidget> initialFocus;
     QPointer<QWidget> lastFocus;

@@ -7,13 +7,14 @@
 #include <QPlainTextEdit>
 #include <algorithm>
 
+#include "media/MakerLinks.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 
 namespace {
 
-const QString mailAddress = QStringLiteral("torvik@example.org");
-const QString webAddress = QStringLiteral("https://www.example.org/torvik");
+const QString mailAddress = MakerMailAddress();
+const QString webAddress = MakerWebAddress();
 
 const QString termsGerman = QStringLiteral(
     "Torvik Vandrel 1.5 ist Freeware.\n"

@@ -7,6 +7,9 @@
 #include <QTimer>
 
 #include "cards/Random.h"
+#include "media/LinkLabel.h"
+#include "media/MakerLinks.h"
+#include "media/ScrollBanner.h"
 #include "platform/Surface.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SmallDialog.h"
@@ -15,6 +18,8 @@
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TGiveUpDlg.h"
+#include "ui/TOptionsDlg.h"
+#include "ui/TStatDlg.h"
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 
@@ -39,9 +44,7 @@ TMainForm::TMainForm(QWidget* parent)
       store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
       positionKeeper(*store),
       surface(std::make_unique<Surface>(ClientWidth, ClientHeight, 0x8000)),
-      board(std::make_unique<Board>(*this)),
-      flow(*board, *this, statistics),
-      pointer(*board, *this, flow) {
+      board(std::make_unique<Board>(*this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
     setWindowIcon(QIcon(QStringLiteral(":/ui/icon_32.png")));
@@ -64,16 +67,22 @@ TMainForm::TMainForm(QWidget* parent)
     connect(Panel1, &ToolStrip::quit, this, &TMainForm::Exit_ButtonClick);
     connect(Panel1, &ToolStrip::about, this, &TMainForm::info);
     connect(Panel1, &ToolStrip::language, this, &TMainForm::TongueBtnClick);
+    connect(Panel1, &ToolStrip::options, this, &TMainForm::OptionsButtonClick);
+    connect(Panel1, &ToolStrip::statistics, this, &TMainForm::Statistics);
 
-    tvbScroll = new QWidget(this);
-    tvbScroll->setObjectName(QStringLiteral("tvbScroll"));
+    tvbScroll = new ScrollBanner(this);
     tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);
-    tvbScroll->setAutoFillBackground(true);
-    QPalette bannerPalette = tvbScroll->palette();
-    bannerPalette.setColor(QPalette::Window, Qt::black);
-    tvbScroll->setPalette(bannerPalette);
+    connect(tvbScroll, &ScrollBanner::Clicked, this, &TMainForm::TorvikBtnClick);
+    TVBLabel = new LinkLabel(this);
+    TVBLabel->setObjectName(QStringLiteral("TVBLabel"));
+    TVBLabel->SetLink(MakerWebAddress());
+    TVBLabel->hide();
 
     ReadSettings();
+    // The statistics and options dialogs read their own settings as they are made.
+    dialogs = std::make_unique<MainDialogs>(*this, *this, language, *store);
+    flow = std::make_unique<GameFlow>(*board, *this, Stats());
+    pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     ChangeBackground(backColor);
     setFixedSize(ClientWidth, ClientHeight);
     move(269, 375);
@@ -82,11 +91,11 @@ TMainForm::TMainForm(QWidget* parent)
     board->SetDealSeed(GeneratorSeed);
     board->SetState(GameState::Over);
     RefreshScore();
-
-    dialogs = std::make_unique<MainDialogs>(*this, language);
+    tvbScroll->StartScrolling();
 }
 
 TMainForm::~TMainForm() {
+    tvbScroll->StopScrolling();
     dialogs.reset();
     positionKeeper.Record(*this);
     // The board goes first: its places draw nothing while they are destroyed.
@@ -151,16 +160,48 @@ void TMainForm::TongueBtnClick() {
     ApplyTexts();
 }
 
+::Statistics& TMainForm::Stats() {
+    return dialogs->Stat().Stats();
+}
+
+bool TMainForm::SlideOn() const {
+    return dialogs->Options().SlideOn();
+}
+
+bool TMainForm::ShowMovesOn() const {
+    return dialogs->Options().ShowMovesOn();
+}
+
+void TMainForm::OptionsButtonClick() {
+    if (dialogs->Run(dialogs->Options()) == SmallDialog::ResultOk) ChangeBackground(backColor);
+}
+
+void TMainForm::Statistics() {
+    dialogs->Run(dialogs->Stat());
+    RefreshScore();
+}
+
+void TMainForm::SetColors(std::uint32_t background, std::uint32_t frame) {
+    backColor = background;
+    frameColor = frame;
+}
+
 void TMainForm::RefreshScore() {
-    Panel1->SetScorePicture(scoreStrip->Show(statistics));
+    Panel1->SetScorePicture(scoreStrip->Show(Stats()));
 }
 
 void TMainForm::Paint() {
+    // A held card lies on top of everything: it comes off before the board is redrawn under it
+    // and goes back after, or it would vanish and later restore a patch of the old surface.
+    CardPile* held = board->Hand().get();
+    const bool lifted = held != nullptr && !held->Hidden();
+    if (lifted) held->Hide(surface.get());
     {
         Surface::Batch batch(*surface);
         surface->FillRect(QRect(0, 0, ClientWidth, ClientHeight), backColor);
         board->RepaintAll();
     }
+    if (lifted) held->Show(surface.get());
     RefreshScore();
 }
 
@@ -175,11 +216,11 @@ void TMainForm::ChangeBackground(std::uint32_t colorRef) {
 }
 
 void TMainForm::NewGame() {
-    flow.NewGame();
+    flow->NewGame();
 }
 
 void TMainForm::ResetGame() {
-    flow.ResetGame();
+    flow->ResetGame();
 }
 
 void TMainForm::MixBtnClick() {
@@ -193,6 +234,11 @@ void TMainForm::Exit_ButtonClick() {
 void TMainForm::ApplyTexts() {
     Panel1->ApplyTexts(language);
     scoreStrip->ApplyTexts(language);
+    tvbScroll->ApplyLanguage(language);
+}
+
+void TMainForm::TorvikBtnClick() {
+    TVBLabel->Jump();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -235,7 +281,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::Leave() {
-    flow.Leave();
+    flow->Leave();
     WriteSettings();
 }
 
@@ -247,13 +293,13 @@ PointerPlay::Button ButtonOf(Qt::MouseButton button) {
 }  // namespace
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
-    pointer.MouseDown(ButtonOf(button), x, y);
+    pointer->MouseDown(ButtonOf(button), x, y);
 }
 
 void TMainForm::FormMouseMove(int x, int y) {
-    pointer.MouseMove(x, y);
+    pointer->MouseMove(x, y);
 }
 
 void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
-    pointer.MouseUp(ButtonOf(button));
+    pointer->MouseUp(ButtonOf(button));
 }

@@ -15,8 +15,11 @@
 #include "settings/PositionKeeper.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainDialogs.h"
+#include "ui/OptionsHost.h"
 
+class LinkLabel;
 class ScoreStrip;
+class ScrollBanner;
 class Surface;
 class SurfaceView;
 class ToolStrip;
@@ -24,7 +27,7 @@ class ToolStrip;
 // The main window: the tool strip, the score strip, the board drawn on the window surface and
 // the banner strip. It owns the board and the dialogs, and runs the start and the end of the
 // program.
-class TMainForm : public QWidget, public BoardHost {
+class TMainForm : public QWidget, public BoardHost, public OptionsHost {
     Q_OBJECT
 
 public:
@@ -35,17 +38,15 @@ public:
     ~TMainForm() override;
 
     Board& GameBoard() { return *board; }
-    GameFlow& Flow() { return flow; }
-    ::Statistics& Stats() { return statistics; }
+    GameFlow& Flow() { return *flow; }
+    // The counters of the run, kept by the statistics dialog.
+    ::Statistics& Stats();
     Language& CurrentLanguage() { return language; }
     Surface& WindowSurface() { return *surface; }
     SettingsStore& Settings() { return *store; }
     MainDialogs& Dialogs() { return *dialogs; }
     bool FirstActivationDone() const { return activated; }
     Sound& Sounds() { return sounds; }
-    // The options dialog's sound box sets this; it takes effect at once.
-    bool SoundOn() const { return sounds.Enabled(); }
-    void SetSoundOn(bool on) { sounds.SetEnabled(on); }
 
     // Seeds the random source with a chosen deal number instead of the clock.
     void SeedWith(std::uint32_t seed);
@@ -58,21 +59,32 @@ public:
     void Exit_ButtonClick();
     void info();
     void TongueBtnClick();
-    void ApplyTexts();
+    void OptionsButtonClick();
+    void Statistics();
+    // A click on the banner: opens the maker's web site through the hidden link.
+    void TorvikBtnClick();
     // Puts the board on a new background colour without losing a card.
     void ChangeBackground(std::uint32_t colorRef);
 
     // BoardHost
     Surface* DrawingSurface() override;
     void PlayCue(SoundCue cue) override;
-    bool SlideOn() const override { return slide; }
-    bool ShowMovesOn() const override { return showMoves; }
+    bool SlideOn() const override;
+    bool ShowMovesOn() const override;
+    // BoardHost and OptionsHost
     std::uint32_t BackgroundColor() const override { return backColor; }
     std::uint32_t FrameColor() const override { return frameColor; }
     void SetReshuffleEnabled(bool enabled) override;
     bool ConfirmGiveUp() override;
     void ShowWonMessage() override;
     void RefreshScore() override;
+
+    // OptionsHost
+    // The options dialog's sound box sets this; it takes effect at once.
+    bool SoundOn() const override { return sounds.Enabled(); }
+    void SetSoundOn(bool on) override { sounds.SetEnabled(on); }
+    void SetColors(std::uint32_t background, std::uint32_t frame) override;
+    void ApplyTexts() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,22 +107,21 @@ private:
     std::unique_ptr<Surface> surface;
     SurfaceView* view = nullptr;
     std::unique_ptr<Board> board;
-    ::Statistics statistics;
-    GameFlow flow;
-    PointerPlay pointer;
+    // Made once the statistics dialog, which keeps the counters, exists.
+    std::unique_ptr<GameFlow> flow;
+    std::unique_ptr<PointerPlay> pointer;
 
     Sound sounds;
     Language language = Language::Unset;
     std::uint32_t backColor = 0x8000;
     std::uint32_t frameColor = 0;
-    bool slide = true;
-    bool showMoves = true;
     bool activated = false;
     bool shownOnce = false;
 
     ToolStrip* Panel1 = nullptr;
     ScoreStrip* scoreStrip = nullptr;
-    QWidget* tvbScroll = nullptr;
-    // Made last, so that every dialog finds the window complete; destroyed first.
+    ScrollBanner* tvbScroll = nullptr;
+    LinkLabel* TVBLabel = nullptr;
+    // Made once the window has read its settings, destroyed first.
     std::unique_ptr<MainDialogs> dialogs;
 };

@@ -120,8 +120,11 @@ TEST(GapRule, LeftNeighbourOneBelowOrRightNeighbourOneAbove) {
     EXPECT_TRUE(board.MayPlace(3, 9, 5, 1)) << "allowed by the right neighbour alone";
     EXPECT_TRUE(board.MayPlace(1, 7, 5, 1));
     EXPECT_FALSE(board.MayPlace(3, 11, 5, 1));
-    // A filled place, column 0 and places off the board never take a card.
-    EXPECT_FALSE(board.MayPlace(1, 7, 4, 1));
+    // A filled place never takes a card, even one its neighbours would allow; nor do column 0
+    // and places off the board.
+    Put(board, 5, 1, 0, 2);
+    EXPECT_FALSE(board.MayPlace(1, 7, 5, 1));
+    EXPECT_FALSE(board.MayPlace(3, 9, 5, 1));
     EXPECT_FALSE(board.MayPlace(0, 1, 0, 0));
     EXPECT_FALSE(board.MayPlace(1, 7, 14, 1));
     EXPECT_FALSE(board.MayPlace(1, 7, 5, 4));

@@ -74,7 +74,7 @@ TEST_F(PointerPlayTest, PickedCardFollowsThePointerWithNoButtonHeld) {
     EXPECT_FALSE(board.Hand()->Hidden());
 }
 
-TEST_F(PointerPlayTest, DropOutsideOrOnAFilledPlaceReturnsTheCard) {
+TEST_F(PointerPlayTest, DropOutsideOnAFilledPlaceOrOnARefusingGapReturnsTheCard) {
     const QString before = Layout(board);
     ClickPlace(7, 3);
     Click(5, 330);  // over no place
@@ -85,6 +85,19 @@ TEST_F(PointerPlayTest, DropOutsideOrOnAFilledPlaceReturnsTheCard) {
     ClickPlace(8, 3);  // a filled place
     EXPECT_EQ(host.cues.back(), SoundCue::Return);
     EXPECT_EQ(Layout(board), before);
+    EXPECT_EQ(board.State(), GameState::Dealt);
+
+    // A gap that wants another card: the five of diamonds left of it asks for the six.
+    ClearBoard(board);
+    for (int row = 0; row < Board::Rows; ++row) Put(board, 0, row, row, 1);
+    Put(board, 3, 2, 2, 5);
+    Put(board, 9, 3, 2, 7);
+    const QString laid = Layout(board);
+    ClickPlace(9, 3);
+    ClickPlace(4, 2);
+    EXPECT_EQ(board.Hand(), nullptr);
+    EXPECT_EQ(host.cues.back(), SoundCue::Return);
+    EXPECT_EQ(Layout(board), laid);
     EXPECT_EQ(board.State(), GameState::Dealt);
 }
 

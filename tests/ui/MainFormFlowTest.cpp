@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -16,7 +18,9 @@
 #include "FakeClock.h"
 #include "DialogDriver.h"
 #include "platform/Clock.h"
+#include "platform/Surface.h"
 #include "ui/DialogLook.h"
+#include "ui/ScoreGauge.h"
 #include "ui/TMainForm.h"
 
 namespace {
@@ -83,7 +87,11 @@ TEST_F(MainFormFlowTest, QuitAnsweredYesShowsTheAboutBoxAndCountsAStartedDeal) {
     StartInEnglish();
     form.NewGame();
     form.GameBoard().SetState(GameState::Started);
-    Answerer answerer({[](QDialog& d) { QTest::keyClick(&d, Qt::Key_Return); },
+    Answerer answerer({[](QDialog& d) {
+                           // A key goes to the active window: wait until the question is it.
+                           EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+                           QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+                       },
                        [](QDialog& d) { d.done(1); }});
     form.close();
     EXPECT_FALSE(form.isVisible());
@@ -104,6 +112,49 @@ TEST_F(MainFormFlowTest, GiveUpAnsweredNoOrClosedKeepsTheDeal) {
     EXPECT_EQ(form.GameBoard().State(), GameState::Started);
     EXPECT_EQ(form.GameBoard().Place(1, 0).TopRank(), firstRank);
     EXPECT_EQ(form.Stats().sinceStartLost, 0);
+}
+
+TEST_F(MainFormFlowTest, OptionsOkRepaintsAndAppliesTextsAndTheScoreFollowsTheStatisticsDialog) {
+    StartInEnglish();
+    QToolButton* options = form.findChild<QToolButton*>(QStringLiteral("OptionsBtn"));
+    const QRect stray(2, 200, 4, 4);
+    const QRgb green = PixelFromColorRef(0x8000);
+    form.WindowSurface().FillRect(stray, 0x0000FF);
+    form.CurrentLanguage() = Language::German;
+    {
+        Answerer answerer({[](QDialog& d) { Click(d, "CancelBtn"); }});
+        options->click();
+        EXPECT_NE(form.WindowSurface().Pixel(3, 201), green);
+        EXPECT_EQ(options->toolTip(), QStringLiteral("I want to change the configuration."));
+    }
+    {
+        // OK without any change still repaints the board and applies the texts.
+        Answerer answerer({[](QDialog& d) { Click(d, "OKBtn"); }});
+        options->click();
+        ASSERT_EQ(answerer.seen, std::vector<QString>{QStringLiteral("TOptionsDlg")});
+        EXPECT_EQ(form.WindowSurface().Pixel(3, 201), green);
+        EXPECT_EQ(options->toolTip(), QString::fromUtf8("Ich möcht etwas verändern."));
+    }
+
+    // The score strip is refreshed after the statistics dialog, whatever its answer.
+    QToolButton* statistics = form.findChild<QToolButton*>(QStringLiteral("StatisticBtn"));
+    auto* won = form.findChild<QLabel*>(QStringLiteral("won_label"));
+    form.Flow().CountGame(true);
+    form.Stats().CountWon();
+    {
+        Answerer answerer({[](QDialog& d) { Click(d, "CancelBtn"); }});
+        statistics->click();
+        EXPECT_EQ(won->text(), QStringLiteral("2"));
+    }
+    {
+        Answerer answerer({[](QDialog& d) {
+            d.findChild<QCheckBox*>(QStringLiteral("reset"))->click();
+            Click(d, "OKBtn");
+        }});
+        statistics->click();
+        EXPECT_EQ(won->text(), QStringLiteral("0"));
+        EXPECT_EQ(form.findChild<ScoreGauge*>(QStringLiteral("gproz"))->Progress(), 50);
+    }
 }
 
 }  // namespace

@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 #include "ConfigHome.h"
+#include "DialogDriver.h"
 #include "cards/BusyWait.h"
 #include "FakeClock.h"
 #include "platform/Clock.h"
 #include "platform/Surface.h"
 #include "ui/SmallDialog.h"
 #include "ui/TMainForm.h"
+#include "ui/TOptionsDlg.h"
+#include "ui/TStatDlg.h"
 
 namespace {
 
@@ -69,16 +74,60 @@ TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) 
     EXPECT_EQ(again.pos(), QPoint(40, 30));
 }
 
-TEST_F(MainFormSettingsTest, AStartedDealIsStoredAsLostWhenTheProgramCloses) {
-    TMainForm form;
-    AnswerYes(form);
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.NewGame();
-    form.GameBoard().SetState(GameState::Started);
-    form.close();
-    EXPECT_EQ(form.Stats().totalLost, 1);
-    EXPECT_EQ(form.Stats().sinceStartLost, 1);
+TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros) {
+    const SettingsStore store;
+    {
+        TMainForm form;
+        form.Dialogs().SetRunner([](QDialog& dialog) {
+            if (qobject_cast<TOptionsDlg*>(&dialog) == nullptr) return SmallDialog::ResultYes;
+            return ExecDriven(dialog, [&dialog] {
+                dialog.findChild<QCheckBox*>(QStringLiteral("slide"))->click();
+                ClickButton(dialog, "OKBtn");
+            });
+        });
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.Flow().CountGame(true);
+        form.Flow().CountGame(true);
+        form.OptionsButtonClick();
+        EXPECT_FALSE(form.SlideOn());
+        // A deal still in play when the program closes is stored as lost.
+        form.NewGame();
+        form.GameBoard().SetState(GameState::Started);
+        form.close();
+        EXPECT_EQ(form.Stats().sinceStartLost, 1);
+        EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 0) << "written only when the dialog goes";
+        EXPECT_TRUE(store.ReadBool(SettingKey::Slide));
+    }
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 2);
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1);
+    EXPECT_EQ(store.ReadInteger(SettingKey::LongestWon), 2);
+    EXPECT_EQ(store.ReadInteger(SettingKey::LongestLost), 1);
+    EXPECT_FALSE(store.ReadBool(SettingKey::Slide));
+    EXPECT_TRUE(store.ReadBool(SettingKey::ShowMoves));
+
+    {
+        // The next run starts from them; a reset and an orderly end store zeros.
+        TMainForm again;
+        QString shownTotal;
+        again.Dialogs().SetRunner([&shownTotal](QDialog& dialog) {
+            if (qobject_cast<TStatDlg*>(&dialog) == nullptr) return SmallDialog::ResultYes;
+            return ExecDriven(dialog, [&] {
+                shownTotal = dialog.findChild<QLabel*>(QStringLiteral("twon"))->text();
+                dialog.findChild<QCheckBox*>(QStringLiteral("reset"))->click();
+                ClickButton(dialog, "OKBtn");
+            });
+        });
+        EXPECT_FALSE(again.SlideOn());
+        again.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+        again.Statistics();
+        EXPECT_EQ(shownTotal, QStringLiteral("2"));
+        again.close();
+    }
+    for (SettingKey key : {SettingKey::TotalWon, SettingKey::TotalLost, SettingKey::LongestWon, SettingKey::LongestLost}) {
+        EXPECT_EQ(store.ReadInteger(key), 0) << RowOf(key).name;
+    }
 }
 
 TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindow) {

@@ -13,6 +13,9 @@
 #include "cards/CardSheets.h"
 #include "cards/Random.h"
 #include "FakeClock.h"
+#include "media/LinkLabel.h"
+#include "media/MakerLinks.h"
+#include "media/ScrollBanner.h"
 #include "platform/Clock.h"
 #include "platform/Surface.h"
 #include "ui/ScoreGauge.h"
@@ -38,6 +41,7 @@ protected:
     }
     QToolButton* Button(const char* name) { return form.findChild<QToolButton*>(QString::fromLatin1(name)); }
     QWidget* BoardView() { return form.childAt(300, 200); }
+    ScrollBanner* Banner() { return form.findChild<ScrollBanner*>(QStringLiteral("tvbScroll")); }
     QPoint PlaceCenter(int column, int row) { return {column * 48 + 8 + 21, row * 70 + 47 + 30}; }
 
     // Each window starts from an empty store, whatever earlier tests stored.
@@ -77,16 +81,57 @@ TEST_F(TMainFormTest, ScoreStripStartsAtNothingCounted) {
     EXPECT_EQ(form.findChild<ScoreGauge*>(QStringLiteral("gproz"))->Progress(), 66);
 }
 
-TEST_F(TMainFormTest, TooltipsFollowTheLanguageButReshuffleKeepsItsOwn) {
+TEST_F(TMainFormTest, TextsFollowTheLanguageButReshuffleKeepsItsOwn) {
+    EXPECT_EQ(Banner()->Text(), ScrollBanner::InitialText());
     ShowForm();
     form.ApplyTexts();
     EXPECT_EQ(Button("NewBtn")->toolTip(), QStringLiteral("I want to reshuffle the cards."));
     EXPECT_EQ(Button("MixBtn")->toolTip(), QStringLiteral("Neu auslegen"));
+    EXPECT_EQ(Banner()->Text(), ScrollBanner::TextFor(Language::English));
     form.CurrentLanguage() = Language::German;
     form.ApplyTexts();
     EXPECT_EQ(Button("OptionsBtn")->toolTip(), QString::fromUtf8("Ich möcht etwas verändern."));
     EXPECT_EQ(Button("MixBtn")->toolTip(), QStringLiteral("Neu auslegen"));
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("lost_label"))->toolTip(), QStringLiteral("Verlorenen Spiele"));
+    EXPECT_EQ(Banner()->Text(), ScrollBanner::TextFor(Language::German));
+}
+
+TEST_F(TMainFormTest, BannerStepsRepaintOnlyItsOwnStrip) {
+    ShowForm();
+    EXPECT_TRUE(Banner()->IsScrolling());
+    QApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } board, banner;
+    BoardView()->installEventFilter(&board);
+    Banner()->installEventFilter(&banner);
+    for (int i = 0; i < 3; ++i) {
+        Banner()->Tick();
+        QApplication::processEvents();
+    }
+    EXPECT_GE(banner.paints, 3);
+    EXPECT_EQ(board.paints, 0);
+}
+
+TEST_F(TMainFormTest, BannerClickOpensTheSiteUntilAnOpenFails) {
+    ShowForm();
+    QStringList opened;
+    bool opens = true;
+    form.findChild<LinkLabel*>(QStringLiteral("TVBLabel"))->SetOpener([&](const QString& address) {
+        opened << address;
+        return opens;
+    });
+    QTest::mouseClick(Banner(), Qt::LeftButton);
+    QTest::mouseClick(Banner(), Qt::RightButton);
+    EXPECT_EQ(opened, QStringList{MakerWebAddress()});
+    opens = false;
+    QTest::mouseClick(Banner(), Qt::LeftButton);
+    QTest::mouseClick(Banner(), Qt::LeftButton);
+    EXPECT_EQ(opened.size(), 2);
 }
 
 TEST_F(TMainFormTest, DealtCardsAppearAtTheirPlacesAndSurviveAPaint) {
@@ -137,14 +182,30 @@ TEST_F(TMainFormTest, MouseOnTheBoardPicksUpFollowsAndReturns) {
     EXPECT_EQ(form.GameBoard().Place(1, 0).TopRank(), 6);
 }
 
-TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCard) {
+TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCardAndTheOneInTheHand) {
     ShowForm();
     form.SeedWith(8);
     QTest::mouseClick(Button("NewBtn"), Qt::LeftButton);
     const QImage withGreen = form.WindowSurface().Image().copy();
+
+    // A card held over two others while the board is recoloured stays on top and, put back,
+    // leaves no patch of the old colour.
+    const int column = form.GameBoard().Place(2, 1).Count() != 0 ? 2 : 3;
+    QWidget* view = BoardView();
+    QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(column, 1));
+    ASSERT_NE(form.GameBoard().Hand(), nullptr);
+    MovePointer(*view, PlaceCenter(6, 1) + QPoint(24, 20));
+    const QRect heldFace = QRect(form.GameBoard().Hand()->X(), form.GameBoard().Hand()->Y(), 43, 60).adjusted(4, 4, -4, -4);
+    const QImage face = form.WindowSurface().Image().copy(heldFace);
     form.ChangeBackground(0x800000);  // navy
     EXPECT_EQ(form.WindowSurface().Pixel(2, 200), PixelFromColorRef(0x800000));
+    EXPECT_EQ(form.WindowSurface().Image().copy(heldFace), face);
+    form.Paint();
+    EXPECT_EQ(form.WindowSurface().Image().copy(heldFace), face);
     form.ChangeBackground(0x8000);
+    MovePointer(*view, PlaceCenter(column, 1));
+    QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(column, 1));
+    ASSERT_EQ(form.GameBoard().Hand(), nullptr);
     EXPECT_EQ(form.WindowSurface().Image(), withGreen);
 }
 

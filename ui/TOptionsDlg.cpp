@@ -1,0 +1,189 @@
+#include "ui/TOptionsDlg.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+
+#include "platform/RasterOp.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "ui/DialogLook.h"
+#include "ui/GlyphButton.h"
+#include "ui/OptionsHost.h"
+
+namespace {
+
+QColor ColorFromRef(std::uint32_t colorRef) {
+    return QColor::fromRgb(PixelFromColorRef(colorRef));
+}
+
+QToolButton* MakeColorButton(QWidget* parent, const QString& name, int y, const QString& glyph) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(8, y, 29, 29);
+    const QIcon icon = LoadGlyph(glyph);
+    button->setIcon(icon);
+    button->setIconSize(QSize(19, 19));
+    return button;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, QRect geometry) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    return box;
+}
+
+}  // namespace
+
+TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const Language& language,
+                         const SettingsStore& settings)
+    : SmallDialog(mainWindow, Placement::WhereLeft),
+      host(optionsHost),
+      currentLanguage(language),
+      store(settings) {
+    ApplyDialogLook(*this, QString(), 345, 140);
+
+    GroupBox3 = new QGroupBox(this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setGeometry(8, 8, 113, 85);
+    ColorBtnB = MakeColorButton(GroupBox3, QStringLiteral("ColorBtnB"), 16,
+                                QStringLiteral(":/dialogs/colour_field.png"));
+    ColorBtnF = MakeColorButton(GroupBox3, QStringLiteral("ColorBtnF"), 48,
+                                QStringLiteral(":/dialogs/colour_frame.png"));
+    connect(ColorBtnB, &QToolButton::clicked, this, &TOptionsDlg::ColorBtnBClick);
+    connect(ColorBtnF, &QToolButton::clicked, this, &TOptionsDlg::ColorBtnFClick);
+    boxa = new QWidget(GroupBox3);
+    boxa->setObjectName(QStringLiteral("boxa"));
+    boxa->setGeometry(44, 16, 61, 61);
+    boxa->installEventFilter(this);
+
+    Panel2 = MakeBevel(this, QStringLiteral("Panel2"), QRect(128, 12, 209, 81), BevelKind::Etched);
+    showBox = MakeCheckBox(Panel2, QStringLiteral("show"), QRect(8, 8, 165, 17));
+    slideBox = MakeCheckBox(Panel2, QStringLiteral("slide"), QRect(8, 32, 157, 17));
+    SoundCheck = MakeCheckBox(Panel2, QStringLiteral("SoundCheck"), QRect(8, 56, 97, 17));
+    connect(SoundCheck, &QCheckBox::toggled, this, &TOptionsDlg::SoundCheckClick);
+
+    Image1 = MakeImage(this, QStringLiteral("Image1"), QRect(8, 100, 32, 32));
+
+    CancelBtn = new GlyphButton(this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(164, 104, 85, 27);
+    CancelBtn->SetGlyph(
+        LoadGlyph(QStringLiteral(":/dialogs/cancel.png"), QStringLiteral(":/dialogs/cancel_disabled.png")));
+    connect(CancelBtn, &GlyphButton::clicked, this, [this] { done(ResultCancel); });
+
+    OKBtn = new GlyphButton(this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(254, 104, 85, 27);
+    OKBtn->SetGlyph(
+        LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
+    connect(OKBtn, &GlyphButton::clicked, this, &TOptionsDlg::OKBtnClick);
+
+    ColorDlg = new QColorDialog(this);
+    ColorDlg->setObjectName(QStringLiteral("ColorDlg"));
+    ColorDlg->setOption(QColorDialog::DontUseNativeDialog);
+
+    // No default button: Enter presses a button only while it has the focus. Left auto-default,
+    // the dialog would make the first button after the focused box its default.
+    CancelBtn->setAutoDefault(false);
+    OKBtn->setAutoDefault(false);
+    SetCancelButton(CancelBtn);
+    SetInitialFocus(showBox);
+    FormCreate();
+}
+
+TOptionsDlg::~TOptionsDlg() {
+    FormDestroy();
+}
+
+void TOptionsDlg::FormCreate() {
+    ShowWindowIcon(*Image1, *parentWidget());
+    workingBack = host.BackgroundColor();
+    workingFrame = host.FrameColor();
+    slideOn = store.ReadBool(SettingKey::Slide);
+    showMoves = store.ReadBool(SettingKey::ShowMoves);
+}
+
+void TOptionsDlg::FormDestroy() {
+    store.WriteBool(SettingKey::Slide, slideOn);
+    store.WriteBool(SettingKey::ShowMoves, showMoves);
+}
+
+void TOptionsDlg::FormActivate() {
+    showBox->setChecked(showMoves);
+    slideBox->setChecked(slideOn);
+    SoundCheck->setChecked(host.SoundOn());
+    ChangeMessages();
+}
+
+void TOptionsDlg::ChangeMessages() {
+    const auto pick = [this](const char* german, const char* english) {
+        return Pick(currentLanguage, QString::fromUtf8(german), QString::fromUtf8(english));
+    };
+    setWindowTitle(pick("Torvik Vandrel - Optionen", "Torvik Vandrel - Options"));
+    ColorBtnB->setToolTip(pick("Flächenfarbe", "Field colour"));
+    ColorBtnF->setToolTip(pick("Rahmenfarbe", "Frame colour"));
+    GroupBox3->setTitle(pick("Spielfeld", "Field"));
+    showBox->setText(pick("Zugmöglichkeit anzeigen", "Show possible draw"));
+    slideBox->setText(pick("Bewegung gleitend", "Sliding movement"));
+    OKBtn->setText(QStringLiteral("OK"));
+    CancelBtn->setText(pick("Abbrechen", "Escape"));
+    SoundCheck->setText(pick("Geräusche", "Sound"));
+}
+
+bool TOptionsDlg::ChooseColor(std::uint32_t& colorRef) {
+    ColorDlg->setCurrentColor(ColorFromRef(colorRef));
+    if (ColorDlg->exec() != QDialog::Accepted) return false;
+    const QColor chosen = ColorDlg->selectedColor();
+    if (!chosen.isValid()) return false;
+    colorRef = ColorRefFromPixel(chosen.rgb());
+    boxa->repaint();
+    return true;
+}
+
+void TOptionsDlg::ColorBtnBClick() {
+    ChooseColor(workingBack);
+}
+
+void TOptionsDlg::ColorBtnFClick() {
+    ChooseColor(workingFrame);
+}
+
+bool TOptionsDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == boxa && event->type() == QEvent::Paint) {
+        Paint();
+        return true;
+    }
+    return SmallDialog::eventFilter(watched, event);
+}
+
+void TOptionsDlg::Paint() {
+    // The board's background with a frame as wide as the hint frames drawn on it.
+    QPainter painter(boxa);
+    painter.fillRect(QRect(0, 0, 61, 61), ColorFromRef(workingBack));
+    QPen pen(ColorFromRef(workingFrame), 3);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(10.5, 10.5, 40, 40));
+}
+
+void TOptionsDlg::SoundCheckClick() {
+    host.SetSoundOn(SoundCheck->isChecked());
+}
+
+void TOptionsDlg::OKBtnClick() {
+    slideOn = slideBox->isChecked();
+    showMoves = showBox->isChecked();
+    host.SetColors(workingBack, workingFrame);
+    host.ApplyTexts();
+    done(ResultOk);
+}

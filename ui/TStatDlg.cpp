@@ -1,0 +1,160 @@
+#include "ui/TStatDlg.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "ui/DialogLook.h"
+#include "ui/GlyphButton.h"
+#include "ui/ScoreGauge.h"
+
+namespace {
+
+// The figures end here, just left of the words.
+constexpr int figureRight = 153;
+constexpr int wordLeft = 156;
+
+int PercentOf(std::int32_t wonCount, std::int32_t lostCount) {
+    const std::int64_t all = static_cast<std::int64_t>(wonCount) + lostCount;
+    if (all == 0) return 50;
+    return static_cast<int>(static_cast<std::int64_t>(wonCount) * 100 / all);
+}
+
+}  // namespace
+
+TStatDlg::TStatDlg(QWidget* mainWindow, const Language& language, const SettingsStore& settings)
+    : SmallDialog(mainWindow, Placement::WhereLeft), currentLanguage(language), store(settings) {
+    ApplyDialogLook(*this, QString(), 250, 231);
+
+    Panel4 = MakeBevel(this, QStringLiteral("Panel4"), QRect(8, 8, 237, 137), BevelKind::Etched);
+    Label19 = MakeLabel(Panel4, QStringLiteral("Label19"), QRect(8, 8, 140, 13));
+    won = MakeFigure("won", 8, QColor(0, 255, 0));
+    Label20 = MakeWord("Label20", 8);
+    gthis = new ScoreGauge(Panel4, true);
+    gthis->setObjectName(QStringLiteral("gthis"));
+    gthis->setGeometry(8, 24, 89, 13);
+    lost = MakeFigure("lost", 24, QColor(255, 0, 0));
+    Label23 = MakeWord("Label23", 24);
+
+    Label21 = MakeLabel(Panel4, QStringLiteral("Label21"), QRect(8, 52, 140, 13));
+    twon = MakeFigure("twon", 52, QColor(0, 255, 0));
+    Label22 = MakeWord("Label22", 52);
+    gtotal = new ScoreGauge(Panel4, true);
+    gtotal->setObjectName(QStringLiteral("gtotal"));
+    gtotal->setGeometry(8, 68, 89, 13);
+    tlost = MakeFigure("tlost", 68, QColor(255, 0, 0));
+    Label24 = MakeWord("Label24", 68);
+
+    Label1 = MakeLabel(Panel4, QStringLiteral("Label1"), QRect(8, 96, 140, 13));
+    swon = MakeFigure("swon", 96, QColor(0, 255, 0));
+    Label2 = MakeWord("Label2", 96);
+    slost = MakeFigure("slost", 112, QColor(255, 0, 0));
+    Label3 = MakeWord("Label3", 112);
+
+    Panel3 = MakeBevel(this, QStringLiteral("Panel3"), QRect(8, 152, 237, 33), BevelKind::Etched);
+    reset = new QCheckBox(Panel3);
+    reset->setObjectName(QStringLiteral("reset"));
+    reset->setGeometry(12, 8, 141, 17);
+
+    Image1 = MakeImage(this, QStringLiteral("Image1"), QRect(8, 192, 32, 32));
+
+    // Created after the reset box, so the tab order runs box, Cancel, OK.
+    CancelBtn = new GlyphButton(this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(73, 196, 85, 27);
+    CancelBtn->SetGlyph(
+        LoadGlyph(QStringLiteral(":/dialogs/cancel.png"), QStringLiteral(":/dialogs/cancel_disabled.png")));
+    connect(CancelBtn, &GlyphButton::clicked, this, [this] { done(ResultCancel); });
+
+    OKBtn = new GlyphButton(this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(161, 196, 85, 27);
+    OKBtn->setText(QStringLiteral("OK"));
+    OKBtn->SetGlyph(
+        LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
+    connect(OKBtn, &GlyphButton::clicked, this, &TStatDlg::OKBtnClick);
+
+    // No default button: Enter presses a button only while it has the focus. Left auto-default,
+    // the dialog would make the first button after the focused box its default.
+    CancelBtn->setAutoDefault(false);
+    OKBtn->setAutoDefault(false);
+    SetCancelButton(CancelBtn);
+    SetInitialFocus(reset);
+    FormCreate();
+}
+
+TStatDlg::~TStatDlg() {
+    FormDestroy();
+}
+
+QLabel* TStatDlg::MakeFigure(const char* name, int y, const QColor& colour) {
+    // Wide enough for any 32-bit count; the right edge stays put whatever the text.
+    QLabel* figure = MakeLabel(Panel4, QString::fromLatin1(name), QRect(figureRight - 100, y, 100, 13));
+    figure->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QPalette palette = figure->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    figure->setPalette(palette);
+    return figure;
+}
+
+QLabel* TStatDlg::MakeWord(const char* name, int y) {
+    return MakeLabel(Panel4, QString::fromLatin1(name),
+                     QRect(wordLeft, y, Panel4->width() - wordLeft - 2, 13));
+}
+
+void TStatDlg::FormCreate() {
+    ShowWindowIcon(*Image1, *parentWidget());
+    statistics.totalWon = store.ReadInteger(SettingKey::TotalWon);
+    statistics.totalLost = store.ReadInteger(SettingKey::TotalLost);
+    statistics.longestWon = store.ReadInteger(SettingKey::LongestWon);
+    statistics.longestLost = store.ReadInteger(SettingKey::LongestLost);
+    statistics.sinceStartWon = 0;
+    statistics.sinceStartLost = 0;
+    statistics.series = 0;
+}
+
+void TStatDlg::FormDestroy() {
+    store.WriteInteger(SettingKey::TotalWon, statistics.totalWon);
+    store.WriteInteger(SettingKey::TotalLost, statistics.totalLost);
+    store.WriteInteger(SettingKey::LongestWon, statistics.longestWon);
+    store.WriteInteger(SettingKey::LongestLost, statistics.longestLost);
+}
+
+void TStatDlg::FormActivate() {
+    reset->setChecked(false);
+    won->setText(QString::number(statistics.sinceStartWon));
+    lost->setText(QString::number(statistics.sinceStartLost));
+    twon->setText(QString::number(statistics.totalWon));
+    tlost->setText(QString::number(statistics.totalLost));
+    swon->setText(QString::number(statistics.longestWon));
+    slost->setText(QString::number(statistics.longestLost));
+    gthis->SetProgress(PercentOf(statistics.sinceStartWon, statistics.sinceStartLost));
+    gtotal->SetProgress(PercentOf(statistics.totalWon, statistics.totalLost));
+    ChangeMessages();
+}
+
+void TStatDlg::ChangeMessages() {
+    const auto pick = [this](const char* german, const char* english) {
+        return Pick(currentLanguage, QString::fromUtf8(german), QString::fromUtf8(english));
+    };
+    setWindowTitle(pick("Torvik Vandrel - Statistik", "Torvik Vandrel - Statistics"));
+    Label19->setText(pick("Diese Sitzung:", "This session:"));
+    Label21->setText(pick("Alle Sitzungen:", "All sessions:"));
+    Label1->setText(pick("Längste Serien:", "Longest series:"));
+    for (QLabel* word : {Label20, Label22, Label2}) word->setText(pick("aufgegangen", "won"));
+    for (QLabel* word : {Label23, Label24, Label3}) word->setText(pick("aufgegeben", "lost"));
+    reset->setText(pick("Statistik rücksetzen", "Reset statistics"));
+    CancelBtn->setText(pick("Abbrechen", "Escape"));
+}
+
+void TStatDlg::OKBtnClick() {
+    if (reset->isChecked()) {
+        // The running series goes on: a reset clears the record, not the player's streak.
+        const std::int32_t series = statistics.series;
+        statistics = ::Statistics{};
+        statistics.series = series;
+    }
+    done(ResultOk);
+}
