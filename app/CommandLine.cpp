@@ -14,6 +14,32 @@ std::optional<std::uint32_t> ParseDeal(const QString& text) {
     return static_cast<std::uint32_t>(value);
 }
 
+// Options QApplication takes for itself (with one dash or two): how many words each one uses.
+// They are left for Qt to read, so they must not be refused here.
+int QtOptionWords(const QString& option) {
+    static const QStringList withValue = {
+        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+        QStringLiteral("plugin"),        QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),  QStringLiteral("display"),            QStringLiteral("geometry"),
+        QStringLiteral("title"),         QStringLiteral("icon"),               QStringLiteral("name"),
+        QStringLiteral("session"),       QStringLiteral("style"),              QStringLiteral("stylesheet"),
+        QStringLiteral("qmljsdebugger")};
+    static const QStringList flags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                      QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+    if (!option.startsWith(QLatin1Char('-'))) return 0;
+    QString name = option.mid(option.startsWith(QLatin1String("--")) ? 2 : 1);
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    if (equals > 0) return withValue.contains(name.left(equals)) ? 1 : 0;
+    if (withValue.contains(name)) return 2;
+    return flags.contains(name) ? 1 : 0;
+}
+
+// Switches the help trace on (read by the help modules); accepted in any letter case.
+bool IsDebugSwitch(const QString& word) {
+    return word.compare(QLatin1String("/debug"), Qt::CaseInsensitive) == 0 ||
+           word.compare(QLatin1String("-debug"), Qt::CaseInsensitive) == 0;
+}
+
 CommandLine Fail(const QString& message) {
     CommandLine line;
     line.action = CommandLine::Action::Error;
@@ -26,6 +52,11 @@ CommandLine Fail(const QString& message) {
 CommandLine CommandLine::Parse(const QStringList& arguments) {
     CommandLine line;
     for (int i = 0; i < arguments.size(); ++i) {
+        if (IsDebugSwitch(arguments[i])) continue;
+        if (const int words = QtOptionWords(arguments[i])) {
+            i += words - 1;
+            continue;
+        }
         QString option = arguments[i];
         QString value;
         bool hasValue = false;
@@ -69,7 +100,9 @@ QString CommandLine::Usage() {
         "  --deal N         start with deal number N (0 to 4294967295)\n"
         "  --print-deal N   print deal N after the aces have moved, and exit\n"
         "  --help           show this help and exit\n"
-        "  --version        show the version and exit\n");
+        "  --version        show the version and exit\n"
+        "  /debug, -debug   write a trace of the help calls to HHDebug.txt\n"
+        "Qt's own options (-platform, -display, -style ...) are passed on to Qt.\n");
 }
 
 QString CommandLine::Version() {

@@ -6,6 +6,7 @@
 #include "cards/CardSheets.h"
 #include "game/DealPrinter.h"
 #include "media/ToolTipFilter.h"
+#include "help/HelpModules.h"
 #include "ui/DialogLook.h"
 #include "ui/TMainForm.h"
 
@@ -39,6 +40,10 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Before any window: the help control and the trace log; taken down after the last window.
+    HelpModules helpModules;
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TorvikVandrel"));
     InstallFontSubstitutions();
     // Every control's tooltip takes the shaped look, also in dialogs made later.
     ToolTipFilter toolTips;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/EmbeddedImage.h"
 #include "platform/Surface.h"
 
 namespace {
@@ -40,7 +41,7 @@ const QImage& Get(int index) {
 bool CardSheets::Load() {
     bool all = true;
     for (Sheet& sheet : sheets) {
-        QImage image(QStringLiteral(":/sheets/%1.png").arg(QLatin1String(sheet.name)));
+        QImage image = ReadEmbeddedImage(QStringLiteral(":/sheets/%1.png").arg(QLatin1String(sheet.name)));
         if (image.width() != sheet.width || image.height() != sheet.height) {
             qWarning("Card sheet \"%s\" is missing or has the wrong size; drawing plain cards instead.", sheet.name);
             image = Fallback(sheet);

@@ -10,7 +10,8 @@ inline QString Pick(Language language, const QString& german, const QString& eng
     return language == Language::German ? german : english;
 }
 
-// A stored number as a language; anything unknown counts as never chosen.
+// A stored number as a language. A number other than -1, 0 and 1 is kept as it is: it shows
+// English, counts as chosen, and goes back into the store unchanged.
 inline Language LanguageFromInt(int value) {
-    return value == 0 ? Language::English : value == 1 ? Language::German : Language::Unset;
+    return static_cast<Language>(value);
 }

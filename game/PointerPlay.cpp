@@ -63,10 +63,14 @@ void PointerPlay::Drop(int x, int y) {
             if (board.IsWon()) flow.DealWon();
         }
     }
-    if (hand) {
-        host.PlayCue(SoundCue::Return);
-        board.Place(board.originColumn, board.originRow).MoveOnto(surface, hand, host.SlideOn());
-    }
+    if (hand) ReturnCard();
+}
+
+void PointerPlay::ReturnCard() {
+    std::unique_ptr<CardPile>& hand = board.Hand();
+    if (!hand) return;
+    host.PlayCue(SoundCue::Return);
+    board.Place(board.originColumn, board.originRow).MoveOnto(host.DrawingSurface(), hand, host.SlideOn());
 }
 
 void PointerPlay::MarkGapsFor(int suit, int rank) {

@@ -16,6 +16,8 @@ public:
     void MouseDown(Button button, int x, int y);
     void MouseMove(int x, int y);
     void MouseUp(Button button);
+    // Sends the held card back to the place it was taken from, as a drop on no gap does.
+    void ReturnCard();
 
     int GrabX() const { return grabX; }
     int GrabY() const { return grabY; }

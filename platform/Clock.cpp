@@ -7,6 +7,10 @@ SystemClock systemClock;
 Clock* gameClock = &systemClock;
 }  // namespace
 
+QDateTime Clock::LocalTime() {
+    return QDateTime::currentDateTime();
+}
+
 std::uint32_t SystemClock::TickCount() {
     const auto since = std::chrono::steady_clock::now().time_since_epoch();
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(since).count();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+
 #include <cstdint>
 
 // The two time sources the game reads: a millisecond tick counter that wraps at 2^32, and a
@@ -10,6 +12,8 @@ public:
     virtual std::uint32_t TickCount() = 0;
     // False when the platform has no high-resolution counter.
     virtual bool PerformanceCounter(std::uint64_t& value) = 0;
+    // The local date and time of day, for log lines. Tests that read it pin it in their clock.
+    virtual QDateTime LocalTime();
 };
 
 class SystemClock final : public Clock {

@@ -1,9 +1,10 @@
-# Shared by run.sh and test.sh: installs the Debian packages the build needs, when any is missing.
+# Shared by the scripts: installs the Debian packages the build needs when any is missing, hands
+# the work to the owner of the clone when run as root, and removes its temporary folders on exit.
 # shellcheck shell=bash
 
 TVDL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TVDL_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
-               qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev fonts-liberation)
+               qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libxcb1-dev fonts-liberation libchm-dev)
 
 tvdl_install_packages() {
     local missing=() pkg
@@ -27,10 +28,44 @@ tvdl_install_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Run as root (after installing packages), starts the calling script again as the user who owns
+# the clone, so that nothing in it becomes root's; a root-owned clone stays with root. Under sudo
+# the owner is normally SUDO_USER; the clone's owner decides because it is who must write there.
+tvdl_become_owner() {
+    [ "$(id -u)" -eq 0 ] || return 0
+    local owner
+    owner="$(stat -c %U "$TVDL_ROOT")"
+    [ "$owner" != root ] || return 0
+    if [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != "$owner" ]; then
+        echo "Building as $owner, who owns $TVDL_ROOT (not $SUDO_USER)." >&2
+    fi
+    local script
+    script="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
+    exec runuser -u "$owner" -- "$BASH" "$script" "$@"
+}
+
+# Temporary folders made through tvdl_temp_dir are removed when the script ends, however it ends.
+TVDL_TEMP_DIRS=()
+tvdl_remove_temp_dirs() {
+    local dir
+    for dir in "${TVDL_TEMP_DIRS[@]}"; do rm -rf -- "$dir"; done
+}
+trap tvdl_remove_temp_dirs EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# tvdl_temp_dir VARIABLE NAME: a new private folder /tmp/tvdl-NAME.XXXXXX in VARIABLE.
+tvdl_temp_dir() {
+    local dir
+    dir="$(mktemp -d "/tmp/tvdl-$2.XXXXXX")"
+    TVDL_TEMP_DIRS+=("$dir")
+    printf -v "$1" '%s' "$dir"
+}
+
 # Qt complains without a private runtime folder.
 tvdl_runtime_dir() {
-    if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -w "${XDG_RUNTIME_DIR}" ]; then
-        XDG_RUNTIME_DIR="$(mktemp -d /tmp/tvdl-runtime.XXXXXX)"
+    if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -w "${XDG_RUNTIME_DIR}" ] || [ ! -O "${XDG_RUNTIME_DIR}" ]; then
+        tvdl_temp_dir XDG_RUNTIME_DIR runtime
         chmod 0700 "$XDG_RUNTIME_DIR"
         export XDG_RUNTIME_DIR
     fi

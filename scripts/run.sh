@@ -4,6 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 tvdl_install_packages
+tvdl_become_owner "$@"
 build="$TVDL_ROOT/build/release"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_TESTS=OFF -DTVDL_BENCH=OFF >/dev/null
 cmake --build "$build" --target tvdl
@@ -13,4 +14,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exit 1
 fi
 tvdl_runtime_dir
-exec "$build/app/tvdl" "$@"
+# Not exec: the temporary runtime folder is removed when the game ends.
+"$build/app/tvdl" "$@"

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
-# every test on Qt's offscreen platform, with a private sound server for the audio device test.
+# every test on Qt's offscreen platform, with a private sound server for the audio device test;
+# the end-to-end suite (label e2e) starts its own X server and window manager on a free display
+# and stops them after.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/sound.sh"
 
+# The end-to-end suite needs a private X desktop; the validators check the desktop entry and the
+# metainfo of a staged installation.
+tvdl_install_packages xvfb xauth openbox xdotool x11-utils imagemagick python3 desktop-file-utils appstream
 tvdl_install_packages "${TVDL_SOUND_PACKAGES[@]}"
+tvdl_become_owner "$@"
 build="$TVDL_ROOT/build/sanitize"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
       -DTVDL_SANITIZE=ON -DTVDL_WERROR=ON -DTVDL_BENCH=OFF >/dev/null
@@ -13,7 +19,7 @@ cmake --build "$build"
 
 tvdl_runtime_dir
 # Tests must never touch the player's own settings.
-XDG_CONFIG_HOME="$(mktemp -d /tmp/tvdl-config.XXXXXX)"
+tvdl_temp_dir XDG_CONFIG_HOME config
 export XDG_CONFIG_HOME
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
@@ -24,3 +30,4 @@ trap tvdl_sound_server_stop EXIT
 tvdl_sound_server_start
 cd "$build"
 ctest --output-on-failure --timeout 900 -j"$(nproc)"
+"$TVDL_ROOT/scripts/wayland-test.sh" "$build"

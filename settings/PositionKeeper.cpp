@@ -4,9 +4,12 @@
 #include <QMargins>
 #include <QScreen>
 #include <QStringList>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 
+#include "platform/FrameExtents.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -77,12 +80,29 @@ void PositionKeeper::Restore(QWidget& window) const {
     QScreen* screen = window.screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    const std::optional<QPoint> position =
-        RestoredPosition(text, window.frameGeometry().size(), screen->virtualGeometry());
-    if (position) window.move(*position);
+    const QRect desktop = screen->virtualGeometry();
+    // The stored position and the desktop bounds are the outer ones, frame and title bar included.
+    auto place = [text, desktop](QWidget& target) {
+        QWindow* handle = target.windowHandle();
+        const QMargins frame = handle != nullptr ? FrameExtents::Of(*handle) : QMargins();
+        const std::optional<QPoint> position = RestoredPosition(text, target.size().grownBy(frame), desktop);
+        if (!position) return;
+        const QRect client(*position + QPoint(frame.left(), frame.top()), target.size());
+        if (target.geometry() != client) target.setGeometry(client);
+    };
+    place(window);
+    // A frame guessed before the first mapping is corrected once the window manager has framed it.
+    if (QWindow* handle = window.windowHandle(); handle != nullptr && !window.isVisible()) {
+        FrameExtents::OnceExposed(*handle, [place, target = QPointer<QWidget>(&window)] {
+            if (target != nullptr) place(*target);
+        });
+    }
 }
 
 void PositionKeeper::Record(const QWidget& window) const {
+    // A Wayland client is never told where its window stands: keep the position stored by a
+    // session that knew it rather than overwrite it with a guess.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     int showCommand = showNormal;
     if (window.isMinimized()) {
         showCommand = showMinimised;

@@ -1,5 +1,6 @@
 // Draws the tool strip pictures, score faces, window icons, dialog glyphs and logos and writes
-// them as PNG files under the assets folder given as the only argument.
+// them as PNG files under the assets folder given as the only argument, with the icon theme's
+// copies of the window icon under icons/hicolor.
 //
 // Small pictures are built on the pixel grid (hand-drawn rows or shapes sampled at pixel
 // centres, without antialiasing) so that they stay crisp at their real size; only the window
@@ -439,7 +440,7 @@ int main(int argc, char** argv) {
     const QColor paleGreen(0x50, 0xD8, 0x50), magenta(0xF0, 0x20, 0xF0), pink(0xFF, 0xB0, 0xFF);
     const QImage replay = ReplayArrow(), mix = MixArrows(), knight = Knight(), chart = BarChart();
     const QImage tick = Tick(), cross = Cross();
-    const std::vector<std::pair<QString, QImage>> files = {
+    std::vector<std::pair<QString, QImage>> files = {
         {QStringLiteral("ui/btn_new.png"), Bomb(18)},
         {QStringLiteral("ui/btn_reset.png"), replay},
         {QStringLiteral("ui/btn_reset_disabled.png"), Disabled(replay)},
@@ -477,6 +478,12 @@ int main(int argc, char** argv) {
         {QStringLiteral("dialogs/colour_field.png"), FieldColourGlyph()},
         {QStringLiteral("dialogs/colour_frame.png"), FrameColourGlyph()},
     };
+
+    // The icon theme's copies, drawn afresh at every size a desktop asks for.
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        files.emplace_back(QStringLiteral("icons/hicolor/%1x%1/apps/org.example.TorvikVandrel.png").arg(size),
+                           WindowIcon(size));
+    }
 
     const QDir root(QString::fromLocal8Bit(argv[1]));
     for (const auto& [name, image] : files) {

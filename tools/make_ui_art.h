@@ -31,7 +31,7 @@ void Draw(QImage& image, const Region& region, const Look& look, const Shade& fi
 // Liberation Sans at a pixel size; the logos are laid out for exactly this font.
 QFont LogoFont(int pixelSize, bool bold, bool antialias);
 
-// 16 is drawn on the pixel grid, 32 and 48 are painted.
+// 16 is drawn on the pixel grid, every larger size is painted for that size.
 QImage WindowIcon(int size);
 QImage EnglishFlags();
 QImage GermanFlags();

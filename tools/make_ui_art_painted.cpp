@@ -56,14 +56,32 @@ QPainterPath HeartPath(QPointF centre, double size) {
     return path;
 }
 
+// A diagonal lattice inside the back's white frame, for the sizes with room for it.
+void BackLattice(QPainter& painter, const QRectF& inner, double step, double width) {
+    painter.save();
+    painter.setClipRect(inner);
+    painter.setPen(QPen(QColor(0x90, 0xA8, 0xF0), width));
+    for (double d = -inner.height(); d < inner.width(); d += step) {
+        painter.drawLine(QPointF(inner.left() + d, inner.top()),
+                         QPointF(inner.left() + d + inner.height(), inner.bottom()));
+        painter.drawLine(QPointF(inner.left() + d, inner.bottom()),
+                         QPointF(inner.left() + d + inner.height(), inner.top()));
+    }
+    painter.restore();
+}
+
 QImage IconPainted(int size) {
     QImage image = Canvas(size, size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double s = size / 32.0;
+    // Up to 48 pixels the two cards fill the square and may touch its edges; the theme sizes
+    // above keep both cards whole, with a finer outline and more detail.
+    const bool large = size >= 64;
+    const double s = large ? size / 38.0 : size / 32.0;
+    if (large) painter.translate(size / 2.0 - 15.25 * s, size / 2.0 - 16.2 * s);
     const QSizeF card(17 * s, 24 * s);
     const double radius = 2 * s;
-    const QPen outline(Qt::black, std::max(1.0, s));
+    const QPen outline(Qt::black, large ? 0.7 * s : std::max(1.0, s));
 
     painter.save();
     painter.translate(12 * s, 27 * s);
@@ -73,8 +91,10 @@ QImage IconPainted(int size) {
     painter.drawRoundedRect(QRectF(QPointF(-card.width() / 2, -card.height()), card), radius, radius);
     painter.setPen(QPen(Qt::white, std::max(1.0, s * 1.2)));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(-card.width() / 2 + 2.5 * s, -card.height() + 2.5 * s, card.width() - 5 * s,
-                            card.height() - 5 * s));
+    const QRectF frame(-card.width() / 2 + 2.5 * s, -card.height() + 2.5 * s, card.width() - 5 * s,
+                       card.height() - 5 * s);
+    painter.drawRect(frame);
+    if (large) BackLattice(painter, frame.adjusted(0.6 * s, 0.6 * s, -0.6 * s, -0.6 * s), 2.5 * s, 0.35 * s);
     painter.restore();
 
     painter.save();
@@ -90,6 +110,14 @@ QImage IconPainted(int size) {
     if (size >= 48) {
         painter.setFont(LogoFont(static_cast<int>(6 * s), true, true));
         painter.setPen(QColor(0xE0, 0x10, 0x10));
+        painter.drawText(QRectF(face.left() + 1.2 * s, face.top() + 0.8 * s, 5 * s, 6 * s), Qt::AlignCenter,
+                         QStringLiteral("A"));
+    }
+    if (size >= 128) {
+        // The second corner index, upside down as on a real card.
+        painter.translate(face.center());
+        painter.rotate(180);
+        painter.translate(-face.center());
         painter.drawText(QRectF(face.left() + 1.2 * s, face.top() + 0.8 * s, 5 * s, 6 * s), Qt::AlignCenter,
                          QStringLiteral("A"));
     }

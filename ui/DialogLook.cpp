@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "platform/EmbeddedImage.h"
+
 void InstallFontSubstitutions() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
@@ -72,11 +74,11 @@ void ShowWindowIcon(QLabel& image, const QWidget& window) {
 }
 
 QIcon LoadGlyph(const QString& path, const QString& disabledPath) {
-    const QPixmap normal(path);
+    const QPixmap normal = ReadEmbeddedPixmap(path);
     if (normal.isNull()) return {};
     QIcon icon(normal);
     if (!disabledPath.isEmpty()) {
-        const QPixmap disabled(disabledPath);
+        const QPixmap disabled = ReadEmbeddedPixmap(disabledPath);
         if (!disabled.isNull()) icon.addPixmap(disabled, QIcon::Disabled);
     }
     return icon;

@@ -4,6 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "platform/PixelArt.h"
+
 GlyphButton::GlyphButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -52,7 +54,8 @@ void GlyphButton::paintEvent(QPaintEvent*) {
 
     if (!glyphSize.isEmpty()) {
         const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
-        const QPixmap glyph = icon().pixmap(glyphSize, mode);
+        // The glyph's own pixels, enlarged by whole numbers only on a denser screen.
+        const QPixmap glyph = CrispPixmap(icon().pixmap(glyphSize, 1.0, mode), devicePixelRatioF());
         const int y = content.top() + (content.height() - glyphSize.height()) / 2;
         painter.drawPixmap(x, y, glyph);
         x += glyphSize.width() + gap;

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "game/Statistics.h"
+#include "platform/EmbeddedImage.h"
 #include "ui/ScoreGauge.h"
 
 namespace {
@@ -34,7 +35,8 @@ ScoreStrip::ScoreStrip(QWidget* parent) : QWidget(parent) {
     lost_label = MakeCount(this, "lost_label", QRect(424 - Left, 7, 100, 20), Qt::AlignLeft, QColor(255, 0, 0));
 
     for (const char* name : {"b100", "b80", "b60", "b40", "b20"}) {
-        faces.insert(QLatin1String(name), QPixmap(QStringLiteral(":/ui/face_%1.png").arg(QLatin1String(name))));
+        faces.insert(QLatin1String(name),
+                     ReadEmbeddedPixmap(QStringLiteral(":/ui/face_%1.png").arg(QLatin1String(name))));
     }
 }
 

@@ -44,11 +44,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Puts the dialog's outer corner where the placement rule says, frame included.
     void Place();
 
     QWidget* owner;
     Placement placement;
-    bool placedOnce = false;
+    bool closedOnce = false;
     QPoint leftAt;
     QPushButton* cancelButton = nullptr;
     QPointer<QWidget> initialFocus;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 class Surface;
@@ -29,4 +30,6 @@ protected:
 
 private:
     Surface& surface;
+    // The surface enlarged for a screen with more device pixels than design pixels.
+    QImage enlarged;
 };

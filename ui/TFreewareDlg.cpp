@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "media/MakerLinks.h"
+#include "platform/EmbeddedImage.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 
@@ -55,10 +56,6 @@ const QString termsEnglish = QStringLiteral(
     "\n"
     "And now have fun playing!");
 
-QPixmap LoadPicture(const QString& path) {
-    return QPixmap(path);
-}
-
 // The old link labels sized themselves to their text; keep the given size as the least width.
 void FitWidth(QLabel& label) {
     const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 2;
@@ -78,7 +75,8 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
 
     progname = MakeLabel(this, QStringLiteral("progname"), QRect(52, 16, 321, 21));
     progname->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont productFont;
+    // The form's own family, like every other text of the dialog (and no further font to load).
+    QFont productFont = font();
     productFont.setPixelSize(13);
     productFont.setBold(true);
     progname->setFont(productFont);
@@ -89,7 +87,7 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     Bevel3 = MakeBevel(this, QStringLiteral("Bevel3"), QRect(52, 32, 321, 5), BevelKind::Line);
 
     Image1 = MakeImage(this, QStringLiteral("Image1"), QRect(12, 52, 101, 77));
-    Image1->setPixmap(LoadPicture(QStringLiteral(":/dialogs/logo_maker.png")));
+    Image1->setPixmap(ReadEmbeddedPixmap(QStringLiteral(":/dialogs/logo_maker.png")));
 
     Label4 = MakeLabel(this, QStringLiteral("Label4"), QRect(180, 44, 9, 13));
     Label4->setText(QStringLiteral("©"));
@@ -126,7 +124,7 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
 
     Bevel2 = MakeBevel(this, QStringLiteral("Bevel2"), QRect(12, 128, 361, 5), BevelKind::Line);
     Image5 = MakeImage(this, QStringLiteral("Image5"), QRect(12, 140, 121, 69));
-    Image5->setPixmap(LoadPicture(QStringLiteral(":/dialogs/logo_association.png")));
+    Image5->setPixmap(ReadEmbeddedPixmap(QStringLiteral(":/dialogs/logo_association.png")));
     memberlabel = MakeLabel(this, QStringLiteral("memberlabel"), QRect(144, 144, 225, 29));
     memberlabel->setWordWrap(true);
 

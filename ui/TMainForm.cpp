@@ -10,7 +10,13 @@
 #include "media/LinkLabel.h"
 #include "media/MakerLinks.h"
 #include "media/ScrollBanner.h"
+#include "help/ApplicationHelp.h"
+#include "help/HelpControl.h"
+#include "help/HelpPlatform.h"
+#include "help/THookHelpSystem.h"
+#include "platform/EmbeddedImage.h"
 #include "platform/Surface.h"
+#include "ui/KeyControl.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SmallDialog.h"
 #include "ui/SurfaceView.h"
@@ -47,8 +53,10 @@ TMainForm::TMainForm(QWidget* parent)
       board(std::make_unique<Board>(*this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
-    setWindowIcon(QIcon(QStringLiteral(":/ui/icon_32.png")));
+    setWindowIcon(QIcon(ReadEmbeddedPixmap(QStringLiteral(":/ui/icon_32.png"))));
     setFont(ArialBold(13));
+    helpHook = std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
+                                                 QString(), 0);
 
     // The window surface lies under everything; the strips are drawn over it.
     view = new SurfaceView(*surface, this);
@@ -69,6 +77,7 @@ TMainForm::TMainForm(QWidget* parent)
     connect(Panel1, &ToolStrip::language, this, &TMainForm::TongueBtnClick);
     connect(Panel1, &ToolStrip::options, this, &TMainForm::OptionsButtonClick);
     connect(Panel1, &ToolStrip::statistics, this, &TMainForm::Statistics);
+    connect(Panel1, &ToolStrip::help, this, &TMainForm::HelpBtnClick);
 
     tvbScroll = new ScrollBanner(this);
     tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);
@@ -83,6 +92,7 @@ TMainForm::TMainForm(QWidget* parent)
     dialogs = std::make_unique<MainDialogs>(*this, *this, language, *store);
     flow = std::make_unique<GameFlow>(*board, *this, Stats());
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
+    keyControl = std::make_unique<KeyControl>(*this, *board, *this, *pointer);
     ChangeBackground(backColor);
     setFixedSize(ClientWidth, ClientHeight);
     move(269, 375);
@@ -96,6 +106,7 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm() {
     tvbScroll->StopScrolling();
+    keyControl.reset();
     dialogs.reset();
     positionKeeper.Record(*this);
     // The board goes first: its places draw nothing while they are destroyed.
@@ -283,6 +294,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::Leave() {
     flow->Leave();
     WriteSettings();
+    helpHook.reset();
+    HelpControl::CloseAllHelpWindows();
+}
+
+void TMainForm::HelpBtnClick() {
+    ApplicationHelp::HelpContext(1);
 }
 
 namespace {

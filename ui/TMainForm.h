@@ -18,10 +18,12 @@
 #include "ui/OptionsHost.h"
 
 class LinkLabel;
+class KeyControl;
 class ScoreStrip;
 class ScrollBanner;
 class Surface;
 class SurfaceView;
+class THookHelpSystem;
 class ToolStrip;
 
 // The main window: the tool strip, the score strip, the board drawn on the window surface and
@@ -45,6 +47,7 @@ public:
     Surface& WindowSurface() { return *surface; }
     SettingsStore& Settings() { return *store; }
     MainDialogs& Dialogs() { return *dialogs; }
+    KeyControl& Keyboard() { return *keyControl; }
     bool FirstActivationDone() const { return activated; }
     Sound& Sounds() { return sounds; }
 
@@ -63,6 +66,7 @@ public:
     void Statistics();
     // A click on the banner: opens the maker's web site through the hidden link.
     void TorvikBtnClick();
+    void HelpBtnClick();
     // Puts the board on a new background colour without losing a card.
     void ChangeBackground(std::uint32_t colorRef);
 
@@ -103,6 +107,7 @@ private:
     void ReportSettingsError(const QString& message);
 
     std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<THookHelpSystem> helpHook;
     PositionKeeper positionKeeper;
     std::unique_ptr<Surface> surface;
     SurfaceView* view = nullptr;
@@ -110,6 +115,8 @@ private:
     // Made once the statistics dialog, which keeps the counters, exists.
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<PointerPlay> pointer;
+    // Goes first when the window closes down, while the board is still there.
+    std::unique_ptr<KeyControl> keyControl;
 
     Sound sounds;
     Language language = Language::Unset;

@@ -4,6 +4,9 @@
 #include <QPalette>
 #include <QToolButton>
 
+#include "platform/EmbeddedImage.h"
+#include "platform/PixelArt.h"
+
 ToolStrip::ToolStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel1"));
     setAutoFillBackground(true);
@@ -38,13 +41,10 @@ QToolButton* ToolStrip::MakeButton(const char* name, int x, int width, const cha
     button->setAutoRaise(true);
     button->setGeometry(x, 4, width, 29);
     button->setFocusPolicy(Qt::NoFocus);
-    QIcon icon;
-    const QPixmap normal(QStringLiteral(":/ui/%1.png").arg(QLatin1String(image)));
-    icon.addPixmap(normal, QIcon::Normal);
-    if (withDisabled) {
-        icon.addPixmap(QPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(QLatin1String(image))), QIcon::Disabled);
-    }
-    button->setIcon(icon);
+    const QPixmap normal = ReadEmbeddedPixmap(QStringLiteral(":/ui/%1.png").arg(QLatin1String(image)));
+    const QPixmap disabled =
+        withDisabled ? ReadEmbeddedPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(QLatin1String(image))) : QPixmap();
+    button->setIcon(CrispIcon(normal, disabled));
     if (!normal.isNull()) button->setIconSize(normal.size());
     return button;
 }
@@ -68,6 +68,6 @@ void ToolStrip::SetReshuffleEnabled(bool enabled) {
 }
 
 void ToolStrip::SetScorePicture(const QPixmap& picture) {
-    StatisticBtn->setIcon(QIcon(picture));
+    StatisticBtn->setIcon(CrispIcon(picture));
     if (!picture.isNull()) StatisticBtn->setIconSize(picture.size());
 }

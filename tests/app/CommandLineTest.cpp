@@ -20,12 +20,18 @@ TEST(CommandLine, DealNumbersOverTheWholeUnsignedRange) {
     const CommandLine print = Parse({"--print-deal", "17"});
     EXPECT_EQ(print.action, CommandLine::Action::PrintDeal);
     EXPECT_EQ(*print.deal, 17u);
+    // The help trace switch and Qt's own options (with their values) pass, wherever they stand.
+    const CommandLine mixed =
+        Parse({"/DEBUG", "-platform", "offscreen", "--deal", "3", "-Debug", "-style=fusion", "--display", ":1", "-reverse"});
+    EXPECT_EQ(mixed.action, CommandLine::Action::Play) << qPrintable(mixed.error);
+    EXPECT_EQ(mixed.deal.value_or(0), 3u);
 }
 
 TEST(CommandLine, BadNumbersAndUnknownOptionsAreErrorsOfOneLine) {
     for (const auto& words : std::vector<std::vector<const char*>>{
              {"--deal", "4294967296"}, {"--deal", "-1"}, {"--deal", "12abc"}, {"--deal", " 5"}, {"--deal", "0x10"},
-             {"--deal"}, {"--print-deal", ""}, {"--bogus"}, {"play"}, {"--deal=", "3"}}) {
+             {"--deal"}, {"--print-deal", ""}, {"--bogus"}, {"play"}, {"--deal=", "3"},
+             {"debug"}, {"--debug"}, {"-platformx"}}) {
         const CommandLine line = Parse(words);
         EXPECT_EQ(line.action, CommandLine::Action::Error) << (words.empty() ? "" : words.front());
         EXPECT_FALSE(line.error.isEmpty());

@@ -78,6 +78,9 @@ private:
     void Poll() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr || !dialog->isVisible() || dialog == last) return;
+        // Keys go to the focus, which the dialog has only once it is the active window; on a busy
+        // machine that can take a few polls.
+        if (!dialog->isActiveWindow()) return;
         last = dialog;
         seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
         if (next < answers.size()) {

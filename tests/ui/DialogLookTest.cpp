@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QTemporaryDir>
 
 #include "tests/ui/DialogDriver.h"
 #include "ui/DialogLook.h"
@@ -78,9 +79,11 @@ TEST(DialogLook, MissingGlyphGivesAnEmptyIcon) {
     EXPECT_TRUE(LoadGlyph(QStringLiteral(":/dialogs/no-such-glyph.png")).isNull());
     QPixmap picture(12, 10);
     picture.fill(Qt::yellow);
-    ASSERT_TRUE(picture.save(QDir::temp().filePath(QStringLiteral("tvdl-glyph.png"))));
-    const QIcon glyph = LoadGlyph(QDir::temp().filePath(QStringLiteral("tvdl-glyph.png")),
-                                  QStringLiteral(":/dialogs/no-such-twin.png"));
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("glyph.png"));
+    ASSERT_TRUE(picture.save(file));
+    const QIcon glyph = LoadGlyph(file, QStringLiteral(":/dialogs/no-such-twin.png"));
     EXPECT_FALSE(glyph.isNull());
     EXPECT_EQ(glyph.actualSize(QSize(256, 256)), QSize(12, 10));
 }

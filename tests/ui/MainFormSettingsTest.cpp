@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
+
+#include <vector>
 
 #include "ConfigHome.h"
 #include "DialogDriver.h"
@@ -128,6 +131,24 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     for (SettingKey key : {SettingKey::TotalWon, SettingKey::TotalLost, SettingKey::LongestWon, SettingKey::LongestLost}) {
         EXPECT_EQ(store.ReadInteger(key), 0) << RowOf(key).name;
     }
+}
+
+TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIsKept) {
+    WriteRawFile(NativeFile(), "[V1]\ncommon\\tongue=7\n");
+    {
+        TMainForm form;
+        std::vector<QString> shown;
+        form.Dialogs().SetRunner([&shown](QDialog& dialog) {
+            shown.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+            return SmallDialog::ResultYes;
+        });
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([&form] { return form.FirstActivationDone(); }));
+        EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
+        EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("ExitBtn"))->toolTip(), QStringLiteral("I've got enough..."));
+        form.close();
+    }
+    EXPECT_TRUE(FileText().contains(QStringLiteral("common\\tongue=7\n"))) << FileText().toStdString();
 }
 
 TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindow) {

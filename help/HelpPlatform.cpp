@@ -1,0 +1,173 @@
+#include "help/HelpPlatform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSysInfo>
+
+#include <dlfcn.h>
+#include <link.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#ifndef TVDL_INSTALLED_HELP_FILE
+#define TVDL_INSTALLED_HELP_FILE ""
+#endif
+#ifndef TVDL_VERSION_TEXT
+#define TVDL_VERSION_TEXT "0"
+#endif
+
+namespace {
+
+HelpPlatform::MessageBoxFunction& MessageBoxSlot() {
+    static HelpPlatform::MessageBoxFunction function = [](const QString& caption, const QString& text) {
+        QMessageBox::warning(nullptr, caption, text);
+    };
+    return function;
+}
+
+HelpPlatform::Version VersionFromText(const QString& text) {
+    HelpPlatform::Version version;
+    const QStringList parts = text.split(QLatin1Char('.'));
+    for (int i = 0; i < parts.size() && i < 4; ++i) {
+        bool ok = false;
+        const uint value = parts[i].toUInt(&ok);
+        if (!ok || value > 0xFFFF) return {};
+        version.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(value);
+    }
+    version.found = true;
+    return version;
+}
+
+QString RealPath(const QString& path) {
+    return QFileInfo(path).canonicalFilePath();
+}
+
+}  // namespace
+
+QString HelpPlatform::ModulePath() {
+    if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
+
+QStringList HelpPlatform::Arguments() {
+    if (!QCoreApplication::instance()) return {};
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty()) arguments.removeFirst();
+    return arguments;
+}
+
+QString HelpPlatform::RawCommandLine() {
+    QFile file(QStringLiteral("/proc/self/cmdline"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QByteArray bytes = file.readAll();
+    if (bytes.endsWith('\0')) bytes.chop(1);
+    bytes.replace('\0', ' ');
+    return QString::fromLocal8Bit(bytes);
+}
+
+QString HelpPlatform::SystemFolder() {
+    return QStringLiteral("/usr/lib");
+}
+
+QString HelpPlatform::WindowsFolder() {
+    return QStringLiteral("/usr");
+}
+
+QString HelpPlatform::StateFolder() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) {
+        const QString home = QDir::homePath();
+        if (home.isEmpty() || home == QLatin1String("/")) return {};
+        base = home + QStringLiteral("/.local/state");
+    }
+    const QString folder = QDir::cleanPath(base + QStringLiteral("/tvdl"));
+    // Only the player may list or plant anything in it.
+    QDir().mkpath(base);
+    const QByteArray native = QFile::encodeName(folder);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return {};
+    struct stat info {};
+    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) return {};
+    return folder;
+}
+
+QString HelpPlatform::HelpControlName() {
+    const QString chosen = qEnvironmentVariable("TVDL_HELP_LIBRARY");
+    return chosen.isEmpty() ? QStringLiteral("libchm.so.1") : chosen;
+}
+
+QString HelpPlatform::RegisteredHelpControl() {
+    // A control that the loader already holds answers with its real place; RTLD_NOLOAD never
+    // loads anything new.
+    void* handle = ::dlopen(QFile::encodeName(HelpControlName()).constData(), RTLD_LAZY | RTLD_NOLOAD);
+    if (!handle) return {};
+    QString path;
+    link_map* map = nullptr;
+    if (::dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map && map->l_name) {
+        path = RealPath(QFile::decodeName(map->l_name));
+    }
+    ::dlclose(handle);
+    return path;
+}
+
+HelpPlatform::Version HelpPlatform::VersionResource(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists() || !file.isFile()) return {};
+    const QString real = file.canonicalFilePath();
+    if (real == RealPath(QStringLiteral("/proc/self/exe"))) {
+        return VersionFromText(QStringLiteral(TVDL_VERSION_TEXT));
+    }
+    static const QRegularExpression soname(QStringLiteral("\\.so\\.(\\d+(?:\\.\\d+){0,3})$"));
+    const QRegularExpressionMatch match = soname.match(QFileInfo(real).fileName());
+    if (!match.hasMatch()) return {};
+    return VersionFromText(match.captured(1));
+}
+
+HelpPlatform::OperatingSystem HelpPlatform::System() {
+    OperatingSystem system;
+    system.name = QSysInfo::kernelType();
+    if (!system.name.isEmpty()) system.name[0] = system.name[0].toUpper();
+    static const QRegularExpression numbers(QStringLiteral("^(\\d+)(?:\\.(\\d+))?(?:\\.(\\d+))?"));
+    const QRegularExpressionMatch match = numbers.match(QSysInfo::kernelVersion());
+    system.major = match.captured(1).toInt();
+    system.minor = match.captured(2).toInt();
+    system.build = match.captured(3).toInt();
+    system.servicePack = QSysInfo::prettyProductName();
+    return system;
+}
+
+std::uint32_t HelpPlatform::DefaultLocaleId() {
+    // Primary language in the low ten bits and the sub-language above, as locale ids are built.
+    const QLocale locale = QLocale::system();
+    const auto primary = static_cast<std::uint32_t>(locale.language()) & 0x3FF;
+    const auto sub = static_cast<std::uint32_t>(locale.territory()) & 0x3F;
+    return (sub << 10) | primary;
+}
+
+QString HelpPlatform::DecimalSeparator() {
+    return QLocale::system().decimalPoint();
+}
+
+QString HelpPlatform::HelpFilePath(const QString& programFolder) {
+    const QString beside = programFolder + QStringLiteral("/tvdl.chm");
+    if (QFileInfo::exists(beside)) return beside;
+    const QString installed = QStringLiteral(TVDL_INSTALLED_HELP_FILE);
+    if (!installed.isEmpty() && QFileInfo::exists(installed)) return installed;
+    return beside;
+}
+
+void HelpPlatform::MessageBox(const QString& caption, const QString& text) {
+    if (MessageBoxSlot()) MessageBoxSlot()(caption, text);
+}
+
+HelpPlatform::MessageBoxFunction HelpPlatform::SetMessageBox(MessageBoxFunction function) {
+    MessageBoxFunction previous = std::move(MessageBoxSlot());
+    MessageBoxSlot() = std::move(function);
+    return previous;
+}

@@ -1,0 +1,43 @@
+#include "help/THookHelpSystem.h"
+
+#include "help/HelpControl.h"
+#include "help/HelpFuncs.h"
+
+THookHelpSystem::THookHelpSystem(const QString& helpFile, const QString& windowName, std::uint8_t viewerKind)
+    : PreviousOnHelp(ApplicationHelp::OnHelp()), HelpFile(helpFile), WindowName(windowName), ViewerKind(viewerKind) {
+    ApplicationHelp::SetOnHelp([this](std::uint16_t command, std::int32_t data, bool& letToolkitHelp) {
+        return HelpHook(command, data, letToolkitHelp);
+    });
+    HelpFuncs::HelpTrace(QStringLiteral("THookHelpSystem.Create(\"%1\",\"%2\", %3)")
+                             .arg(HelpFile, WindowName, QString::number(ViewerKind)));
+}
+
+THookHelpSystem::~THookHelpSystem() {
+    if (ViewerKind == 0) HelpControl::CloseAllHelpWindows();
+    ApplicationHelp::SetOnHelp(PreviousOnHelp);
+    HelpFuncs::HelpTrace(QStringLiteral("THookHelpSystem.Destroy"));
+}
+
+bool THookHelpSystem::HelpHook(std::uint16_t command, std::int32_t data, bool& letToolkitHelp) {
+    HelpFuncs::HelpTrace(QStringLiteral("THookHelpSystem.HelpHook(%1, %2)")
+                             .arg(HelpFuncs::HelpCommandName(command), QString::number(data)));
+    letToolkitHelp = false;
+    switch (command) {
+        case 1:  // HELP_CONTEXT
+        case 8:  // HELP_CONTEXTPOPUP
+            ShowTopic(data);
+            break;
+        case 13:  // HELP_SETPOPUP_POS: nothing to place
+            break;
+        default:
+            letToolkitHelp = true;
+            break;
+    }
+    return true;
+}
+
+int THookHelpSystem::ShowTopic(std::int32_t context) {
+    const int code = HelpFuncs::HHHelpContext(HelpFile, context, WindowName, ViewerKind);
+    HelpFuncs::HHShowError(code);
+    return code;
+}

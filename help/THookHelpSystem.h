@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+#include "help/ApplicationHelp.h"
+
+// Takes the program's help requests for as long as it lives and shows their topics from one
+// help file; the handler it replaced comes back when it goes.
+class THookHelpSystem {
+public:
+    THookHelpSystem(const QString& helpFile, const QString& windowName, std::uint8_t viewerKind);
+    virtual ~THookHelpSystem();
+    THookHelpSystem(const THookHelpSystem&) = delete;
+    THookHelpSystem& operator=(const THookHelpSystem&) = delete;
+
+    // Every request counts as handled; only topic requests (1 and 8) open the help, request 13
+    // is swallowed and any other is left to the toolkit.
+    bool HelpHook(std::uint16_t command, std::int32_t data, bool& letToolkitHelp);
+    int ShowTopic(std::int32_t context);
+
+    ApplicationHelp::Handler PreviousOnHelp;
+    QString HelpFile;
+    QString WindowName;
+    // 0: the viewer is driven through its programming interface, the only kind used.
+    std::uint8_t ViewerKind;
+};

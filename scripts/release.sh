@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the release tree with the benchmarks and the artwork
+# generators, checks that the generators give the committed artwork byte for byte, and makes the
+# Debian package (build/release/tvdl_*.deb). No tests are built here: scripts/test.sh runs them.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+tvdl_install_packages dpkg-dev file
+tvdl_become_owner "$@"
+build="$TVDL_ROOT/build/release"
+cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_WERROR=ON \
+      -DTVDL_TESTS=OFF -DTVDL_BENCH=ON -DTVDL_TOOLS=ON >/dev/null
+cmake --build "$build"
+
+# Each generator with the folder under assets/ that it writes.
+tvdl_runtime_dir
+tvdl_temp_dir art artwork
+export QT_QPA_PLATFORM=offscreen
+"$build/tools/make_card_sheets" "$art/sheets" >/dev/null
+"$build/tools/make_ui_art" "$art" >/dev/null
+differ=0
+while IFS= read -r file; do
+    if ! cmp -s "$art/$file" "$TVDL_ROOT/assets/$file"; then
+        echo "artwork: assets/$file differs from what the generator draws" >&2
+        differ=1
+    fi
+done < <(cd "$art" && find . -type f | sed 's|^\./||' | sort)
+for folder in "$art"/*/; do
+    folder="$(basename "$folder")"
+    while IFS= read -r file; do
+        [ -e "$art/$folder/$file" ] || { echo "artwork: assets/$folder/$file is drawn by no generator" >&2; differ=1; }
+    done < <(cd "$TVDL_ROOT/assets/$folder" && find . -type f -name '*.png' | sed 's|^\./||' | sort)
+done
+[ "$differ" -eq 0 ] || exit 1
+echo "Artwork: the generators reproduce every committed picture."
+
+(cd "$build" && cpack -G DEB >/dev/null)
+package="$(ls "$build"/tvdl_*.deb)"
+dpkg-deb --info "$package"
+dpkg-deb --contents "$package"
+echo "Package: $package"

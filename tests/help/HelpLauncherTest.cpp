@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <sys/stat.h>
+
+#include "HelpTestSupport.h"
+#include "help/ApplicationHelp.h"
+#include "help/HelpWindows.h"
+#include "help/THookHelpSystem.h"
+#include "help/TDLogFile.h"
+
+namespace {
+
+constexpr int headerRows = 27;
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList Lines(const QString& path) {
+    QStringList lines = QString::fromUtf8(ReadAll(path)).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+QString Timed(const QString& text) {
+    return QLocale::system().toString(PinnedClock().LocalTime().time(), QLocale::LongFormat) + QStringLiteral("   ") +
+           text;
+}
+
+QStringList Timed(const QStringList& texts) {
+    QStringList lines;
+    for (const QString& text : texts) lines << Timed(text);
+    return lines;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+mode_t Mode(const QString& path) {
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info.st_mode & 07777;
+}
+
+TEST(HelpLauncher, OnePressTracesTheRequestWithAndWithoutTheViewer) {
+    HelpSandbox sandbox;
+    const QString helpFile = QStringLiteral(TVDL_HELP_FILE);
+    const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
+    sandbox.Start({QStringLiteral("/DEBUG")});
+    ASSERT_TRUE(HelpFuncs::Module().hhInstalled) << "chmlib (libchm1) is needed for this test";
+    {
+        THookHelpSystem hook(helpFile, QString(), 0);
+        EXPECT_TRUE(ApplicationHelp::HelpContext(1));
+        EXPECT_EQ(HelpWindows::Count(), 1);
+    }
+    EXPECT_EQ(HelpWindows::Count(), 0) << "the hook closes the viewer when it goes";
+    EXPECT_TRUE(sandbox.messages.empty());
+
+    const QByteArray raw = ReadAll(log);
+    const QStringList lines = Lines(log);
+    EXPECT_EQ(raw.count("\r\n"), lines.size());
+    EXPECT_EQ(raw.count('\n'), lines.size()) << "every line ends with CR LF";
+    ASSERT_EQ(lines.size(), headerRows + 6);
+    // Header rows: no time, separators of 79 characters, values after a tab.
+    for (int row : {0, headerRows - 1}) EXPECT_EQ(lines[row], QString(79, QLatin1Char('='))) << row;
+    for (int row : {8, 18, 22}) EXPECT_EQ(lines[row], QString(79, QLatin1Char('-'))) << row;
+    EXPECT_EQ(lines[1], QStringLiteral("Log File:             \t") + log);
+    EXPECT_EQ(lines[19], QStringLiteral("_hhInstalled =      \tYES"));
+    EXPECT_EQ(lines[23], QStringLiteral("_ieInstalled =      \tNO"));
+    for (int row = 0; row < headerRows; ++row) EXPECT_FALSE(lines[row].startsWith(Timed(QString()))) << row;
+    EXPECT_EQ(lines.mid(headerRows), Timed({
+        QStringLiteral("THookHelpSystem.Create(\"%1\",\"\", 0)").arg(helpFile),
+        QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
+        QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
+        QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
+        QStringLiteral("  returned - 0"),
+        QStringLiteral("THookHelpSystem.Destroy"),
+    }));
+
+    // Without chmlib the same press says so and opens nothing.
+    HelpFuncs::Finish();
+    HelpControl::UnloadHelpControl();
+    ScopedEnvironment missing("TVDL_HELP_LIBRARY", "libchm-missing.so.1");
+    HelpControl::LoadHelpControl();
+    sandbox.Start({QStringLiteral("-debug")});
+    EXPECT_FALSE(HelpFuncs::Module().hhInstalled);
+    {
+        THookHelpSystem hook(helpFile, QString(), 0);
+        EXPECT_TRUE(ApplicationHelp::HelpContext(1));
+        EXPECT_EQ(HelpWindows::Count(), 0);
+        // Only topic requests open help; 13 is swallowed, the rest go back to the toolkit.
+        for (std::uint16_t command : {2, 3, 8, 13, 257}) {
+            bool letToolkitHelp = true;
+            EXPECT_TRUE(hook.HelpHook(command, 0, letToolkitHelp));
+            EXPECT_EQ(letToolkitHelp, command != 8 && command != 13) << command;
+        }
+    }
+    ASSERT_EQ(sandbox.messages.size(), 2u) << "one for the press, one for the popup request";
+    EXPECT_EQ(sandbox.messages[0], std::make_pair(QStringLiteral("test_help"), HelpFuncs::NotInstalledText()));
+    EXPECT_EQ(Lines(log).mid(headerRows, 7), Timed({
+        QStringLiteral("THookHelpSystem.Create(\"%1\",\"\", 0)").arg(helpFile),
+        QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
+        QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
+        QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
+        QStringLiteral("  returned - 1"),
+        QStringLiteral("HHShowError(1), \"MS Html Help is not installed on this PC.\""),
+        QStringLiteral("THookHelpSystem.HelpHook(2 (HELP_QUIT), 0)"),
+    }));
+    EXPECT_EQ(Lines(log).back(), Timed(QStringLiteral("THookHelpSystem.Destroy")));
+}
+
+TEST(HelpLauncher, TraceSwitchesMarkerFileAndOldLog) {
+    HelpSandbox sandbox;
+    const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
+    for (const QStringList& on : {QStringList{QStringLiteral("/DEBUG")}, QStringList{QStringLiteral("-Debug")},
+                                  QStringList{QStringLiteral("--deal"), QStringLiteral("3"), QStringLiteral("/debug")}}) {
+        sandbox.Start(on);
+        EXPECT_TRUE(HelpFuncs::Module().HelpTraceSwitch) << qPrintable(on.join(QLatin1Char(' ')));
+        EXPECT_TRUE(QFileInfo::exists(log));
+    }
+    for (const QStringList& off : {QStringList{}, QStringList{QStringLiteral("debug")},
+                                   QStringList{QStringLiteral("--debug")}, QStringList{QStringLiteral("/debugx")}}) {
+        sandbox.Start(off);
+        EXPECT_FALSE(HelpFuncs::Module().HelpTraceSwitch) << qPrintable(off.join(QLatin1Char(' ')));
+        EXPECT_FALSE(QFileInfo::exists(log)) << "the old log goes at every start and no new one comes";
+    }
+
+    const QString marker = sandbox.ProgramFolder() + QStringLiteral("/debug.debug");
+    WriteFile(marker, QByteArray());
+    sandbox.Start({QStringLiteral("debug")});
+    EXPECT_TRUE(HelpFuncs::Module().HelpTraceSwitch);
+    QFile::remove(marker);
+
+    // A read-only log of an earlier run is made writable and deleted.
+    WriteFile(log, "old\r\n");
+    QFile::setPermissions(log, QFileDevice::ReadOwner);
+    sandbox.Start({});
+    EXPECT_FALSE(QFileInfo::exists(log));
+}
+
+TEST(HelpLauncher, PlantedLinksAreNeverFollowed) {
+    HelpSandbox sandbox;
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("precious.txt"));
+    WriteFile(victim, "precious");
+    QFile::setPermissions(victim, QFileDevice::ReadOwner);
+    const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
+
+    // A link at the log's name is removed as a name; the target keeps its bytes and its mode.
+    ASSERT_TRUE(QFile::link(victim, log));
+    sandbox.Start({QStringLiteral("/debug")});
+    EXPECT_EQ(ReadAll(victim), QByteArray("precious"));
+    EXPECT_EQ(Mode(victim), mode_t(0400));
+    EXPECT_FALSE(QFileInfo(log).isSymLink());
+    EXPECT_EQ(Lines(log).size(), headerRows);
+
+    // A link put there while the game runs is not appended through.
+    QFile::remove(log);
+    ASSERT_TRUE(QFile::link(victim, log));
+    HelpFuncs::HelpTrace(QStringLiteral("a line"));
+    EXPECT_EQ(ReadAll(victim), QByteArray("precious"));
+    QFile::remove(log);
+
+    // A link at the probe's name makes the folder count as not writable, creates nothing where it
+    // points, and the log goes to the player's own state folder, never to the shared one.
+    const QString target = elsewhere.filePath(QStringLiteral("made-by-probe"));
+    ASSERT_TRUE(QFile::link(target, sandbox.ProgramFolder() + QStringLiteral("/$_Temp_$.$$$")));
+    EXPECT_FALSE(HelpFuncs::IsFolderWritable(sandbox.ProgramFolder()));
+    sandbox.Start({QStringLiteral("/debug")});
+    EXPECT_FALSE(QFileInfo::exists(target));
+    const QString stateFolder = sandbox.StateHome() + QStringLiteral("/tvdl");
+    EXPECT_EQ(HelpFuncs::HelpLog()->LogPath, stateFolder + QStringLiteral("/HHDebug.txt"));
+    EXPECT_EQ(Lines(HelpFuncs::HelpLog()->LogPath).size(), headerRows);
+    EXPECT_EQ(Mode(stateFolder), mode_t(0700));
+    EXPECT_FALSE(QFileInfo::exists(log));
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include "ui/KeyControl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QWidget>
+
+KeyControl::KeyControl(QWidget& windowRef, Board& board, BoardHost& host, PointerPlay& pointer)
+    : window(windowRef), keys(board, host, pointer) {
+    // Watched for the whole application rather than bound as shortcuts: a shortcut needs the
+    // window to be the active one, which a compositor may never grant a window it did not focus.
+    qApp->installEventFilter(this);
+}
+
+KeyControl::~KeyControl() {
+    qApp->removeEventFilter(this);
+}
+
+bool KeyControl::HandleKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int key = event.key();
+    if (modifiers == Qt::NoModifier) {
+        switch (key) {
+            case Qt::Key_Left: keys.Press(KeyPlay::Key::Left); return true;
+            case Qt::Key_Right: keys.Press(KeyPlay::Key::Right); return true;
+            case Qt::Key_Up: keys.Press(KeyPlay::Key::Up); return true;
+            case Qt::Key_Down: keys.Press(KeyPlay::Key::Down); return true;
+            default: break;
+        }
+    }
+    // Held down, only the arrows repeat.
+    if (event.isAutoRepeat()) return false;
+    if (modifiers == Qt::NoModifier) {
+        switch (key) {
+            case Qt::Key_Space:
+            case Qt::Key_Return:
+            case Qt::Key_Enter: keys.Press(KeyPlay::Key::Act); return true;
+            case Qt::Key_Escape: keys.Press(KeyPlay::Key::Back); return true;
+            case Qt::Key_F2: return Press("NewBtn");
+            case Qt::Key_F1: return Press("HelpBtn");
+            default: return false;
+        }
+    }
+    if (modifiers == Qt::ControlModifier) {
+        switch (key) {
+            case Qt::Key_R: return Press("ResetBtn");
+            case Qt::Key_M: return Press("MixBtn");
+            case Qt::Key_Q: return Press("ExitBtn");
+            default: return false;
+        }
+    }
+    return false;
+}
+
+bool KeyControl::Press(const char* buttonName) {
+    auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+    if (button == nullptr || !button->isEnabled()) return true;
+    // The command may deal, ask, or close the window: the cursor keeps out of its way and comes
+    // back afterwards if the window is still in play.
+    const bool wasShown = keys.CursorShown();
+    keys.HideCursor();
+    QPointer<QAbstractButton> guard(button);
+    button->click();
+    if (wasShown && guard && window.isVisible()) keys.ShowCursor();
+    return true;
+}
+
+bool KeyControl::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool ours = widget != nullptr && widget->window() == &window;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            if (ours && HandleKey(*static_cast<QKeyEvent*>(event))) return true;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (ours) keys.HideCursor();
+            break;
+        case QEvent::WindowDeactivate:
+            if (watched == &window) keys.HideCursor();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+#include "game/KeyPlay.h"
+
+class QKeyEvent;
+class QWidget;
+
+// The main window's keys: the arrows, Space, Enter and Esc play on the board through KeyPlay,
+// and the command keys click the tool buttons, so each command takes its button's own way.
+//
+//   Arrows        move the cursor over the places
+//   Space, Enter  pick up the card under the cursor, or drop the held card there
+//   Esc           send the held card back
+//   F2 new deal, Ctrl+R replay, Ctrl+M reshuffle, F1 help, Ctrl+Q quit
+//
+// Any click in the window or a dialog taking over hides the cursor, so nothing can draw over it
+// unawares; the next key shows it again.
+class KeyControl : public QObject {
+    Q_OBJECT
+
+public:
+    KeyControl(QWidget& window, Board& board, BoardHost& host, PointerPlay& pointer);
+    ~KeyControl() override;
+
+    KeyPlay& Keys() { return keys; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // True when the key was one of ours.
+    bool HandleKey(const QKeyEvent& event);
+    // Clicks the tool button of that name; a disabled one refuses the key as it refuses a click.
+    bool Press(const char* buttonName);
+
+    QWidget& window;
+    KeyPlay keys;
+};
