@@ -69,7 +69,6 @@ void Sound::Play(SoundCue cue) {
     if (index < 0 || index >= CueCount) return;
     const Recording& recording = recordings[static_cast<std::size_t>(index)];
     if (recording.samples.isEmpty()) return;
-    if (!output->HasDevice()) return;
     qCDebug(lcSound) << "cue" << index;
     output->Play(recording.samples, recording.format);
 }

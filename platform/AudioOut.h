@@ -21,6 +21,7 @@ public:
     // Whether the system offers any sound output device.
     virtual bool HasDevice() = 0;
     // Returns at once; the samples play in the background. Whatever still plays stops first.
+    // Without a device nothing plays and nothing is reported.
     virtual void Play(const QByteArray& samples, const PcmFormat& format) = 0;
     // Silences whatever plays; returns at once. Destroying the output also stops it, and waits
     // until nothing reads the samples any more.

@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <mutex>
 
 namespace {
 
@@ -79,6 +78,21 @@ public:
 
     qint64 Taken() const { return buffer ? buffer->pos() : 0; }
 
+    // Qt Multimedia's sound-server client must not be entered from two threads at once, so the
+    // devices are looked up here only, never on the caller's thread.
+    static QAudioDevice DefaultOutput() {
+        static bool looked = false;
+        if (!looked) {
+            looked = true;
+            outerHandler = qInstallMessageHandler(QuietAboutMissingServer);
+            QMediaDevices::audioOutputs();
+            qInstallMessageHandler(outerHandler);
+        }
+        return QMediaDevices::defaultAudioOutput();
+    }
+
+    bool HasDevice() const { return !DefaultOutput().isNull(); }
+
 private:
     void Start(const QByteArray& samples, const PcmFormat& pcm) {
         Halt();
@@ -86,7 +100,8 @@ private:
         format.setChannelCount(pcm.channels);
         format.setSampleRate(pcm.sampleRate);
         format.setSampleFormat(pcm.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        // No device: the cue plays nothing and says nothing.
+        const QAudioDevice device = DefaultOutput();
         if (device.isNull()) return;
         if (!device.isFormatSupported(format)) {
             refused(QStringLiteral("the audio device cannot play %1 Hz, %2 channels, %3 bits")
@@ -156,13 +171,11 @@ QtAudioOut::~QtAudioOut() {
 }
 
 bool QtAudioOut::HasDevice() {
-    static std::once_flag firstLook;
-    std::call_once(firstLook, [] {
-        outerHandler = qInstallMessageHandler(QuietAboutMissingServer);
-        QMediaDevices::audioOutputs();
-        qInstallMessageHandler(outerHandler);
-    });
-    return !QMediaDevices::audioOutputs().isEmpty();
+    // Asked on the audio thread, which alone talks to the sound server; the answer may wait for
+    // a stream that is being opened there.
+    bool found = false;
+    QMetaObject::invokeMethod(worker, [w = worker, &found] { found = w->HasDevice(); }, Qt::BlockingQueuedConnection);
+    return found;
 }
 
 void QtAudioOut::Play(const QByteArray& samples, const PcmFormat& format) {

@@ -19,6 +19,7 @@ public:
     QtAudioOut(const QtAudioOut&) = delete;
     QtAudioOut& operator=(const QtAudioOut&) = delete;
 
+    // Blocks until the audio thread has looked; Play checks for a device there by itself.
     bool HasDevice() override;
     void Play(const QByteArray& samples, const PcmFormat& format) override;
     void Stop() override;

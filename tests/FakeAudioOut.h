@@ -18,7 +18,9 @@ public:
     };
 
     bool HasDevice() override { return device; }
+    // Like the real output, plays nothing and says nothing without a device.
     void Play(const QByteArray& samples, const PcmFormat& format) override {
+        if (!device) return;
         requests.push_back({true, samples, format, now ? now() : 0});
     }
     void Stop() override { requests.push_back({false, {}, {}, now ? now() : 0}); }
