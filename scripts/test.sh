@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
-# every test on Qt's offscreen platform; the end-to-end suite (label e2e) starts its own X server
-# and window manager on a free display and stops them after.
+# every test on Qt's offscreen platform, with a private sound server for the audio device test;
+# the end-to-end suite (label e2e) starts its own X server and window manager on a free display
+# and stops them after.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/sound.sh"
 
 # The end-to-end suite needs a private X desktop; the validators check the desktop entry and the
 # metainfo of a staged installation.
 tvdl_install_packages xvfb xauth openbox xdotool x11-utils imagemagick python3 desktop-file-utils appstream
+tvdl_install_packages "${TVDL_SOUND_PACKAGES[@]}"
 tvdl_become_owner "$@"
 build="$TVDL_ROOT/build/sanitize"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
@@ -22,6 +25,9 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$TVDL_ROOT/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# The audio device test plays into a null sink.
+trap tvdl_sound_server_stop EXIT
+tvdl_sound_server_start
 cd "$build"
 ctest --output-on-failure --timeout 900 -j"$(nproc)"
 "$TVDL_ROOT/scripts/wayland-test.sh" "$build"

@@ -130,14 +130,14 @@ void TMainForm::ReportSettingsError(const QString& message) {
 
 void TMainForm::ReadSettings() {
     language = LanguageFromInt(store->ReadInteger(SettingKey::Language));
-    sound = store->ReadBool(SettingKey::Sound);
+    sounds.SetEnabled(store->ReadBool(SettingKey::Sound));
     backColor = static_cast<std::uint32_t>(store->ReadInteger(SettingKey::Background));
     frameColor = static_cast<std::uint32_t>(store->ReadInteger(SettingKey::Frame));
 }
 
 void TMainForm::WriteSettings() {
     store->WriteInteger(SettingKey::Language, static_cast<int>(language));
-    store->WriteBool(SettingKey::Sound, sound);
+    store->WriteBool(SettingKey::Sound, sounds.Enabled());
     store->WriteInteger(SettingKey::Background, static_cast<int>(backColor));
     store->WriteInteger(SettingKey::Frame, static_cast<int>(frameColor));
 }
@@ -151,8 +151,8 @@ Surface* TMainForm::DrawingSurface() {
     return surface.get();
 }
 
-void TMainForm::PlayCue(SoundCue) {
-    // Sounds come with the sound cues; until then play stays silent.
+void TMainForm::PlayCue(SoundCue cue) {
+    sounds.Play(cue);
 }
 
 void TMainForm::SetReshuffleEnabled(bool enabled) {

@@ -11,6 +11,7 @@
 #include "game/Language.h"
 #include "game/PointerPlay.h"
 #include "game/Statistics.h"
+#include "media/Sound.h"
 #include "settings/PositionKeeper.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainDialogs.h"
@@ -49,6 +50,7 @@ public:
     MainDialogs& Dialogs() { return *dialogs; }
     KeyControl& Keyboard() { return *keyControl; }
     bool FirstActivationDone() const { return activated; }
+    Sound& Sounds() { return sounds; }
 
     // Seeds the random source with a chosen deal number instead of the clock.
     void SeedWith(std::uint32_t seed);
@@ -83,8 +85,9 @@ public:
     void RefreshScore() override;
 
     // OptionsHost
-    bool SoundOn() const override { return sound; }
-    void SetSoundOn(bool on) override { sound = on; }
+    // The options dialog's sound box sets this; it takes effect at once.
+    bool SoundOn() const override { return sounds.Enabled(); }
+    void SetSoundOn(bool on) override { sounds.SetEnabled(on); }
     void SetColors(std::uint32_t background, std::uint32_t frame) override;
     void ApplyTexts() override;
 
@@ -116,8 +119,8 @@ private:
     // Goes first when the window closes down, while the board is still there.
     std::unique_ptr<KeyControl> keyControl;
 
+    Sound sounds;
     Language language = Language::Unset;
-    bool sound = true;
     std::uint32_t backColor = 0x8000;
     std::uint32_t frameColor = 0;
     bool activated = false;

@@ -56,12 +56,13 @@ TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) 
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         form.CurrentLanguage() = Language::German;
         form.ChangeBackground(0x800000);
+        form.SetSoundOn(false);
         form.move(40, 30);
         form.close();
     }
     const QString text = FileText();
     EXPECT_TRUE(text.contains(QStringLiteral("common\\tongue=1"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("common\\sound=1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("common\\sound=0")));
     EXPECT_TRUE(text.contains(QStringLiteral("common\\back=8388608")));
     EXPECT_TRUE(text.contains(QStringLiteral("common\\frame=0")));
     EXPECT_TRUE(text.contains(QStringLiteral("Form\\MainForm=\"200,")));
@@ -69,6 +70,7 @@ TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) 
     TMainForm again;
     AnswerYes(again);
     EXPECT_EQ(again.CurrentLanguage(), Language::German);
+    EXPECT_FALSE(again.SoundOn());
     EXPECT_EQ(again.WindowSurface().Pixel(300, 200), PixelFromColorRef(0x800000));
     again.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
