@@ -8,8 +8,11 @@ file(READ "${PAGE}" page)
 # roff writes a plain hyphen as "\-".
 string(REPLACE "\\-" "-" page "${page}")
 
-string(REGEX MATCHALL "(^|[ \t\n[|])--?[a-z][a-z-]*" options "${usage}")
-list(TRANSFORM options REPLACE "^[ \t\n[|]" "")
+# Brackets would group list items in CMake, so they go before the options are picked out.
+string(REPLACE "[" " " usage "${usage}")
+string(REPLACE "]" " " usage "${usage}")
+string(REGEX MATCHALL "(^|[ \t\n|])--?[a-z][a-z-]*" options "${usage}")
+list(TRANSFORM options REPLACE "^[ \t\n|]" "")
 list(REMOVE_DUPLICATES options)
 if(NOT options)
   message(FATAL_ERROR "no options found in the usage text:\n${usage}")
