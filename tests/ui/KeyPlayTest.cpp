@@ -15,6 +15,7 @@
 #include "game/DealPrinter.h"
 #include "platform/Clock.h"
 #include "platform/Surface.h"
+#include "help/HelpPlatform.h"
 #include "ui/SmallDialog.h"
 #include "ui/KeyControl.h"
 #include "ui/TMainForm.h"
@@ -100,7 +101,12 @@ private:
 
 class KeyPlayTest : public ::testing::Test {
 protected:
-    KeyPlayTest() { form.Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; }); }
+    KeyPlayTest() {
+        form.Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
+        // F1 may find no help viewer here; its message box would wait for an answer forever.
+        previousMessageBox = HelpPlatform::SetMessageBox([](const QString&, const QString&) {});
+    }
+    ~KeyPlayTest() override { HelpPlatform::SetMessageBox(previousMessageBox); }
 
     void ShowAndDeal(std::uint32_t seed) {
         form.show();
@@ -127,6 +133,7 @@ protected:
     FakeClock clock{0, 1000};
     ScopedClock scopedClock{clock};
     TMainForm form;
+    HelpPlatform::MessageBoxFunction previousMessageBox;
 };
 
 TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
