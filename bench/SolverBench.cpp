@@ -20,7 +20,7 @@ void SolverPositions(benchmark::State& state) {
     const std::vector<Position> deals = Deals(40);
     Budget budget;
     budget.maxPositions = 1'000'000;
-    budget.trackBest = true;
+    budget.trackRuns = true;
     std::uint64_t positions = 0;
     for (auto _ : state) {
         for (const Position& deal : deals) {

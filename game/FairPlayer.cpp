@@ -2,15 +2,32 @@
 
 #include "game/HeadlessGame.h"
 
+namespace {
+
+// The trial reshuffles depend on the table alone, so a deal always plays the same way.
+std::uint64_t Seed(const Position& position) {
+    std::uint64_t hash = 0xCBF29CE484222325ull;
+    for (const auto& row : position.cells) {
+        for (const std::uint8_t card : row) hash = (hash ^ card) * 0x100000001B3ull;
+    }
+    return hash;
+}
+
+}  // namespace
+
 FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
     Outcome outcome;
     for (int round = 0;; ++round) {
+        const auto started = std::chrono::steady_clock::now();
+        const bool mayReshuffle = game.ReshufflesLeft() > 0;
+        const Position position = Position::FromBoard(game.GetBoard());
         Budget budget;
         budget.maxPositions = options.maxPositions;
-        budget.deadline = std::chrono::steady_clock::now() + options.timePerRound;
+        // A quarter of the round's time stays for the trial reshuffles.
+        budget.deadline = started + (mayReshuffle ? options.timePerRound * 3 / 4 : options.timePerRound);
         budget.stop = options.stop;
-        budget.trackBest = game.ReshufflesLeft() > 0;
-        const SolveResult result = Solve(Position::FromBoard(game.GetBoard()), budget);
+        budget.trackRuns = mayReshuffle;
+        const SolveResult result = Solve(position, budget);
         outcome.positions += result.positions;
         if (round == 0) outcome.firstRound = result.status;
         if (result.status == SolveStatus::Stopped) {
@@ -21,7 +38,16 @@ FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
             outcome.won = Walk(game, result.line, outcome) && game.GetBoard().IsWon();
             return outcome;
         }
-        if (game.ReshufflesLeft() == 0 || !Walk(game, result.bestLine, outcome)) return outcome;
+        if (!mayReshuffle || result.reached.empty()) return outcome;
+        ReshuffleChooser chooser({options.reshufflePositions, ReshuffleChooser::Options{}.positionsPerTrial,
+                                  started + options.timePerRound, options.stop});
+        const std::size_t chosen = chooser.Choose(result.reached, Seed(position));
+        outcome.positions += chooser.Positions();
+        if (options.stop != nullptr && options.stop->load()) {
+            outcome.stopped = true;
+            return outcome;
+        }
+        if (!Walk(game, result.reached[chosen].line, outcome)) return outcome;
         game.Reshuffle();
         ++outcome.reshufflesUsed;
         Step reshuffle;

@@ -5,18 +5,21 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/ReshuffleChooser.h"
 #include "game/Solver.h"
 
 class HeadlessGame;
 
 // Plays a deal as a player could, from what is on the table alone. Each round it searches for a
 // line that wins without a reshuffle; when it finds none and a reshuffle is left, it walks to the
-// reachable position with the most cards in ordered runs and presses reshuffle, whose outcome is
-// the game's chance and never read in advance.
+// reachable run ends that did best in reshuffles of its own (ReshuffleChooser) and presses
+// reshuffle, whose outcome is the game's chance and never read in advance.
 class FairPlayer {
 public:
     struct Options {
+        // The search for a win, then the trial reshuffles; both end at the round's time.
         std::uint64_t maxPositions = 3'000'000;
+        std::uint64_t reshufflePositions = 1'000'000;
         std::chrono::milliseconds timePerRound{2000};
         const std::atomic_bool* stop = nullptr;
     };

@@ -122,6 +122,9 @@ public:
 
     bool Won() const { return home == 52; }
     int RunCards() const { return first[0] + first[1] + first[2] + first[3] - 4; }
+    // The run ends packed four bits each; no end passes column 13.
+    int RunKey() const { return first[0] | first[1] << 4 | first[2] << 8 | first[3] << 12; }
+    RunReach Reach(const std::vector<Step>& path) const;
     std::uint64_t KeyA() const { return keyA; }
     std::uint64_t KeyB() const { return keyB; }
     // The first key after a move, without making it.
@@ -234,6 +237,22 @@ private:
     std::uint64_t keyB = 0x5DEECE66Dull;
 };
 
+// Remembers the first line found to each set of run ends.
+class RunTracker {
+public:
+    void See(const State& state, const std::vector<Step>& path) {
+        int& index = indexOf[static_cast<std::size_t>(state.RunKey())];
+        if (index >= 0) return;
+        index = static_cast<int>(reached.size());
+        reached.push_back(state.Reach(path));
+    }
+    std::vector<RunReach> Take() { return std::move(reached); }
+
+private:
+    std::vector<int> indexOf = std::vector<int>(std::size_t{1} << 16, -1);
+    std::vector<RunReach> reached;
+};
+
 Move ToMove(const Step& step) {
     return {static_cast<std::uint8_t>(step.from % Columns), static_cast<std::uint8_t>(step.from / Columns),
             static_cast<std::uint8_t>(step.to % Columns), static_cast<std::uint8_t>(step.to / Columns)};
@@ -244,6 +263,14 @@ std::vector<Move> ToLine(const std::vector<Step>& path) {
     line.reserve(path.size());
     for (const Step& step : path) line.push_back(ToMove(step));
     return line;
+}
+
+RunReach State::Reach(const std::vector<Step>& path) const {
+    RunReach reach;
+    for (std::size_t row = 0; row < reach.runEnds.size(); ++row) reach.runEnds[row] = static_cast<std::uint8_t>(first[row]);
+    reach.runCards = RunCards();
+    reach.line = ToLine(path);
+    return reach;
 }
 
 struct Frame {
@@ -298,7 +325,6 @@ SolveResult Solve(const Position& start, const Budget& budget) {
     SolveResult result;
     State state(start);
     result.positions = 1;
-    result.bestRunCards = state.RunCards();
     if (state.Won()) {
         result.status = SolveStatus::Solved;
         return result;
@@ -310,18 +336,24 @@ SolveResult Solve(const Position& start, const Budget& budget) {
     stack.reserve(256);
     stack.back().count = state.Generate(stack.back().steps);
     std::vector<Step> path;
+    std::optional<RunTracker> runs;
+    if (budget.trackRuns) {
+        runs.emplace();
+        runs->See(state, path);
+    }
+    const auto finish = [&](SolveStatus status) {
+        result.status = status;
+        if (runs) result.reached = runs->Take();
+        return std::move(result);
+    };
 
     std::uint32_t sinceCheck = 0;
     while (!stack.empty()) {
         if (++sinceCheck == 512) {
             sinceCheck = 0;
-            if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) {
-                result.status = SolveStatus::Stopped;
-                return result;
-            }
+            if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return finish(SolveStatus::Stopped);
             if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) {
-                result.status = SolveStatus::BudgetExhausted;
-                return result;
+                return finish(SolveStatus::BudgetExhausted);
             }
         }
         Frame& frame = stack.back();
@@ -337,10 +369,9 @@ SolveResult Solve(const Position& start, const Budget& budget) {
         state.Do(step.from, step.to);
         if (state.Won()) {
             path.push_back(step);
-            result.status = SolveStatus::Solved;
             result.line = ToLine(path);
             ++result.positions;
-            return result;
+            return finish(SolveStatus::Solved);
         }
         VisitedSet::Key* slot = visited.Find(state.KeyA(), state.KeyB());
         if (VisitedSet::Taken(slot)) {
@@ -352,16 +383,10 @@ SolveResult Solve(const Position& start, const Budget& budget) {
         const bool deadEnd = child.count == 0;
         // A position without moves is only ever a loss: no need to remember it.
         if (!(budget.prune && deadEnd)) visited.Claim(slot, state.KeyA(), state.KeyB());
-        if (result.positions >= budget.maxPositions) {
-            result.status = SolveStatus::BudgetExhausted;
-            return result;
-        }
+        if (result.positions >= budget.maxPositions) return finish(SolveStatus::BudgetExhausted);
         ++result.positions;
         path.push_back(step);
-        if (budget.trackBest && state.RunCards() > result.bestRunCards) {
-            result.bestRunCards = state.RunCards();
-            result.bestLine = ToLine(path);
-        }
+        if (runs) runs->See(state, path);
         if (deadEnd) {
             path.pop_back();
             state.Do(step.to, step.from);
@@ -370,6 +395,5 @@ SolveResult Solve(const Position& start, const Budget& budget) {
         for (int i = 0; i < child.count; ++i) visited.Prefetch(state.KeyAAfter(child.steps[static_cast<std::size_t>(i)]));
         stack.push_back(child);
     }
-    result.status = SolveStatus::NoSolution;
-    return result;
+    return finish(SolveStatus::NoSolution);
 }

@@ -54,8 +54,16 @@ struct Budget {
     const std::atomic_bool* stop = nullptr;
     // Skips moves into positions that have no move left; off only to check that skipping is sound.
     bool prune = true;
-    // Also remember the line to the reachable position with the most cards in ordered runs.
-    bool trackBest = false;
+    // Also remember a line to every reachable set of run ends, the places to reshuffle from.
+    bool trackRuns = false;
+};
+
+// What a reshuffle keeps: where each row's ordered run ends (the first column not in it), and a
+// line that gets there. Every position with the same run ends reshuffles alike.
+struct RunReach {
+    std::array<std::uint8_t, Position::Rows> runEnds{};
+    int runCards = 0;
+    std::vector<Move> line;
 };
 
 struct SolveResult {
@@ -64,9 +72,8 @@ struct SolveResult {
     std::vector<Move> line;
     // Distinct positions reached, the start included.
     std::uint64_t positions = 0;
-    // With trackBest: the line to the best position seen and its number of run cards.
-    std::vector<Move> bestLine;
-    int bestRunCards = 0;
+    // With trackRuns: each set of run ends reached once, the start's first.
+    std::vector<RunReach> reached;
 };
 
 // Depth-first search for a line that wins without a reshuffle. NoSolution only ever comes from

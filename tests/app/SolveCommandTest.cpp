@@ -52,6 +52,7 @@ void ExpectLineReplays(std::uint32_t deal, const QString& text, int& reshuffles)
 TEST(SolveCommand, EveryPrintedLineReplaysOnTheBoardToTheStatedEnd) {
     FairPlayer::Options options;
     options.maxPositions = 200'000;
+    options.reshufflePositions = 100'000;
     options.timePerRound = std::chrono::milliseconds(600'000);
     int won = 0;
     int reshuffles = 0;

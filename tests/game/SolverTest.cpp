@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/HeadlessGame.h"
+#include "game/ReshuffleChooser.h"
 #include "game/Solver.h"
 
 namespace {
@@ -132,6 +133,47 @@ TEST(Solver, ASpentBudgetOrAStopNeverSaysLost) {
     budget.deadline.reset();
     budget.stop = &stop;
     EXPECT_EQ(Solve(deal, budget).status, SolveStatus::Stopped);
+}
+
+// The chooser's trial deals must be laid out as the game's reshuffle lays them out, or it judges
+// deals that cannot happen: same runs, same gaps, the same loose cards.
+TEST(ReshuffleChooser, TrialDealsMatchTheGamesReshuffle) {
+    for (const std::uint32_t deal : {3u, 8u, 21u}) {
+        HeadlessGame game(deal);
+        Budget budget;
+        budget.maxPositions = 20'000;
+        budget.trackRuns = true;
+        const SolveResult result = Solve(Position::FromBoard(game.GetBoard()), budget);
+        ASSERT_EQ(result.status, SolveStatus::BudgetExhausted) << "deal " << deal;
+        const auto most = std::max_element(result.reached.begin(), result.reached.end(),
+                                           [](const RunReach& a, const RunReach& b) { return a.runCards < b.runCards; });
+        ASSERT_GT(most->runCards, 3) << "deal " << deal;
+        for (const Move& move : most->line) ASSERT_TRUE(game.Play(move)) << "deal " << deal;
+        game.Reshuffle();
+
+        const Position real = Position::FromBoard(game.GetBoard());
+        std::uint64_t generator = deal;
+        const Position trial = ReshuffleChooser::Reshuffled(most->runEnds, generator);
+        std::vector<std::uint8_t> realLoose;
+        std::vector<std::uint8_t> trialLoose;
+        for (int row = 0; row < Position::Rows; ++row) {
+            const int end = most->runEnds[static_cast<std::size_t>(row)];
+            for (int column = 0; column < Position::Columns; ++column) {
+                if (column < end) {
+                    EXPECT_EQ(trial.At(column, row), Position::Code(row, column + 1)) << "deal " << deal;
+                    EXPECT_EQ(real.At(column, row), Position::Code(row, column + 1)) << "deal " << deal;
+                } else {
+                    EXPECT_EQ(real.At(column, row) == 0, column == end) << "deal " << deal << " at " << column << "," << row;
+                    EXPECT_EQ(trial.At(column, row) == 0, column == end) << "deal " << deal << " at " << column << "," << row;
+                    realLoose.push_back(real.At(column, row));
+                    trialLoose.push_back(trial.At(column, row));
+                }
+            }
+        }
+        std::sort(realLoose.begin(), realLoose.end());
+        std::sort(trialLoose.begin(), trialLoose.end());
+        EXPECT_EQ(trialLoose, realLoose) << "deal " << deal;
+    }
 }
 
 }  // namespace
