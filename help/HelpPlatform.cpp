@@ -20,6 +20,9 @@
 #ifndef TVDL_INSTALLED_HELP_FILE
 #define TVDL_INSTALLED_HELP_FILE ""
 #endif
+#ifndef TVDL_HELP_FILE_FROM_PROGRAM
+#define TVDL_HELP_FILE_FROM_PROGRAM ""
+#endif
 #ifndef TVDL_VERSION_TEXT
 #define TVDL_VERSION_TEXT "0"
 #endif
@@ -163,6 +166,13 @@ QString HelpPlatform::DecimalSeparator() {
 QString HelpPlatform::HelpFilePath(const QString& programFolder) {
     const QString beside = programFolder + QStringLiteral("/tvdl.chm");
     if (QFileInfo::exists(beside)) return beside;
+    // The installed tree as it lies now, wherever it was moved or staged, before the place it
+    // was built for.
+    const QString relative = QStringLiteral(TVDL_HELP_FILE_FROM_PROGRAM);
+    if (!relative.isEmpty()) {
+        const QString moved = QDir::cleanPath(programFolder + QLatin1Char('/') + relative);
+        if (QFileInfo::exists(moved)) return moved;
+    }
     const QString installed = QStringLiteral(TVDL_INSTALLED_HELP_FILE);
     if (!installed.isEmpty() && QFileInfo::exists(installed)) return installed;
     return beside;

@@ -59,8 +59,9 @@ public:
     static std::uint32_t DefaultLocaleId();
     static QString DecimalSeparator();
 
-    // Beside the program first, then the installed data folder; beside the program when neither
-    // has it, so the viewer reports the missing file as it would any other.
+    // Beside the program first, then the data folder of the installed tree the program lies in,
+    // then the data folder it was built for; beside the program when none has it, so the viewer
+    // reports the missing file as it would any other.
     static QString HelpFilePath(const QString& programFolder);
 
     static void MessageBox(const QString& caption, const QString& text);

@@ -62,7 +62,6 @@ ScrollBanner::ScrollBanner(QWidget* parent) : QWidget(parent), text(InitialText(
     setAttribute(Qt::WA_OpaquePaintEvent);
     timer.setInterval(IntervalMs);
     connect(&timer, &QTimer::timeout, this, &ScrollBanner::Tick);
-    Measure();
 }
 
 ScrollBanner::~ScrollBanner() {
@@ -72,7 +71,7 @@ ScrollBanner::~ScrollBanner() {
 void ScrollBanner::SetText(const QString& newText) {
     if (newText == text) return;
     text = newText;
-    Measure();
+    Remeasure();
 }
 
 void ScrollBanner::StartScrolling() {
@@ -91,7 +90,19 @@ void ScrollBanner::Tick() {
     if (counter > StepsPerPass) counter = 0;
 }
 
-void ScrollBanner::Measure() {
+int ScrollBanner::TextWidth() {
+    EnsureMeasured();
+    return textWidth;
+}
+
+void ScrollBanner::Remeasure() {
+    measured = false;
+    DrawFrame();
+}
+
+void ScrollBanner::EnsureMeasured() {
+    if (measured) return;
+    measured = true;
     const QFontMetrics metrics(font());
     textWidth = metrics.horizontalAdvance(text);
     lineHeight = metrics.height();
@@ -101,8 +112,6 @@ void ScrollBanner::Measure() {
     painter.setFont(font());
     painter.setPen(QColor::fromRgb(TextColour));
     painter.drawText(0, metrics.ascent(), text);
-    painter.end();
-    DrawFrame();
 }
 
 void ScrollBanner::DrawFrame() {
@@ -110,6 +119,9 @@ void ScrollBanner::DrawFrame() {
     const int h = height();
     if (frame.size() != QSize(w, h)) frame = QImage(qMax(w, 1), qMax(h, 1), QImage::Format_RGB32);
     frame.fill(Qt::black);
+    // Step 0 puts any text just beyond the right edge: the window can show before a single font
+    // is loaded.
+    if (counter != 0) EnsureMeasured();
     const int x = TextLeft(counter, textWidth, w);
     if (x < w && x + textWidth > 0) {
         QPainter painter(&frame);
@@ -131,7 +143,7 @@ void ScrollBanner::resizeEvent(QResizeEvent* event) {
 
 void ScrollBanner::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) Measure();
+    if (event->type() == QEvent::FontChange) Remeasure();
 }
 
 void ScrollBanner::mousePressEvent(QMouseEvent* event) {

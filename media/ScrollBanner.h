@@ -49,7 +49,7 @@ public:
     // One timer step: advance, draw, and after the last frame of a pass start again.
     void Tick();
     int Counter() const { return counter; }
-    int TextWidth() const { return textWidth; }
+    int TextWidth();
     // The frame last drawn, as it is on the screen.
     const QImage& Frame() const { return frame; }
 
@@ -65,11 +65,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // Lays the text out once per text or font; frames only copy it.
-    void Measure();
+    // Lays the text out once per text or font, when a frame first shows it; frames only copy it.
+    void Remeasure();
+    void EnsureMeasured();
     void DrawFrame();
 
     QString text;
+    bool measured = false;
     QTimer timer;
     int counter = 0;
     int textWidth = 0;

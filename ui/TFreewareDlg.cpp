@@ -98,7 +98,6 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
         QLabel* label =
             MakeLabel(this, QStringLiteral("Label%1").arg(line + 1), QRect(196, 44 + 16 * line, 0, 13));
         label->setText(addressLines[line]);
-        label->adjustSize();
         *addressLabels[line] = label;
     }
 
@@ -110,7 +109,6 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     LMDSimpleLabel1->setGeometry(196, 96, 92, 15);
     LMDSimpleLabel1->setText(mailAddress);
     LMDSimpleLabel1->SetLink(QStringLiteral("mailto:") + mailAddress);
-    FitWidth(*LMDSimpleLabel1);
 
     Label8 = MakeLabel(this, QStringLiteral("Label8"), QRect(120, 112, 70, 13));
     Label8->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -120,7 +118,6 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     LMDSimpleLabel2->setGeometry(196, 112, 125, 15);
     LMDSimpleLabel2->setText(webAddress);
     LMDSimpleLabel2->SetLink(webAddress);
-    FitWidth(*LMDSimpleLabel2);
 
     Bevel2 = MakeBevel(this, QStringLiteral("Bevel2"), QRect(12, 128, 361, 5), BevelKind::Line);
     Image5 = MakeImage(this, QStringLiteral("Image5"), QRect(12, 140, 121, 69));
@@ -128,7 +125,7 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     memberlabel = MakeLabel(this, QStringLiteral("memberlabel"), QRect(144, 144, 225, 29));
     memberlabel->setWordWrap(true);
 
-    // Created before the memos, so it comes first in the tab order and has the first focus.
+    // Comes before the memos in the tab order and has the first focus.
     OKBtn = new GlyphButton(this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(152, 438, 77, 27);
@@ -137,11 +134,6 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
         LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
     OKBtn->setDefault(true);
     connect(OKBtn, &GlyphButton::clicked, this, [this] { done(ResultOk); });
-
-    Memodeu = MakeMemo(QStringLiteral("Memodeu"), termsGerman);
-    Memoeng = MakeMemo(QStringLiteral("Memoeng"), termsEnglish);
-    setTabOrder(OKBtn, Memodeu);
-    setTabOrder(Memodeu, Memoeng);
 
     SetInitialFocus(OKBtn);
 }
@@ -164,7 +156,21 @@ QPlainTextEdit* TFreewareDlg::MakeMemo(const QString& name, const QString& text)
     return memo;
 }
 
+void TFreewareDlg::LayOutTexts() {
+    for (QLabel* label : {Label1, Label2, Label3}) label->adjustSize();
+    FitWidth(*LMDSimpleLabel1);
+    FitWidth(*LMDSimpleLabel2);
+    Memodeu = MakeMemo(QStringLiteral("Memodeu"), termsGerman);
+    Memoeng = MakeMemo(QStringLiteral("Memoeng"), termsEnglish);
+    setTabOrder(OKBtn, Memodeu);
+    setTabOrder(Memodeu, Memoeng);
+}
+
 void TFreewareDlg::FormActivate() {
+    if (!textsLaidOut) {
+        LayOutTexts();
+        textsLaidOut = true;
+    }
     Memodeu->hide();
     Memoeng->hide();
     setWindowTitle(QStringLiteral("Torvik Bytes - Freeware-Info"));

@@ -24,8 +24,12 @@ protected:
 
 private:
     QPlainTextEdit* MakeMemo(const QString& name, const QString& text);
+    // Sizes the labels to their texts and lays out the memos. Done at the first showing: text
+    // layout loads the fonts, which would otherwise hold up the main window's first appearance.
+    void LayOutTexts();
 
     const Language& currentLanguage;
+    bool textsLaidOut = false;
     QFrame* Bevel1;
     QLabel* Image4;
     QLabel* progname;
@@ -43,6 +47,6 @@ private:
     QLabel* Image5;
     QLabel* memberlabel;
     GlyphButton* OKBtn;
-    QPlainTextEdit* Memodeu;
-    QPlainTextEdit* Memoeng;
+    QPlainTextEdit* Memodeu = nullptr;
+    QPlainTextEdit* Memoeng = nullptr;
 };

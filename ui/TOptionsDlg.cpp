@@ -87,10 +87,6 @@ TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const La
         LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
     connect(OKBtn, &GlyphButton::clicked, this, &TOptionsDlg::OKBtnClick);
 
-    ColorDlg = new QColorDialog(this);
-    ColorDlg->setObjectName(QStringLiteral("ColorDlg"));
-    ColorDlg->setOption(QColorDialog::DontUseNativeDialog);
-
     // No default button: Enter presses a button only while it has the focus. Left auto-default,
     // the dialog would make the first button after the focused box its default.
     CancelBtn->setAutoDefault(false);
@@ -140,6 +136,13 @@ void TOptionsDlg::ChangeMessages() {
 }
 
 bool TOptionsDlg::ChooseColor(std::uint32_t& colorRef) {
+    // The system's colour chooser is made when first asked for, as a system dialog would be: it
+    // costs more at start-up than the rest of the dialogs together.
+    if (ColorDlg == nullptr) {
+        ColorDlg = new QColorDialog(this);
+        ColorDlg->setObjectName(QStringLiteral("ColorDlg"));
+        ColorDlg->setOption(QColorDialog::DontUseNativeDialog);
+    }
     ColorDlg->setCurrentColor(ColorFromRef(colorRef));
     if (ColorDlg->exec() != QDialog::Accepted) return false;
     const QColor chosen = ColorDlg->selectedColor();

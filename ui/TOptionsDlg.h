@@ -68,5 +68,5 @@ private:
     QLabel* Image1;
     GlyphButton* CancelBtn;
     GlyphButton* OKBtn;
-    QColorDialog* ColorDlg;
+    QColorDialog* ColorDlg = nullptr;
 };

@@ -51,9 +51,15 @@ mode_t Mode(const QString& path) {
     return info.st_mode & 07777;
 }
 
-TEST(HelpLauncher, OnePressTracesTheRequestWithAndWithoutTheViewer) {
+TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithoutTheViewer) {
     HelpSandbox sandbox;
-    const QString helpFile = QStringLiteral(TVDL_HELP_FILE);
+    // An installed tree that no longer lies where it was built for (a staged or moved one).
+    const QString installed =
+        QDir::cleanPath(sandbox.ProgramFolder() + QLatin1Char('/') + QStringLiteral(TVDL_HELP_FILE_FROM_PROGRAM));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).path()));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TVDL_HELP_FILE), installed));
+    const QString helpFile = HelpPlatform::HelpFilePath(sandbox.ProgramFolder());
+    EXPECT_EQ(helpFile.toStdString(), installed.toStdString());
     const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
     sandbox.Start({QStringLiteral("/DEBUG")});
     ASSERT_TRUE(HelpFuncs::Module().hhInstalled) << "chmlib (libchm1) is needed for this test";
@@ -116,6 +122,11 @@ TEST(HelpLauncher, OnePressTracesTheRequestWithAndWithoutTheViewer) {
         QStringLiteral("THookHelpSystem.HelpHook(2 (HELP_QUIT), 0)"),
     }));
     EXPECT_EQ(Lines(log).back(), Timed(QStringLiteral("THookHelpSystem.Destroy")));
+
+    // A help file beside the program still comes first.
+    const QString beside = sandbox.ProgramFolder() + QStringLiteral("/tvdl.chm");
+    ASSERT_TRUE(QFile::copy(installed, beside));
+    EXPECT_EQ(HelpPlatform::HelpFilePath(sandbox.ProgramFolder()).toStdString(), beside.toStdString());
 }
 
 TEST(HelpLauncher, TraceSwitchesMarkerFileAndOldLog) {

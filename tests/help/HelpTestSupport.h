@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -49,6 +50,7 @@ private:
 class HelpSandbox {
 public:
     HelpSandbox() : stateHome("XDG_STATE_HOME", QFile::encodeName(state.path())), clockGuard(clock) {
+        QDir(program.path()).mkdir(QStringLiteral("bin"));
         previousBox = HelpPlatform::SetMessageBox(
             [this](const QString& caption, const QString& text) { messages.emplace_back(caption, text); });
         HelpControl::LoadHelpControl();
@@ -60,8 +62,9 @@ public:
     }
 
     // Runs the start steps as if the program lay in the sandbox's program folder.
-    void Start(const QStringList& arguments) { HelpFuncs::Start(program.path() + QStringLiteral("/tvdl"), arguments); }
-    QString ProgramFolder() const { return program.path(); }
+    void Start(const QStringList& arguments) { HelpFuncs::Start(ProgramFolder() + QStringLiteral("/tvdl"), arguments); }
+    // The bin folder of an installed tree, whose other folders the sandbox also holds.
+    QString ProgramFolder() const { return program.path() + QStringLiteral("/bin"); }
     QString StateHome() const { return state.path(); }
 
     std::vector<std::pair<QString, QString>> messages;
