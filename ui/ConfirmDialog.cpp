@@ -23,18 +23,11 @@ ConfirmDialog::ConfirmDialog(QWidget* mainWindow, const Language& language, QRec
     Label1->setFont(bold);
 
     // Created in tab order: Yes first, so Tab from Yes reaches No.
-    OKBtn = new GlyphButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(40, 68, 77, 27);
-    OKBtn->SetGlyph(LoadGlyph(yesGlyph));
+    OKBtn = GlyphButton::Make(this, QStringLiteral("OKBtn"), QRect(40, 68, 77, 27), LoadGlyph(yesGlyph));
     OKBtn->setDefault(true);
     connect(OKBtn, &GlyphButton::clicked, this, [this] { done(ResultYes); });
 
-    CancelBtn = new GlyphButton(this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry(136, 68, 77, 27);
-    CancelBtn->SetGlyph(
-        LoadGlyph(QStringLiteral(":/dialogs/cancel.png"), QStringLiteral(":/dialogs/cancel_disabled.png")));
+    CancelBtn = GlyphButton::Make(this, QStringLiteral("CancelBtn"), QRect(136, 68, 77, 27), CancelGlyph());
     connect(CancelBtn, &GlyphButton::clicked, this, [this] { done(ResultCancel); });
 
     SetCancelButton(CancelBtn);

@@ -83,3 +83,11 @@ QIcon LoadGlyph(const QString& path, const QString& disabledPath) {
     }
     return icon;
 }
+
+QIcon OkGlyph() {
+    return LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png"));
+}
+
+QIcon CancelGlyph() {
+    return LoadGlyph(QStringLiteral(":/dialogs/cancel.png"), QStringLiteral(":/dialogs/cancel_disabled.png"));
+}

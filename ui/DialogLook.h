@@ -39,3 +39,7 @@ void ShowWindowIcon(QLabel& image, const QWidget& window);
 // A button glyph from the resources with an optional greyed twin for the disabled state. A
 // missing picture gives an empty icon, so a button simply shows no glyph.
 QIcon LoadGlyph(const QString& path, const QString& disabledPath = QString());
+
+// The OK and Cancel glyphs of the dialog buttons, each with its greyed twin.
+QIcon OkGlyph();
+QIcon CancelGlyph();

@@ -11,6 +11,14 @@ GlyphButton::GlyphButton(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+GlyphButton* GlyphButton::Make(QWidget* parent, const QString& name, QRect geometry, const QIcon& glyph) {
+    auto* button = new GlyphButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->SetGlyph(glyph);
+    return button;
+}
+
 void GlyphButton::SetGlyph(const QIcon& glyph) {
     setIcon(glyph);
     setIconSize(glyph.isNull() ? QSize() : glyph.actualSize(QSize(256, 256)));

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
 
 // A push button that shows a picture beside its caption the way the old bitmap buttons did: the
@@ -14,6 +15,8 @@ class GlyphButton : public QPushButton {
 
 public:
     explicit GlyphButton(QWidget* parent);
+    // A dialog button at a fixed place in its parent, named for lookups and tests.
+    static GlyphButton* Make(QWidget* parent, const QString& name, QRect geometry, const QIcon& glyph);
 
     void SetGlyph(const QIcon& glyph);
     // Distance of the glyph from the left edge; a negative margin centres glyph and caption.

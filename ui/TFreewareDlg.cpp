@@ -126,12 +126,8 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     memberlabel->setWordWrap(true);
 
     // Comes before the memos in the tab order and has the first focus.
-    OKBtn = new GlyphButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(152, 438, 77, 27);
+    OKBtn = GlyphButton::Make(this, QStringLiteral("OKBtn"), QRect(152, 438, 77, 27), OkGlyph());
     OKBtn->setText(QStringLiteral("OK"));
-    OKBtn->SetGlyph(
-        LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
     OKBtn->setDefault(true);
     connect(OKBtn, &GlyphButton::clicked, this, [this] { done(ResultOk); });
 

@@ -73,18 +73,10 @@ TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const La
 
     Image1 = MakeImage(this, QStringLiteral("Image1"), QRect(8, 100, 32, 32));
 
-    CancelBtn = new GlyphButton(this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry(164, 104, 85, 27);
-    CancelBtn->SetGlyph(
-        LoadGlyph(QStringLiteral(":/dialogs/cancel.png"), QStringLiteral(":/dialogs/cancel_disabled.png")));
+    CancelBtn = GlyphButton::Make(this, QStringLiteral("CancelBtn"), QRect(164, 104, 85, 27), CancelGlyph());
     connect(CancelBtn, &GlyphButton::clicked, this, [this] { done(ResultCancel); });
 
-    OKBtn = new GlyphButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(254, 104, 85, 27);
-    OKBtn->SetGlyph(
-        LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
+    OKBtn = GlyphButton::Make(this, QStringLiteral("OKBtn"), QRect(254, 104, 85, 27), OkGlyph());
     connect(OKBtn, &GlyphButton::clicked, this, &TOptionsDlg::OKBtnClick);
 
     // No default button: Enter presses a button only while it has the focus. Left auto-default,

@@ -61,19 +61,11 @@ TStatDlg::TStatDlg(QWidget* mainWindow, const Language& language, const Settings
     Image1 = MakeImage(this, QStringLiteral("Image1"), QRect(8, 192, 32, 32));
 
     // Created after the reset box, so the tab order runs box, Cancel, OK.
-    CancelBtn = new GlyphButton(this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry(73, 196, 85, 27);
-    CancelBtn->SetGlyph(
-        LoadGlyph(QStringLiteral(":/dialogs/cancel.png"), QStringLiteral(":/dialogs/cancel_disabled.png")));
+    CancelBtn = GlyphButton::Make(this, QStringLiteral("CancelBtn"), QRect(73, 196, 85, 27), CancelGlyph());
     connect(CancelBtn, &GlyphButton::clicked, this, [this] { done(ResultCancel); });
 
-    OKBtn = new GlyphButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(161, 196, 85, 27);
+    OKBtn = GlyphButton::Make(this, QStringLiteral("OKBtn"), QRect(161, 196, 85, 27), OkGlyph());
     OKBtn->setText(QStringLiteral("OK"));
-    OKBtn->SetGlyph(
-        LoadGlyph(QStringLiteral(":/dialogs/ok.png"), QStringLiteral(":/dialogs/ok_disabled.png")));
     connect(OKBtn, &GlyphButton::clicked, this, &TStatDlg::OKBtnClick);
 
     // No default button: Enter presses a button only while it has the focus. Left auto-default,

@@ -16,19 +16,15 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, Language& language)
 
     // Both buttons act as the default while they have the focus, so Enter answers with the one
     // the player last moved to.
-    EnglishBtn = new GlyphButton(this);
-    EnglishBtn->setObjectName(QStringLiteral("EnglishBtn"));
-    EnglishBtn->setGeometry(84, 16, 221, 27);
+    EnglishBtn = GlyphButton::Make(this, QStringLiteral("EnglishBtn"), QRect(84, 16, 221, 27),
+                                   LoadGlyph(QStringLiteral(":/dialogs/flags_en.png")));
     EnglishBtn->setText(QStringLiteral("I speak english."));
-    EnglishBtn->SetGlyph(LoadGlyph(QStringLiteral(":/dialogs/flags_en.png")));
     EnglishBtn->setDefault(true);
     connect(EnglishBtn, &GlyphButton::clicked, this, &TTongueDlg::EnglishBtnClick);
 
-    GermanBtn = new GlyphButton(this);
-    GermanBtn->setObjectName(QStringLiteral("GermanBtn"));
-    GermanBtn->setGeometry(84, 48, 221, 27);
+    GermanBtn = GlyphButton::Make(this, QStringLiteral("GermanBtn"), QRect(84, 48, 221, 27),
+                                  LoadGlyph(QStringLiteral(":/dialogs/flags_de.png")));
     GermanBtn->setText(QStringLiteral("Ich spreche deutsch."));
-    GermanBtn->SetGlyph(LoadGlyph(QStringLiteral(":/dialogs/flags_de.png")));
     connect(GermanBtn, &GlyphButton::clicked, this, &TTongueDlg::GermanBtnClick);
 
     SetInitialFocus(EnglishBtn);

@@ -18,11 +18,9 @@ TWonDlg::TWonDlg(QWidget* mainWindow, const Language& language)
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
 
-    OKBtn = new GlyphButton(this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(92, 68, 77, 27);
+    OKBtn = GlyphButton::Make(this, QStringLiteral("OKBtn"), QRect(92, 68, 77, 27),
+                              LoadGlyph(QStringLiteral(":/dialogs/smile.png")));
     OKBtn->setText(QStringLiteral("OK"));
-    OKBtn->SetGlyph(LoadGlyph(QStringLiteral(":/dialogs/smile.png")));
     OKBtn->SetMargin(5);
     OKBtn->setDefault(true);
     connect(OKBtn, &GlyphButton::clicked, this, [this] { done(ResultOk); });
