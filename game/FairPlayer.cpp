@@ -39,8 +39,11 @@ FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
             return outcome;
         }
         if (!mayReshuffle || result.reached.empty()) return outcome;
-        ReshuffleChooser chooser({options.reshufflePositions, ReshuffleChooser::Options{}.positionsPerTrial,
-                                  started + options.timePerRound, options.stop});
+        ReshuffleChooser::Options trials;
+        trials.maxPositions = options.reshufflePositions;
+        trials.deadline = started + options.timePerRound;
+        trials.stop = options.stop;
+        ReshuffleChooser chooser(trials);
         const std::size_t chosen = chooser.Choose(result.reached, Seed(position));
         outcome.positions += chooser.Positions();
         if (options.stop != nullptr && options.stop->load()) {

@@ -9,13 +9,6 @@ constexpr int Columns = Position::Columns;
 constexpr int Rows = Position::Rows;
 constexpr std::uint8_t RowEnd = Columns - 1;
 
-std::uint64_t Next(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 int FinishedRows(const RunReach& reach) {
     return static_cast<int>(std::count(reach.runEnds.begin(), reach.runEnds.end(), RowEnd));
 }
@@ -46,7 +39,7 @@ Position ReshuffleChooser::Reshuffled(const std::array<std::uint8_t, Position::R
         for (int rank = end + 1; rank <= 13; ++rank) cards.push_back(Position::Code(row, rank));
     }
     for (std::size_t i = cards.size(); i > 1; --i) {
-        const auto j = static_cast<std::size_t>(((Next(generator) >> 32) * i) >> 32);
+        const auto j = static_cast<std::size_t>(((SplitMix(generator) >> 32) * i) >> 32);
         std::swap(cards[i - 1], cards[j]);
     }
     auto card = cards.begin();
@@ -83,7 +76,7 @@ std::size_t ReshuffleChooser::Choose(const std::vector<RunReach>& reached, std::
     if (reached.empty()) return 0;
     std::vector<std::size_t> order(reached.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return reached[a].runCards > reached[b].runCards; });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return reached[a].RunCards() > reached[b].RunCards(); });
     // Without time for trials, the most run cards.
     const std::size_t fallback = order.front();
 

@@ -26,17 +26,11 @@ const Keys& ZobristKeys() {
     static const Keys keys = [] {
         Keys k;
         std::uint64_t state = 0x9E3779B97F4A7C15ull;
-        auto next = [&state] {
-            std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-            return z ^ (z >> 31);
-        };
         for (auto& place : k.a) {
-            for (auto& key : place) key = next();
+            for (auto& key : place) key = SplitMix(state);
         }
         for (auto& place : k.b) {
-            for (auto& key : place) key = next();
+            for (auto& key : place) key = SplitMix(state);
         }
         return k;
     }();
@@ -268,7 +262,6 @@ std::vector<Move> ToLine(const std::vector<Step>& path) {
 RunReach State::Reach(const std::vector<Step>& path) const {
     RunReach reach;
     for (std::size_t row = 0; row < reach.runEnds.size(); ++row) reach.runEnds[row] = static_cast<std::uint8_t>(first[row]);
-    reach.runCards = RunCards();
     reach.line = ToLine(path);
     return reach;
 }
@@ -280,6 +273,13 @@ struct Frame {
 };
 
 }  // namespace
+
+std::uint64_t SplitMix(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
 
 Position Position::FromBoard(const Board& board) {
     Position position;

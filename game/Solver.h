@@ -62,8 +62,10 @@ struct Budget {
 // line that gets there. Every position with the same run ends reshuffles alike.
 struct RunReach {
     std::array<std::uint8_t, Position::Rows> runEnds{};
-    int runCards = 0;
     std::vector<Move> line;
+
+    // Cards beyond the aces in the runs.
+    int RunCards() const { return runEnds[0] + runEnds[1] + runEnds[2] + runEnds[3] - Position::Rows; }
 };
 
 struct SolveResult {
@@ -75,6 +77,10 @@ struct SolveResult {
     // With trackRuns: each set of run ends reached once, the start's first.
     std::vector<RunReach> reached;
 };
+
+// A small, fast generator for the search's own needs, stepping state; never the game's random
+// source, which a search must not read or disturb.
+std::uint64_t SplitMix(std::uint64_t& state);
 
 // Depth-first search for a line that wins without a reshuffle. NoSolution only ever comes from
 // a search that saw every reachable position; a spent budget answers BudgetExhausted.

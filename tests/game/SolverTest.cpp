@@ -146,8 +146,8 @@ TEST(ReshuffleChooser, TrialDealsMatchTheGamesReshuffle) {
         const SolveResult result = Solve(Position::FromBoard(game.GetBoard()), budget);
         ASSERT_EQ(result.status, SolveStatus::BudgetExhausted) << "deal " << deal;
         const auto most = std::max_element(result.reached.begin(), result.reached.end(),
-                                           [](const RunReach& a, const RunReach& b) { return a.runCards < b.runCards; });
-        ASSERT_GT(most->runCards, 3) << "deal " << deal;
+                                           [](const RunReach& a, const RunReach& b) { return a.RunCards() < b.RunCards(); });
+        ASSERT_GT(most->RunCards(), 3) << "deal " << deal;
         for (const Move& move : most->line) ASSERT_TRUE(game.Play(move)) << "deal " << deal;
         game.Reshuffle();
 
