@@ -9,7 +9,9 @@ move to the left and leave four gaps. A gap takes the same-suit card one rank ab
 neighbour or one below its right one; a deal is won when every row runs ace to king.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.example.org/torvik")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY tvdl)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The package installs where the tree was configured to, so the paths built into the program hold
+# there too; scripts/release.sh configures for /usr.
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

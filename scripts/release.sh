@@ -8,7 +8,7 @@ source "$(dirname "$0")/common.sh"
 tvdl_install_packages dpkg-dev file
 tvdl_become_owner "$@"
 build="$TVDL_ROOT/build/release"
-cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_WERROR=ON \
+cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_WERROR=ON -DCMAKE_INSTALL_PREFIX=/usr \
       -DTVDL_TESTS=OFF -DTVDL_BENCH=ON -DTVDL_TOOLS=ON >/dev/null
 cmake --build "$build"
 
