@@ -56,7 +56,10 @@ QString Share(int count, std::uint64_t total) {
 
 }  // namespace
 
-int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPath, std::FILE* out, std::FILE* err) {
+int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err) {
+    const std::uint32_t first = request.first;
+    const std::uint32_t last = request.last;
+    const QString& csvPath = request.csvPath;
     const std::uint64_t total = std::uint64_t{last} - first + 1;
     if (total > 10'000'000) {
         std::fputs("tvdl: at most 10000000 deals at once\n", err);
@@ -69,11 +72,11 @@ int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPa
         return 1;
     }
 
-    const FairPlayer::Options options;
+    const FairPlayer::Options& options = request.player;
     std::vector<DealRow> rows(static_cast<std::size_t>(total));
     std::atomic<std::uint64_t> next{0};
     std::atomic<std::uint64_t> done{0};
-    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned threads = request.threads != 0 ? request.threads : std::max(1u, std::thread::hardware_concurrency());
     const auto started = std::chrono::steady_clock::now();
     {
         std::vector<std::jthread> workers;
@@ -130,12 +133,9 @@ int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPa
         }
     }
     QStringList lines;
-    lines << QStringLiteral("Deals %1 to %2, at most %3 positions and %4 s of search per round, %5 threads")
-                 .arg(first)
-                 .arg(last)
-                 .arg(options.maxPositions)
-                 .arg(options.timePerRound.count() / 1000.0)
-                 .arg(threads);
+    QString limits = QStringLiteral("at most %1 positions").arg(options.maxPositions);
+    if (options.timePerRound) limits += QStringLiteral(" and %1 s").arg(static_cast<double>(options.timePerRound->count()) / 1000.0);
+    lines << QStringLiteral("Deals %1 to %2, %3 of search per round, %4 threads").arg(first).arg(last).arg(limits).arg(threads);
     lines << QStringLiteral("Won by the fair player: %1").arg(Share(won, total));
     lines << QStringLiteral("Won without a reshuffle: %1").arg(Share(wonWithout, total));
     lines << QStringLiteral("Proven lost without a reshuffle: %1").arg(Share(provenLost, total));

@@ -23,8 +23,10 @@ FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
         const Position position = Position::FromBoard(game.GetBoard());
         Budget budget;
         budget.maxPositions = options.maxPositions;
-        // A quarter of the round's time stays for the trial reshuffles.
-        budget.deadline = started + (mayReshuffle ? options.timePerRound * 3 / 4 : options.timePerRound);
+        if (options.timePerRound) {
+            // A quarter of the round's time stays for the trial reshuffles.
+            budget.deadline = started + (mayReshuffle ? *options.timePerRound * 3 / 4 : *options.timePerRound);
+        }
         budget.stop = options.stop;
         budget.trackRuns = mayReshuffle;
         const SolveResult result = Solve(position, budget);
@@ -41,7 +43,7 @@ FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
         if (!mayReshuffle || result.reached.empty()) return outcome;
         ReshuffleChooser::Options trials;
         trials.maxPositions = options.reshufflePositions;
-        trials.deadline = started + options.timePerRound;
+        if (options.timePerRound) trials.deadline = started + *options.timePerRound;
         trials.stop = options.stop;
         ReshuffleChooser chooser(trials);
         const std::size_t chosen = chooser.Choose(result.reached, Seed(position));
