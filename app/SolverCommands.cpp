@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/DealPrinter.h"
-#include "game/HeadlessGame.h"
+#include "solver/HeadlessGame.h"
 
 QString SolveText(std::uint32_t deal, const FairPlayer::Options& options) {
     HeadlessGame game(deal);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "game/FairPlayer.h"
+#include "solver/FairPlayer.h"
 
 // The fair player's line for a deal, one action a line: "Qc 5 2" moves the queen of clubs into
 // the gap at column 5, row 2; "reshuffle"; and last "won" or "lost".

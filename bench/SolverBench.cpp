@@ -2,15 +2,15 @@
 
 #include <vector>
 
-#include "game/FairPlayer.h"
-#include "game/HeadlessGame.h"
-#include "game/Solver.h"
+#include "solver/FairPlayer.h"
+#include "solver/HeadlessGame.h"
+#include "solver/Solver.h"
 
 namespace {
 
 std::vector<Position> Deals(std::uint32_t count) {
     std::vector<Position> deals;
-    for (std::uint32_t deal = 1; deal <= count; ++deal) deals.push_back(Position::FromBoard(HeadlessGame(deal).GetBoard()));
+    for (std::uint32_t deal = 1; deal <= count; ++deal) deals.push_back(HeadlessGame(deal).Layout());
     return deals;
 }
 

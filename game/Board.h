@@ -6,6 +6,7 @@
 
 #include "cards/CardPile.h"
 #include "game/GameState.h"
+#include "rules/Position.h"
 
 class BoardHost;
 
@@ -13,8 +14,8 @@ class BoardHost;
 // rule, the win test and the reshuffle. Every change is drawn as it happens.
 class Board {
 public:
-    static constexpr int Columns = 14;
-    static constexpr int Rows = 4;
+    static constexpr int Columns = Position::Columns;
+    static constexpr int Rows = Position::Rows;
     static constexpr int ToolStripHeight = 37;
 
     explicit Board(BoardHost& host, int top = ToolStripHeight + 10);
@@ -42,7 +43,10 @@ public:
 
     // Lays out a new deal from the random source's current seed; the aces then move to column 0.
     void Deal();
-    // Whether a card of this suit and rank may go into place (column, row).
+    // The places as values (a held card counts as lifted from its place): what the rules and the
+    // solver read.
+    Position Layout() const;
+    // Whether a card of this suit and rank may go into place (column, row): the gap rule.
     bool MayPlace(int suit, int rank, int column, int row) const;
     bool IsWon() const;
     // Gathers every card not yet in its row's ordered run, shuffles them and lays them out again.
@@ -59,7 +63,6 @@ public:
 private:
     static std::size_t Index(int column, int row) { return static_cast<std::size_t>(column * Rows + row); }
     std::unique_ptr<CardPile> MakeDeck() const;
-    bool InOrder(int column, int row) const;
 
     BoardHost& host;
     int top;

@@ -46,7 +46,7 @@ void WinningHint::Request() {
     stop = false;
     searching = true;
     const int search = ++generation;
-    const Position position = Position::FromBoard(board);
+    const Position position = board.Layout();
     worker = std::thread([this, search, position] {
         Budget budget;
         budget.maxPositions = MaxPositions;

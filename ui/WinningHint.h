@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "game/Language.h"
-#include "game/Solver.h"
+#include "solver/Solver.h"
 
 class Board;
 class BoardHost;

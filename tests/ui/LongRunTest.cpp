@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <array>
 #include <random>
 #include <set>
 #include <vector>
@@ -56,46 +55,6 @@ std::string CheckBoard(TMainForm& form) {
     if (total != 52 || cards.size() != 52) return "not 52 distinct cards";
     if (gaps != (hand != nullptr ? 5 : 4)) return "wrong number of gaps";
     return {};
-}
-
-// The cards of the board, suit * 13 + rank per place, -1 for a gap.
-using Snapshot = std::array<int, Board::Columns * Board::Rows>;
-
-Snapshot Snap(const Board& board) {
-    Snapshot cells{};
-    for (int column = 0; column < Board::Columns; ++column) {
-        for (int row = 0; row < Board::Rows; ++row) {
-            const CardPile& place = board.Place(column, row);
-            cells[static_cast<std::size_t>(row * Board::Columns + column)] =
-                place.Count() == 0 ? -1 : place.TopSuit() * 13 + place.TopRank();
-        }
-    }
-    return cells;
-}
-
-int At(const Snapshot& cells, int column, int row) {
-    return cells[static_cast<std::size_t>(row * Board::Columns + column)];
-}
-
-// Every row runs ace to king of its own suit in columns 0 to 12.
-bool Solved(const Snapshot& cells) {
-    for (int row = 0; row < Board::Rows; ++row) {
-        for (int column = 0; column < 13; ++column) {
-            if (At(cells, column, row) != row * 13 + column + 1) return false;
-        }
-    }
-    return true;
-}
-
-// Whether `card` may fill the gap at (column, row) of a board as it was before the drop.
-bool ObeysGapRule(const Snapshot& before, int card, int column, int row) {
-    if (column < 1 || At(before, column, row) != -1) return false;
-    const int left = At(before, column - 1, row);
-    const int right = column + 1 < Board::Columns ? At(before, column + 1, row) : -1;
-    // A card number is suit * 13 + rank, so a neighbour of the same suit one rank off is one off.
-    const bool sameSuitLeft = left != -1 && (left - 1) / 13 == (card - 1) / 13;
-    const bool sameSuitRight = right != -1 && (right - 1) / 13 == (card - 1) / 13;
-    return (sameSuitLeft && left == card - 1) || (sameSuitRight && right == card + 1);
 }
 
 // A deal one step from won: every row in order but for its last few kings, which wait in
@@ -188,23 +147,24 @@ TEST(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
                 MovePointer(*view, ClickTarget(random, board));
             } else {
                 const QPoint at = ClickTarget(random, board);
-                const Snapshot cellsBefore = Snap(board);
-                const int held = board.Hand() != nullptr ? board.Hand()->TopSuit() * 13 + board.Hand()->TopRank() : -1;
+                // The layouts leave the held card out, so its place counts as a gap.
+                const Position cellsBefore = board.Layout();
+                const std::uint8_t held = board.Hand() != nullptr ? Position::Code(board.Hand()->TopSuit(), board.Hand()->TopRank()) : 0;
                 const int wonBefore = form.Stats().sinceStartWon;
                 QTest::mouseClick(view, kind < 990 ? Qt::LeftButton : Qt::MiddleButton, {}, at);
-                const Snapshot cellsAfter = Snap(board);
-                if (held != -1 && board.Hand() == nullptr) {
+                const Position cellsAfter = board.Layout();
+                if (held != 0 && board.Hand() == nullptr) {
                     for (int column = 1; column < Board::Columns; ++column) {
                         for (int row = 0; row < Board::Rows; ++row) {
-                            const bool landedHere = At(cellsBefore, column, row) == -1 && At(cellsAfter, column, row) == held;
+                            const bool landedHere = cellsBefore.At(column, row) == 0 && cellsAfter.At(column, row) == held;
                             const bool origin = column == board.originColumn && row == board.originRow;
                             if (!landedHere || origin) continue;
                             ++acceptedDrops;
-                            if (!ObeysGapRule(cellsBefore, held, column, row)) fail(event, "a drop broke the gap rule");
+                            if (!cellsBefore.MayPlace(held, column, row)) fail(event, "a drop broke the gap rule");
                         }
                     }
                 }
-                if (form.Stats().sinceStartWon != wonBefore && !Solved(cellsAfter)) fail(event, "a win on an unsolved board");
+                if (form.Stats().sinceStartWon != wonBefore && !cellsAfter.IsWon()) fail(event, "a win on an unsolved board");
                 if (before != GameState::Over && board.State() == GameState::Over) ++expectedWon;
             }
             const std::string problem = CheckBoard(form);

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "game/ReshuffleChooser.h"
-#include "game/Solver.h"
+#include "solver/ReshuffleChooser.h"
+#include "solver/Solver.h"
 
 class HeadlessGame;
 
