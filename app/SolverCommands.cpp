@@ -1,6 +1,5 @@
 #include "app/SolverCommands.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/CsvFile.h"
 #include "game/DealPrinter.h"
 #include "solver/HeadlessGame.h"
 
@@ -65,12 +65,12 @@ int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err) 
         std::fputs("tvdl: at most 10000000 deals at once\n", err);
         return 2;
     }
-    QFile csv(csvPath);
-    if (!csvPath.isEmpty() && !csv.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        std::fprintf(err, "tvdl: cannot write '%s': %s\n", csvPath.toLocal8Bit().constData(),
-                     csv.errorString().toLocal8Bit().constData());
+    CsvFile csv(csvPath);
+    const auto cannotWrite = [&] {
+        std::fprintf(err, "tvdl: cannot write '%s': %s\n", csvPath.toLocal8Bit().constData(), csv.Error().toLocal8Bit().constData());
         return 1;
-    }
+    };
+    if (!csvPath.isEmpty() && !csv.Probe()) return cannotWrite();
 
     const FairPlayer::Options& options = request.player;
     std::vector<DealRow> rows(static_cast<std::size_t>(total));
@@ -112,7 +112,7 @@ int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err) 
     int reshuffles = 0;
     double seconds = 0;
     std::uint64_t positions = 0;
-    if (csv.isOpen()) csv.write("deal,won,won_without_reshuffle,proven_lost_without_reshuffle,reshuffles_used,positions\n");
+    QByteArray table("deal,won,won_without_reshuffle,proven_lost_without_reshuffle,reshuffles_used,positions\n");
     for (std::uint64_t index = 0; index < total; ++index) {
         const DealRow& row = rows[static_cast<std::size_t>(index)];
         won += row.won;
@@ -121,16 +121,14 @@ int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err) 
         reshuffles += row.reshuffles;
         seconds += row.seconds;
         positions += row.positions;
-        if (csv.isOpen()) {
-            csv.write(QStringLiteral("%1,%2,%3,%4,%5,%6\n")
-                          .arg(first + index)
-                          .arg(int{row.won})
-                          .arg(int{row.wonWithoutReshuffle})
-                          .arg(int{row.provenLostWithoutReshuffle})
-                          .arg(row.reshuffles)
-                          .arg(row.positions)
-                          .toLatin1());
-        }
+        table += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
+                     .arg(first + index)
+                     .arg(int{row.won})
+                     .arg(int{row.wonWithoutReshuffle})
+                     .arg(int{row.provenLostWithoutReshuffle})
+                     .arg(row.reshuffles)
+                     .arg(row.positions)
+                     .toLatin1();
     }
     QStringList lines;
     QString limits = QStringLiteral("at most %1 positions").arg(options.maxPositions);
@@ -146,5 +144,6 @@ int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err) 
                  .arg(seconds / static_cast<double>(total), 0, 'f', 3)
                  .arg(wall, 0, 'f', 1);
     std::fputs((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit().constData(), out);
+    if (!csvPath.isEmpty() && !csv.Write(table)) return cannotWrite();
     return 0;
 }

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdio>
 
 #include "app/SolverCommands.h"
 #include "cards/Random.h"
@@ -78,6 +82,58 @@ TEST(SolveCommand, EveryPrintedLineReplaysOnTheBoardToTheStatedEndAndNeverChange
     // Wins with and without reshuffles both took part.
     EXPECT_GE(won, 3);
     EXPECT_GE(reshuffles, 1);
+}
+
+// Runs the table command with its output captured; returns its exit status.
+int Table(const TableRequest& request, std::string& printed) {
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&buffer, &size);
+    std::FILE* err = std::tmpfile();
+    const int status = RunWinnability(request, out, err);
+    std::fclose(out);
+    std::fclose(err);
+    printed.assign(buffer, size);
+    std::free(buffer);
+    return status;
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// The rows never depend on the threads that play them, and the file is only ever replaced whole.
+TEST(WinnabilityCommand, TheSameCsvOnOneAndTwoThreadsWrittenWholeOrNotAtAll) {
+    const QTemporaryDir folder;
+    TableRequest request;
+    request.first = 1;
+    request.last = 6;
+    request.player.maxPositions = 30'000;
+    request.player.reshufflePositions = 10'000;
+    std::string printed;
+
+    request.csvPath = folder.filePath(QStringLiteral("one.csv"));
+    QFile old(request.csvPath);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    for (int line = 0; line < 40; ++line) old.write("a row of an older and longer table\n");
+    old.close();
+    request.threads = 1;
+    ASSERT_EQ(Table(request, printed), 0);
+    const QByteArray one = Read(request.csvPath);
+    EXPECT_EQ(one.count('\n'), 7) << one.constData();
+    EXPECT_TRUE(one.startsWith("deal,won,")) << one.constData();
+
+    request.csvPath = folder.filePath(QStringLiteral("two.csv"));
+    request.threads = 2;
+    ASSERT_EQ(Table(request, printed), 0);
+    EXPECT_EQ(Read(request.csvPath), one);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
+
+    // A file that cannot be made is found out before any deal is played.
+    request.csvPath = folder.filePath(QStringLiteral("missing/three.csv"));
+    EXPECT_EQ(Table(request, printed), 1);
+    EXPECT_EQ(printed, std::string()) << "nothing was played";
 }
 
 }  // namespace
