@@ -26,6 +26,7 @@ private:
 }  // namespace
 
 bool CsvFile::Probe() {
+    const HeldSignals held;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include "platform/QueuedCall.h"
+
 namespace {
 
 Q_LOGGING_CATEGORY(lcAudio, "tvdl.audio", QtWarningMsg)
@@ -163,8 +165,7 @@ QtAudioOut::~QtAudioOut() {
     // The sink must stop, on its own thread, before the samples it reads are freed. The worker
     // itself goes once its thread has finished, so no queued request can reach it any more.
     ++requests;
-    QMetaObject::invokeMethod(worker, [w = worker] { w->Run({AudioWorker::Kind::Halt, {}, {}}); },
-                              Qt::BlockingQueuedConnection);
+    QueuedCall::Post(worker, [w = worker] { w->Run({AudioWorker::Kind::Halt, {}, {}}); }, Qt::BlockingQueuedConnection);
     thread.quit();
     thread.wait();
     delete worker;
@@ -174,7 +175,7 @@ bool QtAudioOut::HasDevice() {
     // Asked on the audio thread, which alone talks to the sound server; the answer may wait for
     // a stream that is being opened there.
     bool found = false;
-    QMetaObject::invokeMethod(worker, [w = worker, &found] { found = w->HasDevice(); }, Qt::BlockingQueuedConnection);
+    QueuedCall::Post(worker, [w = worker, &found] { found = w->HasDevice(); }, Qt::BlockingQueuedConnection);
     return found;
 }
 
@@ -182,7 +183,7 @@ void QtAudioOut::Play(const QByteArray& samples, const PcmFormat& format) {
     // Cues may come faster than streams open; one overtaken by a later request never starts.
     // The byte array is shared, not copied; the worker keeps its own reference while it plays.
     const std::uint64_t request = ++requests;
-    QMetaObject::invokeMethod(
+    QueuedCall::Post(
         worker,
         [this, w = worker, request, samples, format] {
             if (request == requests.load()) w->Run({AudioWorker::Kind::Start, samples, format});
@@ -192,11 +193,11 @@ void QtAudioOut::Play(const QByteArray& samples, const PcmFormat& format) {
 
 void QtAudioOut::Stop() {
     ++requests;
-    QMetaObject::invokeMethod(worker, [w = worker] { w->Run({AudioWorker::Kind::Halt, {}, {}}); }, Qt::QueuedConnection);
+    QueuedCall::Post(worker, [w = worker] { w->Run({AudioWorker::Kind::Halt, {}, {}}); }, Qt::QueuedConnection);
 }
 
 qint64 QtAudioOut::BytesTaken() {
     qint64 taken = 0;
-    QMetaObject::invokeMethod(worker, [w = worker, &taken] { taken = w->Taken(); }, Qt::BlockingQueuedConnection);
+    QueuedCall::Post(worker, [w = worker, &taken] { taken = w->Taken(); }, Qt::BlockingQueuedConnection);
     return taken;
 }
