@@ -59,6 +59,7 @@ void Board::Deal() {
     reshufflesLeft = 2;
     gameState = GameState::Dealt;
     host.SetReshuffleEnabled(true);
+    Changed();
 }
 
 Position Board::Layout() const {
@@ -109,6 +110,7 @@ void Board::Reshuffle() {
 
     --reshufflesLeft;
     if (reshufflesLeft == 0) host.SetReshuffleEnabled(false);
+    Changed();
 }
 
 void Board::RepaintAll() {

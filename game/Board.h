@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "cards/CardPile.h"
 #include "game/GameState.h"
@@ -53,6 +55,12 @@ public:
     // Refused silently with a card in the hand or no reshuffle left.
     void Reshuffle();
 
+    // Told after every deal, reshuffle and move; whoever moves a card on the board calls Changed.
+    void SetChangeListener(std::function<void()> listener) { changeListener = std::move(listener); }
+    void Changed() const {
+        if (changeListener) changeListener();
+    }
+
     void RepaintAll();
     // The held card comes off first and goes back last: it lies on top of the places, and a card
     // left on the surface while the board is redrawn would vanish and later restore a patch of
@@ -71,4 +79,5 @@ private:
     std::uint32_t dealSeed = 0;
     int reshufflesLeft = 0;
     GameState gameState = GameState::Over;
+    std::function<void()> changeListener;
 };

@@ -60,6 +60,7 @@ void PointerPlay::Drop(int x, int y) {
             host.PlayCue(SoundCue::Drop);
             place.MoveOnto(surface, hand, host.SlideOn());
             if (board.State() == GameState::Dealt) board.SetState(GameState::Started);
+            board.Changed();
             if (board.IsWon()) flow.DealWon();
         }
     }
