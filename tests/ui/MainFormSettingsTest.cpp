@@ -92,15 +92,16 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         form.Flow().CountGame(true);
         form.Flow().CountGame(true);
+        EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 2) << "each game is stored as it is counted";
         form.OptionsButtonClick();
         EXPECT_FALSE(form.SlideOn());
+        EXPECT_FALSE(store.ReadBool(SettingKey::Slide)) << "a choice is stored as it is made";
         // A deal still in play when the program closes is stored as lost.
         form.NewGame();
         form.GameBoard().SetState(GameState::Started);
         form.close();
         EXPECT_EQ(form.Stats().sinceStartLost, 1);
-        EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 0) << "written only when the dialog goes";
-        EXPECT_TRUE(store.ReadBool(SettingKey::Slide));
+        EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1);
     }
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 2);
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1);
