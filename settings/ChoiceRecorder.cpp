@@ -11,8 +11,9 @@ std::size_t IndexOf(SettingKey key) {
 ChoiceRecorder::ChoiceRecorder(const SettingsStore& settings) : store(settings) {}
 
 int ChoiceRecorder::Read(SettingKey key) {
-    known[IndexOf(key)] = store.ReadStoredInteger(key);
-    return known[IndexOf(key)].value_or(RowOf(key).defaultValue);
+    const int value = store.ReadStoredInteger(key).value_or(RowOf(key).defaultValue);
+    held[IndexOf(key)] = value;
+    return value;
 }
 
 bool ChoiceRecorder::ReadFlag(SettingKey key) {
@@ -20,8 +21,8 @@ bool ChoiceRecorder::ReadFlag(SettingKey key) {
 }
 
 void ChoiceRecorder::Choose(SettingKey key, int value) {
-    if (known[IndexOf(key)] == value) return;
-    if (store.WriteInteger(key, value)) known[IndexOf(key)] = value;
+    if (held[IndexOf(key)] == value) return;
+    if (store.WriteInteger(key, value)) held[IndexOf(key)] = value;
 }
 
 void ChoiceRecorder::Choose(SettingKey key, bool value) {
@@ -29,8 +30,8 @@ void ChoiceRecorder::Choose(SettingKey key, bool value) {
 }
 
 void ChoiceRecorder::Keep(SettingKey key, int value) {
-    if (known[IndexOf(key)] == value && store.ReadStoredInteger(key)) return;
-    if (store.WriteInteger(key, value)) known[IndexOf(key)] = value;
+    if (held[IndexOf(key)] == value && store.ReadStoredInteger(key)) return;
+    if (store.WriteInteger(key, value)) held[IndexOf(key)] = value;
 }
 
 void ChoiceRecorder::Keep(SettingKey key, bool value) {

@@ -21,18 +21,18 @@ public:
     int Read(SettingKey key);
     bool ReadFlag(SettingKey key);
 
-    // The player chose a value: it is written at once unless the store already has it from this
-    // copy. A failed write is tried again at the end.
+    // The player chose a value: it is written at once unless it is what this copy read or last
+    // wrote. A failed write is tried again at the end.
     void Choose(SettingKey key, int value);
     void Choose(SettingKey key, bool value);
 
-    // End of the run: writes the value if it differs from what this copy last found in the store
-    // or wrote there, or if the store lacks it.
+    // End of the run: writes the value if it differs from what this copy read or last wrote (a
+    // change that never reached the store), or if the store lacks it.
     void Keep(SettingKey key, int value);
     void Keep(SettingKey key, bool value);
 
 private:
     const SettingsStore& store;
-    // What this copy last read from the store or wrote to it, per key.
-    std::array<std::optional<int>, static_cast<std::size_t>(SettingKey::Count)> known;
+    // What this copy read (the default for a missing value) or last wrote, per key.
+    std::array<std::optional<int>, static_cast<std::size_t>(SettingKey::Count)> held;
 };

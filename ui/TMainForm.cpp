@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMessageBox>
 #include <QShortcut>
 #include <QIcon>
@@ -50,6 +51,7 @@ TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
+      choices(*store),
       positionKeeper(*store),
       surface(std::make_unique<Surface>(ClientWidth, ClientHeight, 0x8000)),
       board(std::make_unique<Board>(*this)) {
@@ -92,10 +94,13 @@ TMainForm::TMainForm(QWidget* parent)
     TVBLabel->SetLink(MakerWebAddress());
     TVBLabel->hide();
 
+    // A write killed halfway in an earlier run left its temporary file behind.
+    store->RemoveStaleWrites();
     ReadSettings();
     // The statistics and options dialogs read their own settings as they are made.
     dialogs = std::make_unique<MainDialogs>(*this, *this, language, *store);
     flow = std::make_unique<GameFlow>(*board, *this, Stats());
+    flow->SetCountListener([this](bool won) { dialogs->Stat().Counted(won); });
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     keyControl = std::make_unique<KeyControl>(*this, *board, *this, *pointer);
     ChangeBackground(backColor);
@@ -129,17 +134,18 @@ void TMainForm::ReportSettingsError(const QString& message) {
 }
 
 void TMainForm::ReadSettings() {
-    language = LanguageFromInt(store->ReadInteger(SettingKey::Language));
-    sounds.SetEnabled(store->ReadBool(SettingKey::Sound));
-    backColor = static_cast<std::uint32_t>(store->ReadInteger(SettingKey::Background));
-    frameColor = static_cast<std::uint32_t>(store->ReadInteger(SettingKey::Frame));
+    language = LanguageFromInt(choices.Read(SettingKey::Language));
+    sounds.SetEnabled(choices.ReadFlag(SettingKey::Sound));
+    backColor = static_cast<std::uint32_t>(choices.Read(SettingKey::Background));
+    frameColor = static_cast<std::uint32_t>(choices.Read(SettingKey::Frame));
 }
 
 void TMainForm::WriteSettings() {
-    store->WriteInteger(SettingKey::Language, static_cast<int>(language));
-    store->WriteBool(SettingKey::Sound, sounds.Enabled());
-    store->WriteInteger(SettingKey::Background, static_cast<int>(backColor));
-    store->WriteInteger(SettingKey::Frame, static_cast<int>(frameColor));
+    // Each choice was stored when it was made; this catches what did not get there.
+    choices.Keep(SettingKey::Language, static_cast<int>(language));
+    choices.Keep(SettingKey::Sound, sounds.Enabled());
+    choices.Keep(SettingKey::Background, static_cast<int>(backColor));
+    choices.Keep(SettingKey::Frame, static_cast<int>(frameColor));
 }
 
 void TMainForm::SeedWith(std::uint32_t seed) {
@@ -173,7 +179,13 @@ void TMainForm::info() {
 
 void TMainForm::TongueBtnClick() {
     dialogs->Run(dialogs->Tongue());
+    choices.Choose(SettingKey::Language, static_cast<int>(language));
     ApplyTexts();
+}
+
+void TMainForm::SetSoundOn(bool on) {
+    sounds.SetEnabled(on);
+    choices.Choose(SettingKey::Sound, on);
 }
 
 ::Statistics& TMainForm::Stats() {
@@ -200,6 +212,8 @@ void TMainForm::Statistics() {
 void TMainForm::SetColors(std::uint32_t background, std::uint32_t frame) {
     backColor = background;
     frameColor = frame;
+    choices.Choose(SettingKey::Background, static_cast<int>(backColor));
+    choices.Choose(SettingKey::Frame, static_cast<int>(frameColor));
 }
 
 void TMainForm::RefreshScore() {
@@ -279,21 +293,43 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::Activate() {
-    if (activated) return;
+    if (activated || endingQuietly) return;
     activated = true;
-    if (language == Language::Unset) dialogs->Run(dialogs->Tongue());
+    if (language == Language::Unset) {
+        dialogs->Run(dialogs->Tongue());
+        choices.Choose(SettingKey::Language, static_cast<int>(language));
+    }
     ApplyTexts();
     info();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (dialogs->Run(dialogs->EndGame()) != SmallDialog::ResultYes) {
-        event->ignore();
-        return;
+    if (!endingQuietly) {
+        if (dialogs->Run(dialogs->EndGame()) != SmallDialog::ResultYes) {
+            event->ignore();
+            return;
+        }
+        info();
     }
-    info();
     Leave();
     event->accept();
+}
+
+void TMainForm::EndWithoutQuestions() {
+    if (endingQuietly && !isVisible()) return;
+    endingQuietly = true;
+    // A dialog's own loop has to end before the window can: close it, and come back once the
+    // code that showed it has gone on. That code may show the next one, which goes the same way.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+        QTimer::singleShot(10, this, &TMainForm::EndWithoutQuestions);
+        return;
+    }
+    close();
 }
 
 void TMainForm::Leave() {

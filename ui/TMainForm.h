@@ -12,6 +12,7 @@
 #include "game/PointerPlay.h"
 #include "game/Statistics.h"
 #include "media/Sound.h"
+#include "settings/ChoiceRecorder.h"
 #include "settings/PositionKeeper.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainDialogs.h"
@@ -68,6 +69,10 @@ public:
     // A click on the banner: opens the maker's web site through the hidden link.
     void TorvikBtnClick();
     void HelpBtnClick();
+    // Ends the program as the quit button does once the player said Yes, but asks nothing and
+    // shows no about box: for a request from outside, such as a logout. An open dialog is closed
+    // first, as with its close box.
+    void EndWithoutQuestions();
     // Puts the board on a new background colour without losing a card.
     void ChangeBackground(std::uint32_t colorRef);
 
@@ -87,7 +92,7 @@ public:
     // OptionsHost
     // The options dialog's sound box sets this; it takes effect at once.
     bool SoundOn() const override { return sounds.Enabled(); }
-    void SetSoundOn(bool on) override { sounds.SetEnabled(on); }
+    void SetSoundOn(bool on) override;
     void SetColors(std::uint32_t background, std::uint32_t frame) override;
     void ApplyTexts() override;
 
@@ -108,6 +113,7 @@ private:
     void ReportSettingsError(const QString& message);
 
     std::unique_ptr<SettingsStore> store;
+    ChoiceRecorder choices;
     std::unique_ptr<THookHelpSystem> helpHook;
     PositionKeeper positionKeeper;
     std::unique_ptr<Surface> surface;
@@ -125,6 +131,7 @@ private:
     std::uint32_t frameColor = 0;
     bool activated = false;
     bool shownOnce = false;
+    bool endingQuietly = false;
 
     ToolStrip* Panel1 = nullptr;
     ScoreStrip* scoreStrip = nullptr;

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <csignal>
+#include <memory>
 #include <vector>
 
 #include "ConfigHome.h"
@@ -13,6 +15,7 @@
 #include "cards/BusyWait.h"
 #include "FakeClock.h"
 #include "platform/Clock.h"
+#include "platform/QuitSignals.h"
 #include "platform/Surface.h"
 #include "ui/SmallDialog.h"
 #include "ui/TMainForm.h"
@@ -132,6 +135,59 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     for (SettingKey key : {SettingKey::TotalWon, SettingKey::TotalLost, SettingKey::LongestWon, SettingKey::LongestLost}) {
         EXPECT_EQ(store.ReadInteger(key), 0) << RowOf(key).name;
     }
+}
+
+TEST_F(MainFormSettingsTest, TwoRunningCopiesAddUpTheirGamesAndTheLatestChoiceWins) {
+    const SettingsStore store;
+    auto first = std::make_unique<TMainForm>();
+    auto second = std::make_unique<TMainForm>();
+    AnswerYes(*first);
+    AnswerYes(*second);
+    first->Flow().CountGame(true);
+    second->Flow().CountGame(true);
+    EXPECT_EQ(second->Stats().totalWon, 2) << "the other copy's win is shown with this one's";
+    second->SetSoundOn(false);
+    // The copy that knows less ends last.
+    second->close();
+    second.reset();
+    first->close();
+    first.reset();
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 2);
+    // Each copy won once in a row; games in two windows do not make one run.
+    EXPECT_EQ(store.ReadInteger(SettingKey::LongestWon), 1);
+    EXPECT_FALSE(store.ReadBool(SettingKey::Sound)) << "the copy that ended last put its old choice back";
+}
+
+TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
+    const SettingsStore store;
+    TMainForm form;
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::Received, &form, &TMainForm::EndWithoutQuestions);
+    form.CurrentLanguage() = Language::English;
+    {
+        Answerer about({});
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([&form] { return form.FirstActivationDone(); }));
+    }
+    form.NewGame();
+    form.GameBoard().SetState(GameState::Started);
+    {
+        Answerer yes({[](QDialog& d) { ClickButton(d, "OKBtn"); }});
+        form.NewGame();
+    }
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1) << "a lost deal is stored as it is counted";
+
+    // The next deal is under way and its give-up question is up when the signal comes.
+    form.GameBoard().SetState(GameState::Started);
+    Answerer signalled({[](QDialog& d) {
+        std::raise(SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor([&d] { return !d.isVisible(); })) << "the question stayed up";
+    }});
+    form.NewGame();
+    ASSERT_TRUE(QTest::qWaitFor([&form] { return !form.isVisible(); }));
+    EXPECT_EQ(signalled.seen, std::vector<QString>{QStringLiteral("TGiveUpDlg")}) << "no quit question, no about box";
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 2) << "the deal in play counts as lost";
+    EXPECT_EQ(store.ReadInteger(SettingKey::Language), 0);
 }
 
 TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIsKept) {
