@@ -10,6 +10,7 @@
 #include "help/HelpModules.h"
 #include "platform/QuitSignals.h"
 #include "ui/DialogLook.h"
+#include "ui/GameSession.h"
 #include "ui/TMainForm.h"
 
 namespace {
@@ -62,8 +63,9 @@ int main(int argc, char** argv) {
     {
         // The main window makes its dialogs and destroys them before itself.
         TMainForm mainForm;
-        QObject::connect(&quitSignals, &QuitSignals::Received, &mainForm, &TMainForm::EndWithoutQuestions);
-        if (command.deal) mainForm.SeedWith(*command.deal);
+        QObject::connect(&quitSignals, &QuitSignals::Received, &mainForm,
+                         [&mainForm] { mainForm.Session().EndWithoutQuestions(); });
+        if (command.deal) mainForm.Session().SeedWith(*command.deal);
         mainForm.show();
         result = app.exec();
     }

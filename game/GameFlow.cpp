@@ -44,11 +44,11 @@ void GameFlow::CountGame(bool won) {
     } else {
         statistics.CountLost();
     }
-    if (countListener) countListener(won);
+    if (countListener) countListener();
     host.RefreshScore();
 }
 
-void GameFlow::SetCountListener(std::function<void(bool won)> listener) {
+void GameFlow::SetCountListener(std::function<void()> listener) {
     countListener = std::move(listener);
 }
 

@@ -19,7 +19,7 @@ public:
     void DealWon();
     void CountGame(bool won);
     // Told of every game counted, right after the statistics took it in: keeps it for later runs.
-    void SetCountListener(std::function<void(bool won)> listener);
+    void SetCountListener(std::function<void()> listener);
     // The program is closing: a started deal counts as lost.
     void Leave();
 
@@ -30,5 +30,5 @@ private:
     Board& board;
     BoardHost& host;
     Statistics& statistics;
-    std::function<void(bool won)> countListener;
+    std::function<void()> countListener;
 };

@@ -17,9 +17,15 @@ constexpr std::array<SettingKey, 4> counterKeys{SettingKey::TotalWon, SettingKey
                                                 SettingKey::LongestLost};
 
 // Counters stop at the top instead of wrapping, as the statistics' own do.
-std::int32_t Add(std::int32_t stored, std::int32_t added) {
+std::int32_t Add(std::int32_t stored, std::int64_t added) {
     const std::int64_t sum = static_cast<std::int64_t>(stored) + added;
-    return static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+// A longest run this copy has seen: the stored one becomes at least as long.
+void Longer(std::int32_t& longest, std::int32_t run) {
+    longest = std::max(longest, run);
 }
 
 }  // namespace
@@ -29,35 +35,42 @@ StatisticsRecord::StatisticsRecord(const SettingsStore& settings, Statistics& co
 
 void StatisticsRecord::Load() {
     statistics = Statistics{};
+    statistics.totalWon = store.ReadInteger(SettingKey::TotalWon);
+    statistics.totalLost = store.ReadInteger(SettingKey::TotalLost);
+    statistics.longestWon = store.ReadInteger(SettingKey::LongestWon);
+    statistics.longestLost = store.ReadInteger(SettingKey::LongestLost);
+    shown = statistics;
     pending = Statistics{};
     resetPending = false;
-    Merge(false, false);
 }
 
-void StatisticsRecord::Counted(bool won) {
-    if (won) {
-        pending.CountWon();
-    } else {
-        pending.CountLost();
-    }
-    Merge(true, false);
+void StatisticsRecord::Store() {
+    // The run under way counts, also where another copy's reset made the store forget it.
+    if (statistics.series > 0) Longer(pending.longestWon, statistics.series);
+    if (statistics.series < 0) Longer(pending.longestLost, -statistics.series);
+    Merge(false);
 }
 
 void StatisticsRecord::Reset() {
-    const std::int32_t series = pending.series;
+    shown = statistics;
     pending = Statistics{};
-    pending.series = series;
     resetPending = true;
-    Merge(true, false);
+    Merge(false);
 }
 
 void StatisticsRecord::Save() {
-    Merge(true, true);
+    Merge(true);
 }
 
-void StatisticsRecord::Merge(bool write, bool writeMissing) {
+void StatisticsRecord::Merge(bool writeMissing) {
+    // What the statistics counted since the record last set them is this copy's share.
+    pending.totalWon = Add(pending.totalWon, static_cast<std::int64_t>(statistics.totalWon) - shown.totalWon);
+    pending.totalLost = Add(pending.totalLost, static_cast<std::int64_t>(statistics.totalLost) - shown.totalLost);
+    if (statistics.longestWon > shown.longestWon) Longer(pending.longestWon, statistics.longestWon);
+    if (statistics.longestLost > shown.longestLost) Longer(pending.longestLost, statistics.longestLost);
+
     // Held from the read to the write, so no other copy's game falls between them.
-    const std::unique_ptr<QLockFile> lock = write ? store.LockForUpdate() : nullptr;
+    const std::unique_ptr<QLockFile> lock = store.LockForUpdate();
     std::array<std::int32_t, counterKeys.size()> base{};
     bool missing = false;
     for (std::size_t i = 0; i < counterKeys.size(); ++i) {
@@ -65,27 +78,27 @@ void StatisticsRecord::Merge(bool write, bool writeMissing) {
         missing = missing || !stored;
         base[i] = resetPending ? 0 : stored.value_or(0);
     }
-    const std::int32_t totalWon = Add(base[0], pending.totalWon);
-    const std::int32_t totalLost = Add(base[1], pending.totalLost);
+    Statistics merged;
+    merged.totalWon = Add(base[0], pending.totalWon);
+    merged.totalLost = Add(base[1], pending.totalLost);
     // Without a run of this copy's, a stored value stays as it is, even one no run could give.
-    const std::int32_t longestWon = pending.longestWon > 0 ? std::max(base[2], pending.longestWon) : base[2];
-    const std::int32_t longestLost = pending.longestLost > 0 ? std::max(base[3], pending.longestLost) : base[3];
+    merged.longestWon = pending.longestWon > 0 ? std::max(base[2], pending.longestWon) : base[2];
+    merged.longestLost = pending.longestLost > 0 ? std::max(base[3], pending.longestLost) : base[3];
 
-    const bool shareWaiting = resetPending || pending.totalWon != 0 || pending.totalLost != 0 ||
-                              pending.longestWon != 0 || pending.longestLost != 0;
-    if (write && (shareWaiting || (writeMissing && missing)) &&
-        store.WriteIntegers({{SettingKey::TotalWon, totalWon},
-                             {SettingKey::TotalLost, totalLost},
-                             {SettingKey::LongestWon, longestWon},
-                             {SettingKey::LongestLost, longestLost}})) {
-        const std::int32_t series = pending.series;
+    const bool needed = resetPending || pending.totalWon != 0 || pending.totalLost != 0 ||
+                        merged.longestWon != base[2] || merged.longestLost != base[3] || (writeMissing && missing);
+    // A share the store already holds is let go, or it would come back after another copy's reset.
+    if (!needed || store.WriteIntegers({{SettingKey::TotalWon, merged.totalWon},
+                                        {SettingKey::TotalLost, merged.totalLost},
+                                        {SettingKey::LongestWon, merged.longestWon},
+                                        {SettingKey::LongestLost, merged.longestLost}})) {
         pending = Statistics{};
-        pending.series = series;
         resetPending = false;
     }
-    // A share that could not be written stays pending and is already counted here.
-    statistics.totalWon = totalWon;
-    statistics.totalLost = totalLost;
-    statistics.longestWon = longestWon;
-    statistics.longestLost = longestLost;
+    // A share that could not be written is counted here all the same.
+    statistics.totalWon = merged.totalWon;
+    statistics.totalLost = merged.totalLost;
+    statistics.longestWon = merged.longestWon;
+    statistics.longestLost = merged.longestLost;
+    shown = statistics;
 }

@@ -25,7 +25,7 @@ public:
 
     ::Statistics& Stats() { return statistics; }
     // A game the statistics have just counted.
-    void Counted(bool gameWon) { record.Counted(gameWon); }
+    void Counted() { record.Store(); }
 
 protected:
     void FormActivate() override;
