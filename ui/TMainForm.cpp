@@ -11,7 +11,7 @@
 #include "media/LinkLabel.h"
 #include "media/MakerLinks.h"
 #include "media/ScrollBanner.h"
-#include "help/ApplicationHelp.h"
+#include "help/HelpApi.h"
 #include "help/HelpControl.h"
 #include "help/HelpPlatform.h"
 #include "help/THookHelpSystem.h"
@@ -58,7 +58,7 @@ TMainForm::TMainForm(QWidget* parent)
     setWindowIcon(QIcon(ReadEmbeddedPixmap(QStringLiteral(":/ui/icon_32.png"))));
     setFont(ArialBold(13));
     helpHook = std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
-                                                 QString(), 0);
+                                                 QString(), 0, &language);
 
     // The window surface lies under everything; the strips are drawn over it.
     view = new SurfaceView(*surface, this);
@@ -304,7 +304,7 @@ void TMainForm::Leave() {
 }
 
 void TMainForm::HelpBtnClick() {
-    ApplicationHelp::HelpContext(1);
+    HelpApi::HelpContext(1);
 }
 
 namespace {

@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 
 #include "HelpTestSupport.h"
-#include "help/ApplicationHelp.h"
-#include "help/HelpWindows.h"
+#include "help/HelpApi.h"
+#include "help/SafeFile.h"
 #include "help/THookHelpSystem.h"
 #include "help/TDLogFile.h"
 
@@ -63,19 +63,26 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
     const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
     sandbox.Start({QStringLiteral("/DEBUG")});
     ASSERT_TRUE(HelpFuncs::Module().hhInstalled) << "chmlib (libchm1) is needed for this test";
+    EXPECT_EQ(sandbox.Viewer(), nullptr) << "nothing of the viewer before help is asked for";
     {
         THookHelpSystem hook(helpFile, QString(), 0);
-        EXPECT_TRUE(ApplicationHelp::HelpContext(1));
-        EXPECT_EQ(HelpWindows::Count(), 1);
+        EXPECT_TRUE(HelpApi::HelpContext(1));
+        ASSERT_TRUE(sandbox.Settle());
+        ASSERT_TRUE(sandbox.Viewer()->Running()) << "the viewer shows the file";
+        const qint64 viewer = sandbox.Viewer()->ProcessId();
+        // A second press brings the same viewer back.
+        EXPECT_TRUE(HelpApi::HelpContext(1));
+        ASSERT_TRUE(sandbox.Settle());
+        EXPECT_EQ(sandbox.Viewer()->ProcessId(), viewer);
     }
-    EXPECT_EQ(HelpWindows::Count(), 0) << "the hook closes the viewer when it goes";
+    EXPECT_TRUE(sandbox.ViewerEnds()) << "the hook closes the viewer when it goes";
     EXPECT_TRUE(sandbox.messages.empty());
 
     const QByteArray raw = ReadAll(log);
     const QStringList lines = Lines(log);
     EXPECT_EQ(raw.count("\r\n"), lines.size());
     EXPECT_EQ(raw.count('\n'), lines.size()) << "every line ends with CR LF";
-    ASSERT_EQ(lines.size(), headerRows + 6);
+    ASSERT_EQ(lines.size(), headerRows + 10);
     // Header rows: no time, separators of 79 characters, values after a tab.
     for (int row : {0, headerRows - 1}) EXPECT_EQ(lines[row], QString(79, QLatin1Char('='))) << row;
     for (int row : {8, 18, 22}) EXPECT_EQ(lines[row], QString(79, QLatin1Char('-'))) << row;
@@ -89,20 +96,21 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
         QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
         QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
         QStringLiteral("  returned - 0"),
+        QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
+        QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
+        QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
+        QStringLiteral("  returned - 0"),
         QStringLiteral("THookHelpSystem.Destroy"),
     }));
 
-    // Without chmlib the same press says so and opens nothing.
-    HelpFuncs::Finish();
-    HelpControl::UnloadHelpControl();
+    // Without chmlib the same press says so and starts no viewer.
     ScopedEnvironment missing("TVDL_HELP_LIBRARY", "libchm-missing.so.1");
-    HelpControl::LoadHelpControl();
     sandbox.Start({QStringLiteral("-debug")});
     EXPECT_FALSE(HelpFuncs::Module().hhInstalled);
     {
         THookHelpSystem hook(helpFile, QString(), 0);
-        EXPECT_TRUE(ApplicationHelp::HelpContext(1));
-        EXPECT_EQ(HelpWindows::Count(), 0);
+        EXPECT_TRUE(HelpApi::HelpContext(1));
+        EXPECT_FALSE(sandbox.Viewer() && sandbox.Viewer()->Running());
         // Only topic requests open help; 13 is swallowed, the rest go back to the toolkit.
         for (std::uint16_t command : {2, 3, 8, 13, 257}) {
             bool letToolkitHelp = true;
@@ -185,7 +193,7 @@ TEST(HelpLauncher, PlantedLinksAreNeverFollowed) {
     // points, and the log goes to the player's own state folder, never to the shared one.
     const QString target = elsewhere.filePath(QStringLiteral("made-by-probe"));
     ASSERT_TRUE(QFile::link(target, sandbox.ProgramFolder() + QStringLiteral("/$_Temp_$.$$$")));
-    EXPECT_FALSE(HelpFuncs::IsFolderWritable(sandbox.ProgramFolder()));
+    EXPECT_FALSE(SafeFile::IsFolderWritable(sandbox.ProgramFolder()));
     sandbox.Start({QStringLiteral("/debug")});
     EXPECT_FALSE(QFileInfo::exists(target));
     const QString stateFolder = sandbox.StateHome() + QStringLiteral("/tvdl");

@@ -15,7 +15,6 @@
 #include "game/DealPrinter.h"
 #include "platform/Clock.h"
 #include "platform/Surface.h"
-#include "help/HelpPlatform.h"
 #include "ui/SmallDialog.h"
 #include "ui/KeyControl.h"
 #include "ui/TMainForm.h"
@@ -103,10 +102,7 @@ class KeyPlayTest : public ::testing::Test {
 protected:
     KeyPlayTest() {
         form.Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
-        // F1 may find no help viewer here; its message box would wait for an answer forever.
-        previousMessageBox = HelpPlatform::SetMessageBox([](const QString&, const QString&) {});
     }
-    ~KeyPlayTest() override { HelpPlatform::SetMessageBox(previousMessageBox); }
 
     void ShowAndDeal(std::uint32_t seed) {
         form.show();
@@ -132,8 +128,8 @@ protected:
     bool storeCleared = (ClearNativeFolder(), true);
     FakeClock clock{0, 1000};
     ScopedClock scopedClock{clock};
+    // No help system here: F1 presses its button and nothing answers.
     TMainForm form;
-    HelpPlatform::MessageBoxFunction previousMessageBox;
 };
 
 TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
