@@ -60,6 +60,12 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
     ASSERT_TRUE(QFile::copy(QStringLiteral(TVDL_HELP_FILE), installed));
     const QString helpFile = HelpPlatform::HelpFilePath(sandbox.ProgramFolder());
     EXPECT_EQ(helpFile.toStdString(), installed.toStdString());
+    // The viewer program is found in the same tree.
+    const QString installedViewer =
+        QDir::cleanPath(sandbox.ProgramFolder() + QLatin1Char('/') + QStringLiteral(TVDL_HELP_VIEWER_FROM_PROGRAM));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(installedViewer).path()));
+    WriteFile(installedViewer, QByteArray());
+    EXPECT_EQ(HelpPlatform::ViewerProgram(sandbox.ProgramFolder()).toStdString(), installedViewer.toStdString());
     const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
     sandbox.Start({QStringLiteral("/DEBUG")});
     ASSERT_TRUE(HelpFuncs::Module().hhInstalled) << "chmlib (libchm1) is needed for this test";
@@ -131,10 +137,13 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
     }));
     EXPECT_EQ(Lines(log).back(), Timed(QStringLiteral("THookHelpSystem.Destroy")));
 
-    // A help file beside the program still comes first.
+    // A help file and a viewer beside the program still come first.
     const QString beside = sandbox.ProgramFolder() + QStringLiteral("/tvdl.chm");
     ASSERT_TRUE(QFile::copy(installed, beside));
     EXPECT_EQ(HelpPlatform::HelpFilePath(sandbox.ProgramFolder()).toStdString(), beside.toStdString());
+    WriteFile(sandbox.ProgramFolder() + QStringLiteral("/tvdl-help"), QByteArray());
+    EXPECT_EQ(HelpPlatform::ViewerProgram(sandbox.ProgramFolder()).toStdString(),
+              (sandbox.ProgramFolder() + QStringLiteral("/tvdl-help")).toStdString());
 }
 
 TEST(HelpLauncher, TraceSwitchesMarkerFileAndOldLog) {
