@@ -109,7 +109,8 @@ QString HelpFuncs::NotInstalledText() {
 }
 
 QString HelpFuncs::DamagedText(Language language) {
-    return Pick(language, QString::fromUtf8("Die Hilfedatei ist beschädigt."), QStringLiteral("The help file is damaged."));
+    return Pick(language, QString::fromUtf8("Die Hilfedatei ist beschädigt."),
+                QStringLiteral("The help file is damaged."));
 }
 
 void HelpFuncs::HHShowError(int code) {

@@ -131,8 +131,9 @@ void HelpViewerProcess::ReadReplies() {
 void HelpViewerProcess::Ended(int exitCode, QProcess::ExitStatus status) {
     if (!closing) {
         // A signal that someone sends to end a process is no sign of a damaged file; a fault is.
-        const bool endedByHand = status == QProcess::CrashExit &&
-                                 (exitCode == SIGTERM || exitCode == SIGKILL || exitCode == SIGINT || exitCode == SIGHUP);
+        const bool endedByHand =
+            status == QProcess::CrashExit &&
+            (exitCode == SIGTERM || exitCode == SIGKILL || exitCode == SIGINT || exitCode == SIGHUP);
         const bool clean = status == QProcess::NormalExit && exitCode == 0;
         if (!clean && !endedByHand) Report(Trouble::Damaged);
     }

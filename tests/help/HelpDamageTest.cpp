@@ -24,13 +24,10 @@ QByteArray GoodFile() {
 
 class HelpDamage : public ::testing::Test {
 protected:
-    explicit HelpDamage(HelpViewerProcess::Limits limits = {}, const QString& viewer = QStringLiteral(TVDL_HELP_VIEWER))
-        : sandbox(limits, viewer) {}
-
     QString Write(const QString& name, const QByteArray& bytes) {
         const QString path = files.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) ADD_FAILURE() << "cannot write " << path.toStdString();
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) ADD_FAILURE() << "cannot write";
         return path;
     }
     // One press of the help button for `helpFile`, and what the player is told about it.
@@ -113,7 +110,9 @@ TEST_F(HelpDamage, AShortFuzzRunNeverTakesTheGameDown) {
         if (!told.empty()) {
             EXPECT_EQ(told.front(), damagedEnglish);
             ++damaged;
-            if (!findings.isEmpty()) QFile::copy(file, QStringLiteral("%1/%2-%3.chm").arg(findings).arg(seed).arg(opened));
+            if (!findings.isEmpty()) {
+                QFile::copy(file, QStringLiteral("%1/%2-%3.chm").arg(findings).arg(seed).arg(opened));
+            }
         }
         HelpControl::CloseAllHelpWindows();
         ASSERT_TRUE(sandbox.ViewerEnds()) << "seed " << seed << ", file " << opened;

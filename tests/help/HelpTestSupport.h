@@ -50,7 +50,8 @@ private:
 // message boxes recorded instead of shown; everything is taken down again after the test.
 class HelpSandbox {
 public:
-    explicit HelpSandbox(HelpViewerProcess::Limits limits = {}, const QString& viewer = QStringLiteral(TVDL_HELP_VIEWER))
+    explicit HelpSandbox(HelpViewerProcess::Limits limits = {},
+                         const QString& viewer = QStringLiteral(TVDL_HELP_VIEWER))
         : stateHome("XDG_STATE_HOME", QFile::encodeName(state.path())),
           clockGuard(clock),
           modules(HelpSystem::Options{viewer, limits}) {
