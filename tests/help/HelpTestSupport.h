@@ -50,7 +50,8 @@ private:
 // message boxes recorded instead of shown; everything is taken down again after the test.
 class HelpSandbox {
 public:
-    explicit HelpSandbox(HelpViewerProcess::Limits limits = {},
+    // A loaded machine may take its time to start a viewer built with the sanitizers.
+    explicit HelpSandbox(HelpViewerProcess::Limits limits = {30000, 10000},
                          const QString& viewer = QStringLiteral(TVDL_HELP_VIEWER))
         : stateHome("XDG_STATE_HOME", QFile::encodeName(state.path())),
           clockGuard(clock),
@@ -70,12 +71,12 @@ public:
     // told; false when that takes more than a generous bound.
     bool Settle() {
         const bool settled = QTest::qWaitFor(
-            [this] { return !Viewer() || !Viewer()->Running() || !Viewer()->Awaiting(); }, 30000);
+            [this] { return !Viewer() || !Viewer()->Running() || !Viewer()->Awaiting(); }, 40000);
         QCoreApplication::processEvents();
         return settled;
     }
     bool ViewerEnds() {
-        return QTest::qWaitFor([this] { return !Viewer() || !Viewer()->Running(); }, 30000);
+        return QTest::qWaitFor([this] { return !Viewer() || !Viewer()->Running(); }, 40000);
     }
 
     std::vector<std::pair<QString, QString>> messages;
