@@ -9,7 +9,7 @@
 #include "game/Board.h"
 #include "game/GameFlow.h"
 #include "game/PointerPlay.h"
-#include "help/ApplicationHelp.h"
+#include "help/HelpApi.h"
 #include "help/HelpControl.h"
 #include "help/HelpPlatform.h"
 #include "help/THookHelpSystem.h"
@@ -40,8 +40,9 @@ GameSession::GameSession(const WindowParts& parts)
       store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
       choices(*store),
       positionKeeper(*store),
+      // The hook reads the language only when it has something to say.
       helpHook(std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
-                                                 QString(), 0)) {
+                                                 QString(), 0, &language)) {
     // A write killed halfway in an earlier run left its temporary file behind.
     store->RemoveStaleWrites();
     ReadSettings();
@@ -126,7 +127,7 @@ void GameSession::ChooseLanguage() {
 }
 
 void GameSession::ShowHelp() {
-    ApplicationHelp::HelpContext(1);
+    HelpApi::HelpContext(1);
 }
 
 void GameSession::FirstShown() {
