@@ -42,12 +42,17 @@ void StatisticsRecord::Load() {
     shown = statistics;
     pending = Statistics{};
     resetPending = false;
+    seriesSeen = 0;
 }
 
 void StatisticsRecord::Store() {
-    // The run under way counts, also where another copy's reset made the store forget it.
-    if (statistics.series > 0) Longer(pending.longestWon, statistics.series);
-    if (statistics.series < 0) Longer(pending.longestLost, -statistics.series);
+    // The run under way, and the one it may have just ended, count also where another copy's
+    // reset made the store forget them, as a reset in this copy keeps the run going.
+    for (const std::int32_t run : {seriesSeen, statistics.series}) {
+        if (run > 0) Longer(pending.longestWon, run);
+        if (run < 0) Longer(pending.longestLost, -run);
+    }
+    seriesSeen = statistics.series;
     Merge(false);
 }
 

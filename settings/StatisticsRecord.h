@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "game/Statistics.h"
 
 class SettingsStore;
@@ -41,4 +43,6 @@ private:
     Statistics pending;
     // A reset that has not reached the store yet: the stored counters no longer count.
     bool resetPending = false;
+    // The statistics' current run when the last game was stored.
+    std::int32_t seriesSeen = 0;
 };
