@@ -35,7 +35,7 @@ void YieldToTheGame() {
 }  // namespace
 
 WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boardHost, const Language& current)
-    : QObject(parentWindow), window(parentWindow), board(gameBoard), host(boardHost), language(current),
+    : window(parentWindow), board(gameBoard), host(boardHost), language(current),
       message(new QLabel(parentWindow)) {
     message->setObjectName(QStringLiteral("WinningHintMessage"));
     message->setStyleSheet(QStringLiteral(
