@@ -1,110 +1,98 @@
 #include "solver/Solver.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
-#include "solver/SearchState.h"
-#include "solver/VisitedSet.h"
+#include "solver/DepthFirst.h"
+#include "solver/RunTracker.h"
+#include "solver/SplitMix.h"
 
 namespace {
 
-// Remembers the first line found to each set of run ends.
-class RunTracker {
-public:
-    void See(const SearchState& state, const std::vector<Step>& path) {
-        int& index = indexOf[static_cast<std::size_t>(state.RunKey())];
-        if (index >= 0) return;
-        index = static_cast<int>(reached.size());
-        reached.push_back(state.Reach(path));
+// The passes that keep the runs may use this share of the positions; the rest is left for the
+// full search, the only one that may prove a round lost.
+constexpr std::uint64_t KeptRunsPercent = 97;
+// Each pass with a bound on the moves between growths may use this share.
+constexpr std::uint64_t BoundedPercent = 10;
+// Positions for the first unbounded pass; the next ones get this times 1, 2, 1, 1, 2, 4, ...
+constexpr std::uint64_t FirstRestartPositions = 20'000;
+
+std::uint64_t Share(std::uint64_t total, std::uint64_t percent) {
+    return total / 100 * percent + total % 100 * percent / 100;
+}
+
+// The Luby sequence 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, ... for i = 1, 2, ...: restarts
+// that spend about as much on long passes as on short ones, whatever length a deal needs.
+std::uint64_t Luby(std::uint64_t i) {
+    for (;;) {
+        int k = 1;
+        while ((std::uint64_t{1} << k) - 1 < i) ++k;
+        if (i == (std::uint64_t{1} << k) - 1) return std::uint64_t{1} << (k - 1);
+        i -= (std::uint64_t{1} << (k - 1)) - 1;
     }
-    std::vector<RunReach> Take() { return std::move(reached); }
+}
 
-private:
-    std::vector<int> indexOf = std::vector<int>(std::size_t{1} << 16, -1);
-    std::vector<RunReach> reached;
-};
-
-struct Frame {
-    std::array<Step, 8> steps;
-    int count = 0;
-    int next = 0;
-};
+bool PastDeadline(const Budget& budget) {
+    return budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline;
+}
 
 }  // namespace
 
 SolveResult Solve(const Position& start, const Budget& budget) {
     SolveResult result;
-    SearchState state(start);
     result.positions = 1;
-    if (state.Won()) {
+    if (start.IsWon()) {
         result.status = SolveStatus::Solved;
         return result;
     }
-
-    VisitedSet visited;
-    visited.Insert(state.KeyA(), state.KeyB());
-    std::vector<Frame> stack(1);
-    stack.reserve(256);
-    stack.back().count = state.Generate(stack.back().steps);
-    std::vector<Step> path;
     std::optional<RunTracker> runs;
+    SearchTally tally;
+    tally.positions = 1;
     if (budget.trackRuns) {
         runs.emplace();
-        runs->See(state, path);
+        runs->See(SearchState(start), {});
+        tally.runs = &*runs;
     }
     const auto finish = [&](SolveStatus status) {
         result.status = status;
+        result.positions = tally.positions;
+        result.line = std::move(tally.line);
         if (runs) result.reached = runs->Take();
         return std::move(result);
     };
 
-    std::uint32_t sinceCheck = 0;
-    while (!stack.empty()) {
-        if (++sinceCheck == 512) {
-            sinceCheck = 0;
-            if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return finish(SolveStatus::Stopped);
-            if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) {
-                return finish(SolveStatus::BudgetExhausted);
-            }
-        }
-        Frame& frame = stack.back();
-        if (frame.next == frame.count) {
-            stack.pop_back();
-            if (!path.empty()) {
-                state.Do(path.back().to, path.back().from);
-                path.pop_back();
-            }
-            continue;
-        }
-        const Step step = frame.steps[static_cast<std::size_t>(frame.next++)];
-        state.Do(step.from, step.to);
-        if (state.Won()) {
-            path.push_back(step);
-            result.line = ToLine(path);
-            ++result.positions;
-            return finish(SolveStatus::Solved);
-        }
-        VisitedSet::Key* slot = visited.Find(state.KeyA(), state.KeyB());
-        if (VisitedSet::Taken(slot)) {
-            state.Do(step.to, step.from);
-            continue;
-        }
-        Frame child;
-        child.count = state.Generate(child.steps);
-        const bool deadEnd = child.count == 0;
-        // A position without moves is only ever a loss: no need to remember it.
-        if (!(budget.prune && deadEnd)) visited.Claim(slot, state.KeyA(), state.KeyB());
-        if (result.positions >= budget.maxPositions) return finish(SolveStatus::BudgetExhausted);
-        ++result.positions;
-        path.push_back(step);
-        if (runs) runs->See(state, path);
-        if (deadEnd) {
-            path.pop_back();
-            state.Do(step.to, step.from);
-            continue;
-        }
-        for (int i = 0; i < child.count; ++i) visited.Prefetch(state.KeyAAfter(child.steps[static_cast<std::size_t>(i)]));
-        stack.push_back(child);
+    // The runs never need to shrink in most wins, and a run that can grow may as well grow at
+    // once: passes that keep to that see far fewer positions. First the lines where a run grows
+    // after at most one, two or three other moves: few positions, and most easy deals are won
+    // there, quickly.
+    const std::uint64_t keptLimit = Share(budget.maxPositions, KeptRunsPercent);
+    for (int bound = 1; bound <= 3; ++bound) {
+        Pass pass;
+        pass.rules.keepRuns = true;
+        pass.movesPerGrowth = bound;
+        pass.limit = std::min(keptLimit, tally.positions + Share(budget.maxPositions, BoundedPercent));
+        const SolveStatus status = DepthFirst(start, budget, pass, tally);
+        if (status == SolveStatus::Solved || status == SolveStatus::Stopped) return finish(status);
+        if (PastDeadline(budget)) return finish(SolveStatus::BudgetExhausted);
     }
-    return finish(SolveStatus::NoSolution);
+    // Then without a bound. A depth-first search that took a wrong turn early spends everything
+    // below it, so it starts again, each time with more positions and its moves in another order
+    // (the first in the order of what frees the runs' next places), until one sees every
+    // position there is with the runs kept.
+    std::uint64_t shuffle = 0x2545F4914F6CDD1Dull;
+    for (std::uint64_t restart = 1; tally.positions < keptLimit; ++restart) {
+        Pass pass;
+        pass.rules.keepRuns = true;
+        pass.rules.shuffle = restart == 1 ? 0 : SplitMix(shuffle) | 1;
+        pass.limit = std::min(keptLimit, tally.positions + FirstRestartPositions * Luby(restart));
+        const SolveStatus status = DepthFirst(start, budget, pass, tally);
+        if (status == SolveStatus::Solved || status == SolveStatus::Stopped) return finish(status);
+        if (status == SolveStatus::NoSolution) break;
+        if (PastDeadline(budget)) return finish(SolveStatus::BudgetExhausted);
+    }
+    // Last the full search, with every move.
+    Pass full;
+    full.limit = budget.maxPositions;
+    return finish(DepthFirst(start, budget, full, tally));
 }

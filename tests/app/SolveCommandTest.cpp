@@ -68,16 +68,24 @@ QString Golden(const QString& name, const QString& text) {
 }
 
 TEST(SolveCommand, EveryPrintedLineReplaysOnTheBoardToTheStatedEndAndNeverChanges) {
-    FairPlayer::Options options;
-    options.maxPositions = 200'000;
-    options.reshufflePositions = 100'000;
+    // Deals the game's own limits settle quickly, then small limits that make the fair player
+    // reshuffle.
+    FairPlayer::Options small;
+    small.maxPositions = 200'000;
+    small.reshufflePositions = 100'000;
+    const struct {
+        const char* name;
+        std::uint32_t deal;
+        FairPlayer::Options options;
+    } cases[] = {{"default", 15, {}}, {"default", 46, {}},         {"small-budget", 1, small},
+                 {"small-budget", 2, small}, {"small-budget", 4, small}, {"small-budget", 7, small}};
     int won = 0;
     int reshuffles = 0;
-    for (const std::uint32_t deal : {1u, 2u, 4u, 7u}) {
-        const QString text = SolveText(deal, options);
-        EXPECT_EQ(text, Golden(QStringLiteral("small-budget-%1.txt").arg(deal), text)) << "deal " << deal;
+    for (const auto& one : cases) {
+        const QString text = SolveText(one.deal, one.options);
+        EXPECT_EQ(text, Golden(QStringLiteral("%1-%2.txt").arg(QLatin1String(one.name)).arg(one.deal), text)) << "deal " << one.deal;
         won += text.endsWith(QLatin1String("won\n"));
-        ExpectLineReplays(deal, text, reshuffles);
+        ExpectLineReplays(one.deal, text, reshuffles);
     }
     // Wins with and without reshuffles both took part.
     EXPECT_GE(won, 3);
