@@ -81,31 +81,39 @@ void WinningHint::StartSearch() {
     const int search = generation;
     const Position start = board.Layout();
     searchFrom = start;
-    const std::uint64_t positions = maxPositions;
-    worker = std::thread([this, search, start, positions] {
+    const std::uint64_t quick = quickPositions;
+    const std::uint64_t full = fullPositions;
+    worker = std::thread([this, search, start, quick, full] {
         YieldToTheGame();
-        Budget budget;
-        budget.maxPositions = positions;
-        budget.stop = &stop;
-        budget.trackRuns = true;
-        const SolveResult result = Solve(start, budget);
-        Answer found;
-        found.from = start;
-        found.status = result.status;
-        if (result.status == SolveStatus::Solved) {
-            found.line = result.line;
-        } else {
-            const auto furthest = std::max_element(result.reached.begin(), result.reached.end(),
-                                                   [](const RunReach& a, const RunReach& b) { return a.RunCards() < b.RunCards(); });
-            if (furthest != result.reached.end() && furthest->RunCards() > start.RunCards()) found.line = furthest->line;
+        for (const std::uint64_t positions : {quick, full}) {
+            Budget budget;
+            budget.maxPositions = positions;
+            budget.stop = &stop;
+            budget.trackRuns = true;
+            const SolveResult result = Solve(start, budget);
+            Answer found;
+            found.from = start;
+            found.status = result.status;
+            found.last = result.status != SolveStatus::BudgetExhausted || positions == full;
+            if (result.status == SolveStatus::Solved) {
+                found.line = result.line;
+            } else {
+                const auto furthest = std::max_element(result.reached.begin(), result.reached.end(), [](const RunReach& a, const RunReach& b) {
+                    return a.RunCards() < b.RunCards();
+                });
+                if (furthest != result.reached.end() && furthest->RunCards() > start.RunCards()) found.line = furthest->line;
+            }
+            const bool last = found.last;
+            QueuedCall::Post(this, [this, search, found] { Finish(search, found); });
+            if (last) return;
         }
-        QueuedCall::Post(this, [this, search, found] { Finish(search, found); });
     });
 }
 
 void WinningHint::Finish(int search, Answer found) {
     if (search != generation) return;
-    if (worker.joinable()) worker.join();
+    // The long search may still run behind a short one's answer.
+    if (found.last && worker.joinable()) worker.join();
     answer = std::move(found);
     if (waiting) Show();
 }

@@ -19,13 +19,14 @@ class QWidget;
 
 // The H key. After every deal, reshuffle and move the hint looks, off the user-interface thread
 // and from a copy of the layout, for a line that wins the round without a reshuffle; the next
-// change of the board cancels that search and starts the next. H then shows the line's next move
-// at once with the hint frames around the card and its gap; while the search still runs, the
-// pointer shows it is busy until the answer comes. A player who follows the line keeps it: no new
-// search is needed. When no sure line is found within the search's budget, H frames the move that
-// got furthest and says, in a small message, that it is not proven; when the search saw every
-// position, it says that the round cannot be won that way. The next click or key press takes the
-// frames and the message away before it is handled, so a hint never goes stale.
+// change of the board cancels that search and starts the next. A short search answers first, a
+// long one goes on behind it when the short one found no sure line. H shows the next move of the
+// line at once with the hint frames around the card and its gap; before the first answer, the
+// pointer shows it is busy. A player who follows the line keeps it: no new search is needed. When
+// no sure line is known, H frames the move that got furthest and says, in a small message, that it
+// is not proven; when a search saw every position, it says that the round cannot be won that way.
+// The next click or key press takes the frames and the message away before it is handled, so a
+// hint never goes stale.
 class WinningHint : public QObject {
     Q_OBJECT
 
@@ -41,15 +42,17 @@ public:
 
     // Whether H waits for the search, and whether a search runs at all.
     bool Waiting() const { return waiting; }
-    bool Searching() const { return worker.joinable() && !answer; }
+    bool Searching() const { return worker.joinable() && !(answer && answer->last); }
     // The move whose frames are on the board, if any.
     std::optional<Move> ShownMove() const { return shown; }
     const QLabel* Message() const { return message; }
 
-    // Per search: positions, and how long H waits for it at most.
-    static constexpr std::uint64_t MaxPositions = 3'000'000;
+    // How long H waits at most; and, for tests, the positions of the short and the long search.
     static constexpr int GuardMilliseconds = 2000;
-    void SetMaxPositions(std::uint64_t positions) { maxPositions = positions; }
+    void SetPositions(std::uint64_t quick, std::uint64_t full) {
+        quickPositions = quick;
+        fullPositions = full;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +64,8 @@ private:
         SolveStatus status = SolveStatus::BudgetExhausted;
         // The winning line when solved, else the line to the most run cards seen.
         std::vector<Move> line;
+        // No later answer follows for this layout.
+        bool last = true;
     };
 
     void StartSearch();
@@ -88,5 +93,6 @@ private:
     bool busy = false;
     bool filtering = false;
     std::optional<Move> shown;
-    std::uint64_t maxPositions = MaxPositions;
+    std::uint64_t quickPositions = HintQuickPositions;
+    std::uint64_t fullPositions = HintFullPositions;
 };

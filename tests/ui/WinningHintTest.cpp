@@ -85,7 +85,7 @@ TEST_F(WinningHintTest, SaysWhenTheRoundIsLostAndWhenTheBestMoveIsNotProven) {
 
     // A fresh deal with a budget far too small for it: H waits with a busy pointer, then frames
     // the move that got furthest and says it is not proven.
-    hint.SetMaxPositions(200'000);
+    hint.SetPositions(200'000, 200'000);
     GeneratorSeed = 3;
     board.Deal();
     hint.Request();
