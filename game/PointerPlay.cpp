@@ -7,7 +7,7 @@
 #include "platform/Surface.h"
 
 PointerPlay::PointerPlay(Board& boardRef, BoardHost& hostRef, GameFlow& flowRef)
-    : board(boardRef), host(hostRef), flow(flowRef) {}
+    : board(boardRef), host(hostRef), flow(flowRef), history(boardRef, hostRef) {}
 
 void PointerPlay::MouseDown(Button button, int x, int y) {
     if (board.State() == GameState::Over) return;
@@ -59,6 +59,10 @@ void PointerPlay::Drop(int x, int y) {
             if (!board.MayPlace(suit, rank, column, row)) continue;
             host.PlayCue(SoundCue::Drop);
             place.MoveOnto(surface, hand, host.SlideOn());
+            // A card put back where it came from moved nowhere: there is nothing to undo.
+            if (column != board.originColumn || row != board.originRow) {
+                history.Record({board.originColumn, board.originRow, column, row});
+            }
             if (board.State() == GameState::Dealt) board.SetState(GameState::Started);
             if (board.IsWon()) flow.DealWon();
         }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "game/MoveHistory.h"
+
 class Board;
 class BoardHost;
 class GameFlow;
@@ -25,6 +27,9 @@ public:
     // The hint frame around place (column, row) of a board whose first row is at top; drawn in the
     // background colour it erases the frame again.
     static void FramePlace(Surface* surface, int top, int column, int row, std::uint32_t colorRef);
+
+    // The moves made by drops in this round, for undo and redo.
+    MoveHistory& History() { return history; }
 
     int GrabX() const { return grabX; }
     int GrabY() const { return grabY; }
@@ -50,4 +55,5 @@ private:
     int grabY = 0;
     Hint hintA;
     Hint hintB;
+    MoveHistory history;
 };

@@ -18,9 +18,19 @@ KeyControl::~KeyControl() {
     qApp->removeEventFilter(this);
 }
 
+void KeyControl::Bind(const QKeySequence& key, std::function<void()> command) {
+    bindings.emplace_back(key, std::move(command));
+}
+
 bool KeyControl::HandleKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     const int key = event.key();
+    const QKeySequence pressed(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
+    for (const auto& [sequence, command] : bindings) {
+        if (sequence != pressed) continue;
+        if (!event.isAutoRepeat()) RunCommand(command);
+        return true;
+    }
     if (modifiers == Qt::NoModifier) {
         switch (key) {
             case Qt::Key_Left: keys.Press(KeyPlay::Key::Left); return true;
@@ -45,11 +55,21 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
     }
     if (modifiers == Qt::ControlModifier) {
         switch (key) {
+            case Qt::Key_Z: keys.Press(KeyPlay::Key::Undo); return true;
+            case Qt::Key_Y: keys.Press(KeyPlay::Key::Redo); return true;
             case Qt::Key_R: return Press("ResetBtn");
             case Qt::Key_M: return Press("MixBtn");
             case Qt::Key_Q: return Press("ExitBtn");
+            case Qt::Key_Comma: return Press("OptionsBtn");
+            case Qt::Key_T: return Press("StatisticBtn");
+            case Qt::Key_L: return Press("TongueBtn");
+            case Qt::Key_I: return Press("InfoBtn");
             default: return false;
         }
+    }
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z) {
+        keys.Press(KeyPlay::Key::Redo);
+        return true;
     }
     return false;
 }
@@ -57,14 +77,21 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
 bool KeyControl::Press(const char* buttonName) {
     auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
     if (button == nullptr || !button->isEnabled()) return true;
+    QPointer<QAbstractButton> guard(button);
+    RunCommand([guard] {
+        if (guard) guard->click();
+    });
+    return true;
+}
+
+void KeyControl::RunCommand(const std::function<void()>& command) {
     // The command may deal, ask, or close the window: the cursor keeps out of its way and comes
     // back afterwards if the window is still in play.
     const bool wasShown = keys.CursorShown();
     keys.HideCursor();
-    QPointer<QAbstractButton> guard(button);
-    button->click();
+    QPointer<QWidget> guard(&window);
+    command();
     if (wasShown && guard && window.isVisible()) keys.ShowCursor();
-    return true;
 }
 
 bool KeyControl::eventFilter(QObject* watched, QEvent* event) {
