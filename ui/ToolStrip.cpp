@@ -21,8 +21,7 @@ ToolStrip::ToolStrip(QWidget* parent) : QWidget(parent) {
     TongueBtn = MakeButton("TongueBtn", 586, 27, "btn_tongue", false);
     HelpBtn = MakeButton("HelpBtn", 616, 29, "btn_help", false);
     InfoBtn = MakeButton("InfoBtn", 648, 29, "btn_info", false);
-    // The reshuffle button keeps one tooltip in both languages.
-    MixBtn->setToolTip(QStringLiteral("Neu auslegen"));
+    ApplyTexts(Language::Unset);
 
     connect(NewBtn, &QToolButton::clicked, this, &ToolStrip::newDeal);
     connect(ResetBtn, &QToolButton::clicked, this, &ToolStrip::replay);
@@ -50,17 +49,41 @@ QToolButton* ToolStrip::MakeButton(const char* name, int x, int width, const cha
 }
 
 void ToolStrip::ApplyTexts(Language language) {
-    auto set = [language](QWidget* control, const char* german, const char* english) {
-        control->setToolTip(Pick(language, QString::fromUtf8(german), QString::fromUtf8(english)));
+    // Each button's tooltip ends with its key; a screen reader gets a short name, the tooltip as
+    // the description, both in the current language.
+    struct Texts {
+        QToolButton* button;
+        const char* germanTip;
+        const char* englishTip;
+        const char* germanName;
+        const char* englishName;
+        const char* key;
     };
-    set(NewBtn, "Ich möchte die Karten neu mischen.", "I want to reshuffle the cards.");
-    set(ResetBtn, "Ich möchte es mit der gleichen Auslage nochmals probieren.", "I want to try again with the same hand.");
-    set(InfoBtn, "Wer hat dieses Spiel nur verbrochen?", "Who programmed this torvik game?");
-    set(ExitBtn, "Ich hab genug!", "I've got enough...");
-    set(HelpBtn, "Worum geht's da eigentlich?", "What is the idea of the game?");
-    set(OptionsBtn, "Ich möcht etwas verändern.", "I want to change the configuration.");
-    set(StatisticBtn, "Wie gut war ich bisher.", "How well have I done up to now.");
-    set(TongueBtn, "Sprache", "Language");
+    const Texts texts[] = {
+        {NewBtn, "Ich möchte die Karten neu mischen.", "I want to reshuffle the cards.", "Neues Spiel", "New deal", "F2"},
+        {ResetBtn, "Ich möchte es mit der gleichen Auslage nochmals probieren.", "I want to try again with the same hand.",
+         "Gleiches Spiel nochmals", "Replay this deal", "Ctrl+R"},
+        // The reshuffle button keeps one tooltip in both languages.
+        {MixBtn, "Neu auslegen", "Neu auslegen", "Neu auslegen", "Reshuffle", "Ctrl+M"},
+        {OptionsBtn, "Ich möcht etwas verändern.", "I want to change the configuration.", "Einstellungen", "Options",
+         "Ctrl+,"},
+        {StatisticBtn, "Wie gut war ich bisher.", "How well have I done up to now.", "Statistik", "Statistics", "Ctrl+T"},
+        {ExitBtn, "Ich hab genug!", "I've got enough...", "Beenden", "Quit", "Ctrl+Q"},
+        {TongueBtn, "Sprache", "Language", "Sprache", "Language", "Ctrl+L"},
+        {HelpBtn, "Worum geht's da eigentlich?", "What is the idea of the game?", "Hilfe", "Help", "F1"},
+        {InfoBtn, "Wer hat dieses Spiel nur verbrochen?", "Who programmed this torvik game?", "Über das Spiel", "About",
+         "Ctrl+I"},
+    };
+    for (const Texts& text : texts) {
+        QString key = QString::fromLatin1(text.key);
+        // German keyboards call the control key Strg; the reshuffle tooltip stays German throughout.
+        if (language == Language::German || text.button == MixBtn) key.replace(QLatin1String("Ctrl+"), QLatin1String("Strg+"));
+        const QString tip = Pick(language, QString::fromUtf8(text.germanTip), QString::fromUtf8(text.englishTip));
+        text.button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
+        text.button->setAccessibleName(Pick(language, QString::fromUtf8(text.germanName), QString::fromUtf8(text.englishName)));
+        text.button->setAccessibleDescription(QStringLiteral("%1 %2: %3")
+                                                  .arg(tip, Pick(language, QStringLiteral("Taste"), QStringLiteral("Key")), key));
+    }
 }
 
 void ToolStrip::SetReshuffleEnabled(bool enabled) {

@@ -62,7 +62,7 @@ TEST_F(MainFormFlowTest, FirstActivationAsksTheLanguageThenShowsTheAboutBox) {
     EXPECT_EQ(answerer.seen[0], QStringLiteral("TTongueDlg"));
     EXPECT_EQ(answerer.seen[1], QStringLiteral("TFreewareDlg"));
     EXPECT_EQ(form.CurrentLanguage(), Language::German);
-    EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("ExitBtn"))->toolTip(), QStringLiteral("Ich hab genug!"));
+    EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("ExitBtn"))->toolTip(), QStringLiteral("Ich hab genug! (Strg+Q)"));
 }
 
 TEST_F(MainFormFlowTest, AStoredLanguageSkipsTheQuestion) {
@@ -125,7 +125,7 @@ TEST_F(MainFormFlowTest, OptionsOkRepaintsAndAppliesTextsAndTheScoreFollowsTheSt
         Answerer answerer({[](QDialog& d) { Click(d, "CancelBtn"); }});
         options->click();
         EXPECT_NE(form.WindowSurface().Pixel(3, 201), green);
-        EXPECT_EQ(options->toolTip(), QStringLiteral("I want to change the configuration."));
+        EXPECT_EQ(options->toolTip(), QStringLiteral("I want to change the configuration. (Ctrl+,)"));
     }
     {
         // OK without any change still repaints the board and applies the texts.
@@ -133,7 +133,7 @@ TEST_F(MainFormFlowTest, OptionsOkRepaintsAndAppliesTextsAndTheScoreFollowsTheSt
         options->click();
         ASSERT_EQ(answerer.seen, std::vector<QString>{QStringLiteral("TOptionsDlg")});
         EXPECT_EQ(form.WindowSurface().Pixel(3, 201), green);
-        EXPECT_EQ(options->toolTip(), QString::fromUtf8("Ich möcht etwas verändern."));
+        EXPECT_EQ(options->toolTip(), QString::fromUtf8("Ich möcht etwas verändern. (Strg+,)"));
     }
 
     // The score strip is refreshed after the statistics dialog, whatever its answer.

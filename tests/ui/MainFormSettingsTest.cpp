@@ -145,7 +145,7 @@ TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIs
         form.show();
         ASSERT_TRUE(QTest::qWaitFor([&form] { return form.FirstActivationDone(); }));
         EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
-        EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("ExitBtn"))->toolTip(), QStringLiteral("I've got enough..."));
+        EXPECT_EQ(form.findChild<QToolButton*>(QStringLiteral("ExitBtn"))->toolTip(), QStringLiteral("I've got enough... (Ctrl+Q)"));
         form.close();
     }
     EXPECT_TRUE(FileText().contains(QStringLiteral("common\\tongue=7\n"))) << FileText().toStdString();

@@ -85,13 +85,16 @@ TEST_F(TMainFormTest, TextsFollowTheLanguageButReshuffleKeepsItsOwn) {
     EXPECT_EQ(Banner()->Text(), ScrollBanner::InitialText());
     ShowForm();
     form.ApplyTexts();
-    EXPECT_EQ(Button("NewBtn")->toolTip(), QStringLiteral("I want to reshuffle the cards."));
-    EXPECT_EQ(Button("MixBtn")->toolTip(), QStringLiteral("Neu auslegen"));
+    // Each tooltip ends with the button's key; a screen reader hears a short name.
+    EXPECT_EQ(Button("NewBtn")->toolTip(), QStringLiteral("I want to reshuffle the cards. (F2)"));
+    EXPECT_EQ(Button("MixBtn")->toolTip(), QStringLiteral("Neu auslegen (Strg+M)"));
+    EXPECT_EQ(Button("TongueBtn")->accessibleName(), QStringLiteral("Language"));
     EXPECT_EQ(Banner()->Text(), ScrollBanner::TextFor(Language::English));
     form.CurrentLanguage() = Language::German;
     form.ApplyTexts();
-    EXPECT_EQ(Button("OptionsBtn")->toolTip(), QString::fromUtf8("Ich möcht etwas verändern."));
-    EXPECT_EQ(Button("MixBtn")->toolTip(), QStringLiteral("Neu auslegen"));
+    EXPECT_EQ(Button("OptionsBtn")->toolTip(), QString::fromUtf8("Ich möcht etwas verändern. (Strg+,)"));
+    EXPECT_EQ(Button("MixBtn")->toolTip(), QStringLiteral("Neu auslegen (Strg+M)"));
+    EXPECT_EQ(Button("TongueBtn")->accessibleName(), QStringLiteral("Sprache"));
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("lost_label"))->toolTip(), QStringLiteral("Verlorenen Spiele"));
     EXPECT_EQ(Banner()->Text(), ScrollBanner::TextFor(Language::German));
 }
