@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 class Board;
 class BoardHost;
 struct Statistics;
@@ -13,6 +15,9 @@ public:
     void NewGame();
     // Deals the previous layout again.
     void ResetGame();
+    // Deals the layout of that number, as the command line's choice of deal does; asks first,
+    // like a new deal, when a deal is in play.
+    void PlayDeal(std::uint32_t number);
     // A won deal: the won message, the win counted, no deal in play.
     void DealWon();
     void CountGame(bool won);

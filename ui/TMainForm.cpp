@@ -30,6 +30,7 @@
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 #include "ui/WinningHint.h"
+#include "ui/WindowExtras.h"
 
 namespace {
 
@@ -100,6 +101,8 @@ TMainForm::TMainForm(QWidget* parent)
     keyControl = std::make_unique<KeyControl>(*this, *board, *this, *pointer);
     ChangeBackground(backColor);
     setFixedSize(ClientWidth, ClientHeight);
+    extras = std::make_unique<WindowExtras>(
+        WindowExtras::Parts{*this, *view, *board, *flow, *dialogs, *keyControl, *store, language});
     move(269, 375);
 
     SeedFromClock();
@@ -111,6 +114,7 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm() {
     tvbScroll->StopScrolling();
+    extras.reset();
     keyControl.reset();
     dialogs.reset();
     positionKeeper.Record(*this);
@@ -251,6 +255,7 @@ void TMainForm::ApplyTexts() {
     Panel1->ApplyTexts(language);
     scoreStrip->ApplyTexts(language);
     tvbScroll->ApplyLanguage(language);
+    extras->ApplyTexts();
 }
 
 void TMainForm::TorvikBtnClick() {

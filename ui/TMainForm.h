@@ -26,6 +26,7 @@ class WinningHint;
 class SurfaceView;
 class THookHelpSystem;
 class ToolStrip;
+class WindowExtras;
 
 // The main window: the tool strip, the score strip, the board drawn on the window surface and
 // the banner strip. It owns the board and the dialogs, and runs the start and the end of the
@@ -49,6 +50,7 @@ public:
     SettingsStore& Settings() { return *store; }
     MainDialogs& Dialogs() { return *dialogs; }
     KeyControl& Keyboard() { return *keyControl; }
+    WindowExtras& Extras() { return *extras; }
     bool FirstActivationDone() const { return activated; }
     Sound& Sounds() { return sounds; }
 
@@ -133,4 +135,5 @@ private:
     LinkLabel* TVBLabel = nullptr;
     // Made once the window has read its settings, destroyed first.
     std::unique_ptr<MainDialogs> dialogs;
+    std::unique_ptr<WindowExtras> extras;
 };

@@ -1,0 +1,154 @@
+#include "ui/ZoomController.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/FrameExtents.h"
+#include "platform/ScreenScale.h"
+#include "settings/SettingsStore.h"
+
+ZoomController::ZoomController(QWidget& windowRef, QSize designSize, const SettingsStore& settings)
+    : window(windowRef), store(settings), design(designSize) {
+    chosen = std::clamp(store.ReadInteger(SettingKey::Zoom), 1, MaxStep);
+    if (const QScreen* screen = Screen()) base = screen->devicePixelRatio();
+    others = base;
+    window.installEventFilter(this);
+}
+
+ZoomController::~ZoomController() = default;
+
+QScreen* ZoomController::Screen() const {
+    QScreen* screen = window.screen();
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+qreal ZoomController::Scale() const {
+    const QScreen* screen = Screen();
+    return screen != nullptr ? screen->devicePixelRatio() : 1.0;
+}
+
+void ZoomController::Step(int delta) {
+    const int next = std::clamp(chosen + delta, 1, MaxStep);
+    if (next == chosen) return;
+    chosen = next;
+    store.WriteInteger(SettingKey::Zoom, chosen);
+    Fit();
+}
+
+void ZoomController::Reset() {
+    Step(1 - chosen);
+}
+
+void ZoomController::ToggleFullScreen() {
+    if (window.isFullScreen()) {
+        window.showNormal();
+        return;
+    }
+    window.setMinimumSize(design);
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window.showFullScreen();
+}
+
+bool ZoomController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window) {
+        switch (event->type()) {
+            case QEvent::Show:
+                if (!event->spontaneous()) Fit();
+                break;
+            case QEvent::WindowStateChange:
+                if ((window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
+                    window.setFixedSize(design);
+                    Fit();
+                }
+                break;
+            case QEvent::Resize:
+                if ((window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) Fit();
+                break;
+            default:
+                break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ZoomController::Fit() {
+    QScreen* screen = Screen();
+    QWindow* handle = window.windowHandle();
+    if (fitting || screen == nullptr || handle == nullptr) return;
+    fitting = true;
+    if ((window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
+        // The window manager decides the size; the content takes the largest whole scale it has
+        // room for, centred.
+        const QSize device = window.size() * window.devicePixelRatioF();
+        const int whole = std::max(1, std::min(device.width() / design.width(), device.height() / design.height()));
+        Apply(whole);
+        ScreenScale::Resync(*handle);
+        MoveContent(QPoint((window.width() - design.width()) / 2, (window.height() - design.height()) / 2));
+        window.update();
+        fitting = false;
+        return;
+    }
+
+    MoveContent(QPoint());
+    const qreal now = screen->devicePixelRatio();
+    const QSize free = screen->availableGeometry().size() * now;
+    const QMargins frame = FrameExtents::Of(*handle) * now;
+    auto fits = [&](qreal scale) {
+        return std::ceil(design.width() * scale) + frame.left() + frame.right() <= free.width() &&
+               std::ceil(design.height() * scale) + frame.top() + frame.bottom() <= free.height();
+    };
+    // The chosen step of the desktop's density, as far as it fits; below the desktop's own
+    // density only whole scales, down to one device pixel per design pixel.
+    qreal scale = 0;
+    for (int step = chosen; step >= 1 && scale == 0; --step) {
+        if (fits(step * base)) scale = step * base;
+    }
+    for (int whole = static_cast<int>(std::ceil(base)) - 1; whole >= 1 && scale == 0; --whole) {
+        if (fits(whole)) scale = whole;
+    }
+    if (scale == 0) scale = std::min<qreal>(1, base);
+    Apply(scale);
+    ScreenScale::Resize(*handle);
+    // Grown, it may reach past the screen's edge: it moves back as far as it must.
+    const QRect area = screen->availableGeometry();
+    const QRect outer = window.frameGeometry();
+    QPoint corner = window.pos();
+    if (outer.right() > area.right()) corner.rx() -= std::min(outer.right() - area.right(), outer.left() - area.left());
+    if (outer.bottom() > area.bottom()) corner.ry() -= std::min(outer.bottom() - area.bottom(), outer.top() - area.top());
+    if (corner != window.pos()) window.move(corner);
+    window.update();
+    fitting = false;
+}
+
+void ZoomController::Apply(qreal scale) {
+    // Until the first enlargement the desktop's scaling stays untouched.
+    if (!applied && qFuzzyCompare(scale, base)) return;
+    qreal factor = scale / others;
+    ScreenScale::SetFactor(factor);
+    applied = true;
+    // An enlargement of ours takes the place of the part of the desktop's ratio that came from
+    // its font resolution; what is left is measured, and the factor corrected once.
+    if (const QScreen* screen = Screen()) {
+        others = screen->devicePixelRatio() / factor;
+        if (!qFuzzyCompare(others * factor, scale)) {
+            factor = scale / others;
+            ScreenScale::SetFactor(factor);
+        }
+    }
+}
+
+void ZoomController::MoveContent(QPoint offset) {
+    if (offset == contentOffset) return;
+    for (QObject* child : window.children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || widget->isWindow()) continue;
+        widget->move(widget->pos() - contentOffset + offset);
+    }
+    contentOffset = offset;
+}
