@@ -1,6 +1,8 @@
 #include "ui/ZoomController.h"
 
+#include <QBackingStore>
 #include <QEvent>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -34,9 +36,15 @@ qreal ZoomController::Scale() const {
 }
 
 void ZoomController::Step(int delta) {
-    const int next = std::clamp(chosen + delta, 1, MaxStep);
-    if (next == chosen) return;
-    chosen = next;
+    const int before = chosen;
+    chosen = std::clamp(chosen + delta, 1, MaxStep);
+    if (chosen == before) return;
+    const bool normal = (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0;
+    // A step that the screen has no room for is not taken: the next Ctrl+minus must show.
+    if (normal && window.windowHandle() != nullptr && Fitted() < chosen * base && delta > 0) {
+        chosen = before;
+        return;
+    }
     store.WriteInteger(SettingKey::Zoom, chosen);
     Fit();
 }
@@ -59,7 +67,12 @@ bool ZoomController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window) {
         switch (event->type()) {
             case QEvent::Show:
-                if (!event->spontaneous()) Fit();
+                if (!event->spontaneous()) {
+                    Fit();
+                    // The window goes back to its stored place after this; from there it may
+                    // reach past the screen's edge at a larger scale.
+                    QTimer::singleShot(0, this, &ZoomController::KeepOnScreen);
+                }
                 break;
             case QEvent::WindowStateChange:
                 if ((window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
@@ -90,12 +103,23 @@ void ZoomController::Fit() {
         Apply(whole);
         ScreenScale::Resync(*handle);
         MoveContent(QPoint((window.width() - design.width()) / 2, (window.height() - design.height()) / 2));
-        window.update();
+        RepaintAll();
         fitting = false;
         return;
     }
 
     MoveContent(QPoint());
+    Apply(Fitted());
+    ScreenScale::Resize(*handle);
+    KeepOnScreen();
+    RepaintAll();
+    fitting = false;
+}
+
+qreal ZoomController::Fitted() const {
+    QScreen* screen = Screen();
+    QWindow* handle = window.windowHandle();
+    if (screen == nullptr || handle == nullptr) return base;
     const qreal now = screen->devicePixelRatio();
     const QSize free = screen->availableGeometry().size() * now;
     const QMargins frame = FrameExtents::Of(*handle) * now;
@@ -113,17 +137,31 @@ void ZoomController::Fit() {
         if (fits(whole)) scale = whole;
     }
     if (scale == 0) scale = std::min<qreal>(1, base);
-    Apply(scale);
-    ScreenScale::Resize(*handle);
-    // Grown, it may reach past the screen's edge: it moves back as far as it must.
+    return scale;
+}
+
+void ZoomController::KeepOnScreen() {
+    QScreen* screen = Screen();
+    QWindow* handle = window.windowHandle();
+    if (screen == nullptr || handle == nullptr || window.isMaximized() || window.isFullScreen()) return;
+    // Grown, the window may reach past the screen's edge: it moves back as far as it must.
     const QRect area = screen->availableGeometry();
-    const QRect outer = window.frameGeometry();
-    QPoint corner = window.pos();
-    if (outer.right() > area.right()) corner.rx() -= std::min(outer.right() - area.right(), outer.left() - area.left());
-    if (outer.bottom() > area.bottom()) corner.ry() -= std::min(outer.bottom() - area.bottom(), outer.top() - area.top());
-    if (corner != window.pos()) window.move(corner);
+    const QMargins frame = FrameExtents::Of(*handle);
+    const QRect outer = window.geometry().marginsAdded(frame);
+    QPoint shift;
+    if (outer.right() > area.right()) shift.rx() = -std::min(outer.right() - area.right(), outer.left() - area.left());
+    if (outer.bottom() > area.bottom()) shift.ry() = -std::min(outer.bottom() - area.bottom(), outer.top() - area.top());
+    if (!shift.isNull()) window.setGeometry(window.geometry().translated(shift));
+}
+
+void ZoomController::RepaintAll() {
+    // Every widget paints itself anew at the new density into a buffer of the new size in device
+    // pixels; Qt would only make one when the size in the program's pixels changes.
+    if (QBackingStore* buffer = window.backingStore()) buffer->resize(window.size());
     window.update();
-    fitting = false;
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isWindow()) child->update();
+    }
 }
 
 void ZoomController::Apply(qreal scale) {

@@ -39,6 +39,10 @@ private:
     // Sets the scale the window's state asks for: the chosen step as far as it fits, or the
     // largest whole scale that fills a maximised window.
     void Fit();
+    // The scale the chosen step gets on this screen in a window of normal state.
+    qreal Fitted() const;
+    void KeepOnScreen();
+    void RepaintAll();
     void Apply(qreal scale);
     QScreen* Screen() const;
     void MoveContent(QPoint offset);
