@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -99,11 +100,18 @@ bool KeyControl::eventFilter(QObject* watched, QEvent* event) {
     const bool ours = widget != nullptr && widget->window() == &window;
     switch (event->type()) {
         case QEvent::KeyPress:
+            keyDriven = true;
             if (ours && HandleKey(*static_cast<QKeyEvent*>(event))) return true;
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            keyDriven = false;
             if (ours) keys.HideCursor();
+            break;
+        case QEvent::Show:
+            if (auto* dialog = qobject_cast<QDialog*>(watched); dialog != nullptr && !event->spontaneous()) {
+                dialog->setAttribute(Qt::WA_KeyboardFocusChange, keyDriven);
+            }
             break;
         case QEvent::WindowDeactivate:
             if (watched == &window) keys.HideCursor();

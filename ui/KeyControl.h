@@ -48,5 +48,8 @@ private:
 
     QWidget& window;
     KeyPlay keys;
+    // Whether the last thing the player did was a key: a dialog opened then shows its focus at
+    // once, as it would after Tab; opened by a click it looks as it always did.
+    bool keyDriven = false;
     std::vector<std::pair<QKeySequence, std::function<void()>>> bindings;
 };
