@@ -81,7 +81,7 @@ void ToolStrip::ApplyTexts(Language language) {
         const QString tip = Pick(language, QString::fromUtf8(text.germanTip), QString::fromUtf8(text.englishTip));
         text.button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
         text.button->setAccessibleName(Pick(language, QString::fromUtf8(text.germanName), QString::fromUtf8(text.englishName)));
-        text.button->setAccessibleDescription(QStringLiteral("%1 %2: %3")
+        text.button->setAccessibleDescription(QStringLiteral("%1 (%2: %3)")
                                                   .arg(tip, Pick(language, QStringLiteral("Taste"), QStringLiteral("Key")), key));
     }
 }

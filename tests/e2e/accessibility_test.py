@@ -1,0 +1,164 @@
+#!/usr/bin/env python3
+"""Reads the real program through the desktop's accessibility bus, as a screen reader would: the
+nine tool buttons by name in English and, after a switch by keys, in German; the board as a table
+of 56 cells named by their cards; the keyboard cursor as the focused cell.
+
+Usage: accessibility_test.py PATH_TO_TVDL. Runs itself again inside a private D-Bus session with
+its own accessibility bus. Exits 77 (skipped) when a tool is missing, unless TVDL_CI or CI is set."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import Desktop, Failure, wait_for  # noqa: E402
+
+SKIPPED = 77
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+TOOLS = ("Xvfb", "openbox", "xdotool", "xprop", "dbus-run-session", BUS_LAUNCHER)
+DEAL = 5
+BUTTONS = {
+    "en": ["New deal", "Replay this deal", "Reshuffle", "Options", "Statistics", "Quit", "Language", "Help", "About"],
+    "de": ["Neues Spiel", "Gleiches Spiel nochmals", "Neu auslegen", "Einstellungen", "Statistik", "Beenden",
+           "Sprache", "Hilfe", "Über das Spiel"],
+}
+RANKS = {"en": ["ace", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "jack", "queen", "king"],
+         "de": ["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun", "Zehn", "Bube", "Dame", "König"]}
+SUITS = {"en": ["clubs", "spades", "diamonds", "hearts"], "de": ["Kreuz", "Pik", "Karo", "Herz"]}
+
+
+def card_name(token, language):
+    if token == "--":
+        return "gap" if language == "en" else "Lücke"
+    rank = RANKS[language]["A23456789TJQK".index(token[0])]
+    suit = SUITS[language]["csdh".index(token[1])]
+    return "%s of %s" % (rank, suit) if language == "en" else "%s-%s" % (suit, rank.capitalize())
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def application(pyatspi):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "tvdl":
+            return app
+    return None
+
+
+def find_all(node, role, found, depth=0):
+    if depth > 8:
+        return found
+    if node.getRoleName() == role:
+        found.append(node)
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            find_all(child, role, found, depth + 1)
+    return found
+
+
+def main_frame(app):
+    for index in range(app.childCount):
+        child = app.getChildAtIndex(index)
+        if child is not None and child.name == "Torvik Vandrel 1.5 - Freeware":
+            return child
+    return None
+
+
+def read_tree(pyatspi, language, layout):
+    app = wait_for("the program on the accessibility bus", lambda: application(pyatspi))
+    frame = wait_for("the main window on the accessibility bus", lambda: main_frame(app))
+    names = [button.name for button in find_all(frame, "push button", [])]
+    wait_for("the %s button names" % language,
+             lambda: [b.name for b in find_all(frame, "push button", [])] == BUTTONS[language] or None)
+    tables = find_all(frame, "table", [])
+    check(len(tables) == 1 and tables[0].childCount == 56, "no board table of 56 cells: %s" % tables)
+    table = tables[0].queryTable()
+    check((table.nRows, table.nColumns) == (4, 14), "the board table is %dx%d" % (table.nRows, table.nColumns))
+    for row, column in ((0, 1), (2, 7), (3, 13)):
+        expected = card_name(layout[row][column], language)
+        name = table.getAccessibleAt(row, column).name
+        check(name == expected, "cell %d,%d reads %r, the deal has %r" % (column, row, name, expected))
+    return names
+
+
+def run_inside_session(program):
+    import pyatspi  # Debian's python3-pyatspi
+    rows = subprocess.run([program, "--print-deal", str(DEAL)], capture_output=True, text=True, check=True).stdout
+    layout = [line.split() for line in rows.splitlines() if line.strip()]
+    desktop = Desktop()
+    folder = tempfile.mkdtemp(prefix="tvdl-a11y-")
+    try:
+        desktop.start()
+        bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], env=desktop.env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        desktop.processes.insert(0, bus)
+        config = os.path.join(folder, "config")
+        os.makedirs(os.path.join(config, "TorvikGames"))
+        with open(os.path.join(config, "TorvikGames", "TorvikVandrel.conf"), "w", encoding="utf-8") as store:
+            store.write("[V1]\ncommon\\tongue=0\n")
+        env = {"XDG_CONFIG_HOME": config, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+               "ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":strict_string_checks=0"}
+        game = desktop.spawn([program, "--deal", str(DEAL)], env, os.path.join(folder, "tvdl.log"))
+        wait_for("the about box", lambda: desktop.windows("Torvik Bytes - Freeware-Info") or None)
+        time.sleep(0.5)
+        desktop.key("Return")
+        wait_for("the about box to close", lambda: not desktop.windows("Torvik Bytes - Freeware-Info") or None)
+        desktop.key("F2")
+        time.sleep(2)
+
+        read_tree(pyatspi, "en", layout)
+        # The arrow key shows the keyboard cursor on column 1, row 0: the reader's focus is there.
+        desktop.key("Right")
+        app = application(pyatspi)
+        table = find_all(main_frame(app), "table", [])[0].queryTable()
+        wait_for("the cursor's cell to take the focus",
+                 lambda: table.getAccessibleAt(0, 1).getState().contains(pyatspi.STATE_FOCUSED) or None)
+        print("English names, cells and cursor focus: passed")
+
+        desktop.key("ctrl+l")
+        wait_for("the language dialog", lambda: desktop.windows("Torvik Vandrel 1.5") or None)
+        time.sleep(0.5)
+        desktop.key("Tab")
+        desktop.key("Return")
+        read_tree(pyatspi, "de", layout)
+        print("German names and cells: passed")
+        game.terminate()
+        game.wait(timeout=30)
+        return 0
+    except Failure as failure:
+        print("FAILED: %s (program log in %s)" % (failure, folder))
+        return 1
+    finally:
+        desktop.stop()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    program = os.path.abspath(sys.argv[1])
+    if os.environ.get("TVDL_A11Y_SESSION"):
+        return run_inside_session(program)
+    missing = [tool for tool in TOOLS if shutil.which(tool) is None and not os.path.exists(tool)]
+    try:
+        subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"], check=True, capture_output=True)
+    except (OSError, subprocess.CalledProcessError):
+        missing.append("python3-pyatspi")
+    if missing:
+        print("missing: " + " ".join(missing))
+        return 1 if os.environ.get("TVDL_CI") or os.environ.get("CI") else SKIPPED
+    # pyatspi is Debian's, for Debian's own interpreter.
+    env = dict(os.environ, TVDL_A11Y_SESSION="1")
+    return subprocess.run(["dbus-run-session", "--", "/usr/bin/python3", os.path.abspath(__file__), program],
+                          env=env).returncode
+
+
+if __name__ == "__main__":
+    sys.exit(main())
