@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/KeyPlay.h"
+#include "ui/ToolStrip.h"
 
 class QKeyEvent;
 class QWidget;
@@ -28,7 +29,7 @@ class KeyControl : public QObject {
     Q_OBJECT
 
 public:
-    KeyControl(QWidget& window, Board& board, BoardHost& host, PointerPlay& pointer);
+    KeyControl(QWidget& window, const ToolStrip& tools, Board& board, BoardHost& host, PointerPlay& pointer);
     ~KeyControl() override;
 
     KeyPlay& Keys() { return keys; }
@@ -42,11 +43,12 @@ protected:
 private:
     // True when the key was one of ours.
     bool HandleKey(const QKeyEvent& event);
-    // Clicks the tool button of that name; a disabled one refuses the key as it refuses a click.
-    bool Press(const char* buttonName);
+    // Clicks the tool button of that command; a disabled one refuses the key as it refuses a click.
+    bool Press(ToolStrip::Command command);
     void RunCommand(const std::function<void()>& command);
 
     QWidget& window;
+    const ToolStrip& tools;
     KeyPlay keys;
     // Whether the last thing the player did was a key: a dialog opened then shows its focus at
     // once, as it would after Tab; opened by a click it looks as it always did.

@@ -21,7 +21,9 @@ ToolStrip::ToolStrip(QWidget* parent) : QWidget(parent) {
     TongueBtn = MakeButton("TongueBtn", 586, 27, "btn_tongue", false);
     HelpBtn = MakeButton("HelpBtn", 616, 29, "btn_help", false);
     InfoBtn = MakeButton("InfoBtn", 648, 29, "btn_info", false);
-    ApplyTexts(Language::Unset);
+    // The reshuffle button keeps one tooltip in both languages.
+    MixBtn->setToolTip(QStringLiteral("Neu auslegen"));
+    ApplyAccessibleTexts(Language::Unset);
 
     connect(NewBtn, &QToolButton::clicked, this, &ToolStrip::newDeal);
     connect(ResetBtn, &QToolButton::clicked, this, &ToolStrip::replay);
@@ -48,41 +50,70 @@ QToolButton* ToolStrip::MakeButton(const char* name, int x, int width, const cha
     return button;
 }
 
+QAbstractButton* ToolStrip::Button(Command command) const {
+    switch (command) {
+        case Command::NewDeal: return NewBtn;
+        case Command::Replay: return ResetBtn;
+        case Command::Reshuffle: return MixBtn;
+        case Command::Options: return OptionsBtn;
+        case Command::Statistics: return StatisticBtn;
+        case Command::Quit: return ExitBtn;
+        case Command::Language: return TongueBtn;
+        case Command::Help: return HelpBtn;
+        case Command::About: return InfoBtn;
+    }
+    return nullptr;
+}
+
 void ToolStrip::ApplyTexts(Language language) {
-    // Each button's tooltip ends with its key; a screen reader gets a short name, the tooltip as
-    // the description, both in the current language.
+    auto set = [language](QWidget* control, const char* german, const char* english) {
+        control->setToolTip(Pick(language, QString::fromUtf8(german), QString::fromUtf8(english)));
+    };
+    set(NewBtn, "Ich möchte die Karten neu mischen.", "I want to reshuffle the cards.");
+    set(ResetBtn, "Ich möchte es mit der gleichen Auslage nochmals probieren.", "I want to try again with the same hand.");
+    set(InfoBtn, "Wer hat dieses Spiel nur verbrochen?", "Who programmed this torvik game?");
+    set(ExitBtn, "Ich hab genug!", "I've got enough...");
+    set(HelpBtn, "Worum geht's da eigentlich?", "What is the idea of the game?");
+    set(OptionsBtn, "Ich möcht etwas verändern.", "I want to change the configuration.");
+    set(StatisticBtn, "Wie gut war ich bisher.", "How well have I done up to now.");
+    set(TongueBtn, "Sprache", "Language");
+    ApplyAccessibleTexts(language);
+}
+
+void ToolStrip::ApplyAccessibleTexts(Language language) {
+    // The tooltips stay as they are; a screen reader gets a short name and, as the description,
+    // what the button does and its key, both in the current language.
     struct Texts {
         QToolButton* button;
-        const char* germanTip;
-        const char* englishTip;
         const char* germanName;
         const char* englishName;
+        const char* germanWhat;
+        const char* englishWhat;
         const char* key;
     };
     const Texts texts[] = {
-        {NewBtn, "Ich möchte die Karten neu mischen.", "I want to reshuffle the cards.", "Neues Spiel", "New deal", "F2"},
-        {ResetBtn, "Ich möchte es mit der gleichen Auslage nochmals probieren.", "I want to try again with the same hand.",
-         "Gleiches Spiel nochmals", "Replay this deal", "Ctrl+R"},
-        // The reshuffle button keeps one tooltip in both languages.
-        {MixBtn, "Neu auslegen", "Neu auslegen", "Neu auslegen", "Reshuffle", "Ctrl+M"},
-        {OptionsBtn, "Ich möcht etwas verändern.", "I want to change the configuration.", "Einstellungen", "Options",
+        {NewBtn, "Neues Spiel", "New deal", "Die Karten neu mischen und austeilen", "Shuffle and deal the cards anew", "F2"},
+        {ResetBtn, "Gleiches Spiel nochmals", "Replay this deal", "Die gleiche Auslage nochmals probieren",
+         "Try again with the same deal", "Ctrl+R"},
+        {MixBtn, "Neu auslegen", "Reshuffle", "Die nicht gelegten Karten neu auslegen",
+         "Lay the cards not yet in order out anew", "Ctrl+M"},
+        {OptionsBtn, "Einstellungen", "Options", "Farben, Ton und Züge einstellen", "Colours, sound and moves",
          "Ctrl+,"},
-        {StatisticBtn, "Wie gut war ich bisher.", "How well have I done up to now.", "Statistik", "Statistics", "Ctrl+T"},
-        {ExitBtn, "Ich hab genug!", "I've got enough...", "Beenden", "Quit", "Ctrl+Q"},
-        {TongueBtn, "Sprache", "Language", "Sprache", "Language", "Ctrl+L"},
-        {HelpBtn, "Worum geht's da eigentlich?", "What is the idea of the game?", "Hilfe", "Help", "F1"},
-        {InfoBtn, "Wer hat dieses Spiel nur verbrochen?", "Who programmed this torvik game?", "Über das Spiel", "About",
-         "Ctrl+I"},
+        {StatisticBtn, "Statistik", "Statistics", "Gewonnene und verlorene Spiele", "Games won and lost", "Ctrl+T"},
+        {ExitBtn, "Beenden", "Quit", "Das Spiel beenden", "Leave the game", "Ctrl+Q"},
+        {TongueBtn, "Sprache", "Language", "Deutsch oder Englisch", "German or English", "Ctrl+L"},
+        {HelpBtn, "Hilfe", "Help", "Die Spielregeln und Tasten", "The rules of the game and its keys", "F1"},
+        {InfoBtn, "Über das Spiel", "About", "Wer das Spiel gemacht hat", "Who made the game", "Ctrl+I"},
     };
     for (const Texts& text : texts) {
         QString key = QString::fromLatin1(text.key);
-        // German keyboards call the control key Strg; the reshuffle tooltip stays German throughout.
-        if (language == Language::German || text.button == MixBtn) key.replace(QLatin1String("Ctrl+"), QLatin1String("Strg+"));
-        const QString tip = Pick(language, QString::fromUtf8(text.germanTip), QString::fromUtf8(text.englishTip));
-        text.button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
+        // German keyboards call the control key Strg.
+        if (language == Language::German) key.replace(QLatin1String("Ctrl+"), QLatin1String("Strg+"));
         text.button->setAccessibleName(Pick(language, QString::fromUtf8(text.germanName), QString::fromUtf8(text.englishName)));
-        text.button->setAccessibleDescription(QStringLiteral("%1 (%2: %3)")
-                                                  .arg(tip, Pick(language, QStringLiteral("Taste"), QStringLiteral("Key")), key));
+        text.button->setAccessibleDescription(
+            QStringLiteral("%1 (%2: %3)")
+                .arg(Pick(language, QString::fromUtf8(text.germanWhat), QString::fromUtf8(text.englishWhat)),
+                     Pick(language, QStringLiteral("Taste"), QStringLiteral("Key")), key));
     }
 }
 

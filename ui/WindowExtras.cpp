@@ -12,7 +12,7 @@
 WindowExtras::WindowExtras(const Parts& parts)
     : window(parts.window), board(parts.board), flow(parts.flow), dialogs(parts.dialogs), language(parts.language),
       boardReading(new BoardAccessible(parts.boardView, parts.board, parts.language)),
-      zoom(std::make_unique<ZoomController>(parts.window, parts.window.size(), parts.store)) {
+      zoom(std::make_unique<ZoomController>(parts.window, parts.design, parts.store)) {
     KeyControl& keys = parts.keys;
     keys.Keys().SetCursorListener([reading = boardReading](int column, int row) { reading->CursorMoved(column, row); });
     keys.Bind(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { AskDealNumber(); });

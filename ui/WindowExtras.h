@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 #include <memory>
 
 #include "game/Language.h"
@@ -30,6 +32,8 @@ public:
         KeyControl& keys;
         const SettingsStore& store;
         const Language& language;
+        // The window's size at the design's scale.
+        QSize design;
     };
 
     explicit WindowExtras(const Parts& parts);
