@@ -110,7 +110,7 @@ void ZoomController::Fit() {
 
     MoveContent(QPoint());
     Apply(Fitted());
-    ScreenScale::Resize(*handle);
+    ScreenScale::Resize(*handle, design);
     KeepOnScreen();
     RepaintAll();
     fitting = false;

@@ -35,10 +35,10 @@ TEST_F(WindowExtrasTest, DragDropsOnAGapAndARefusedDragGoesHomeAtScaleOneAndTwo)
     // The first card with a gap to go to and a filled neighbour to be refused by.
     ShowAndDeal(5);
     Board& board = GameBoard();
-    for (const qreal factor : {1.0}) {
+    for (const qreal factor : {1.0, 2.0}) {
         if (factor != 1.0) {
             ScreenScale::SetFactor(factor);
-            ScreenScale::Resize(*form->windowHandle());
+            ScreenScale::Resize(*form->windowHandle(), form->size());
         }
         ASSERT_EQ(form->devicePixelRatioF(), factor);
         bool dropped = false;
@@ -74,7 +74,7 @@ TEST_F(WindowExtrasTest, DragDropsOnAGapAndARefusedDragGoesHomeAtScaleOneAndTwo)
         EXPECT_TRUE(dropped) << factor;
     }
     ScreenScale::SetFactor(1.0);
-    ScreenScale::Resize(*form->windowHandle());
+    ScreenScale::Resize(*form->windowHandle(), form->size());
 }
 
 TEST_F(WindowExtrasTest, DealDialogShowsTheNumberAndPlaysTheTypedDeal) {
