@@ -2,6 +2,7 @@
 
 #include <QBackingStore>
 #include <QEvent>
+#include <QWindowStateChangeEvent>
 #include <QTimer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -39,7 +40,7 @@ void ZoomController::Step(int delta) {
     const int before = chosen;
     chosen = std::clamp(chosen + delta, 1, MaxStep);
     if (chosen == before) return;
-    const bool normal = (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0;
+    const bool normal = !Large();
     // A step that the screen has no room for is not taken: the next Ctrl+minus must show.
     if (normal && window.windowHandle() != nullptr && Fitted() < chosen * base && delta > 0) {
         chosen = before;
@@ -58,9 +59,17 @@ void ZoomController::ToggleFullScreen() {
         window.showNormal();
         return;
     }
+    LiftFixedSize();
+    window.showFullScreen();
+}
+
+bool ZoomController::Large() const {
+    return (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+}
+
+void ZoomController::LiftFixedSize() {
     window.setMinimumSize(design);
     window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    window.showFullScreen();
 }
 
 bool ZoomController::eventFilter(QObject* watched, QEvent* event) {
@@ -75,13 +84,34 @@ bool ZoomController::eventFilter(QObject* watched, QEvent* event) {
                 }
                 break;
             case QEvent::WindowStateChange:
-                if ((window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
+                if (Large()) {
+                    // Made large by the window manager rather than by F11: a window of fixed
+                    // size would be left in the screen's corner.
+                    LiftFixedSize();
+                    Fit();
+                } else {
+                    const bool wasLarge = (static_cast<QWindowStateChangeEvent*>(event)->oldState() &
+                                           (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
                     window.setFixedSize(design);
                     Fit();
+                    // Shrunk from the whole screen, the window would keep the screen's corner:
+                    // it goes back where it stood before.
+                    if (wasLarge && normalPlaceKnown) {
+                        window.setGeometry(QRect(normalPlace, window.size()));
+                        KeepOnScreen();
+                    }
+                }
+                break;
+            case QEvent::Move:
+                // Where the window stands in its own size. Qt's own record of it is overwritten
+                // when the window manager moves the window before it reports the new state.
+                if (!Large() && window.size() == design) {
+                    normalPlace = window.geometry().topLeft();
+                    normalPlaceKnown = true;
                 }
                 break;
             case QEvent::Resize:
-                if ((window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) Fit();
+                if (Large()) Fit();
                 break;
             default:
                 break;
@@ -95,7 +125,7 @@ void ZoomController::Fit() {
     QWindow* handle = window.windowHandle();
     if (fitting || screen == nullptr || handle == nullptr) return;
     fitting = true;
-    if ((window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
+    if (Large()) {
         // The window manager decides the size; the content takes the largest whole scale it has
         // room for, centred.
         const QSize device = window.size() * window.devicePixelRatioF();

@@ -39,6 +39,10 @@ private:
     // Sets the scale the window's state asks for: the chosen step as far as it fits, or the
     // largest whole scale that fills a maximised window.
     void Fit();
+    // Maximised or full screen.
+    bool Large() const;
+    // Lets the window manager give the window any size from the design's up.
+    void LiftFixedSize();
     // The scale the chosen step gets on this screen in a window of normal state.
     qreal Fitted() const;
     void KeepOnScreen();
@@ -58,4 +62,7 @@ private:
     bool applied = false;
     QPoint contentOffset;
     bool fitting = false;
+    // Where the window stood at its own size, for its return from maximised or full screen.
+    QPoint normalPlace;
+    bool normalPlaceKnown = false;
 };

@@ -6,6 +6,7 @@
 #include "platform/ScreenScale.h"
 #include "settings/SettingsStore.h"
 #include "ui/SmallDialog.h"
+#include "ui/SurfaceView.h"
 #include "ui/WindowExtras.h"
 #include "ui/ZoomController.h"
 
@@ -93,7 +94,7 @@ TEST_F(WindowExtrasTest, DealDialogShowsTheNumberAndPlaysTheTypedDeal) {
     EXPECT_EQ(GameBoard().State(), GameState::Dealt);
 }
 
-TEST_F(WindowExtrasTest, TheWindowOpensOnlyAsLargeAsTheScreenHasRoomFor) {
+TEST_F(WindowExtrasTest, TheWindowOpensOnlyAsLargeAsTheScreenHasRoomForAndComesBackFromFullScreen) {
     // The offscreen screen is 800 x 600: a stored fourfold size steps down to the design's.
     SettingsStore().WriteInteger(SettingKey::Zoom, 4);
     Open();
@@ -105,6 +106,16 @@ TEST_F(WindowExtrasTest, TheWindowOpensOnlyAsLargeAsTheScreenHasRoomFor) {
     QTest::keyClick(form.get(), Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(form->devicePixelRatioF(), 1.0);
     EXPECT_EQ(Session().Extras().Zoom().ChosenStep(), 4) << "kept for a larger screen";
+    // Full screen and back: the board centred in the screen, then the window where it was.
+    const QRect normal = form->geometry();
+    QTest::keyClick(form.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([this, normal] { return form->isFullScreen() && form->size() != normal.size(); }));
+    EXPECT_EQ(form->findChild<SurfaceView*>()->geometry().center(), form->rect().center());
+    QTest::keyClick(form.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->isFullScreen(); }));
+    QTest::qWait(20);
+    EXPECT_EQ(form->geometry(), normal);
+    EXPECT_EQ(form->findChild<SurfaceView*>()->pos(), QPoint(0, 0));
     form->close();
 }
 
