@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Reads the real program through the desktop's accessibility bus, as a screen reader would: the
-nine tool buttons by name in English and, after a switch by keys, in German; the board as a table
-of 56 cells named by their cards; the keyboard cursor as the focused cell.
+nine tool buttons by name and key, the score strip and the banner in English and, after a switch
+by keys, in German; the board as a table of 56 cells named by their cards; the keyboard cursor as
+the focused cell; the options dialog's colour buttons and preview.
 
 Usage: accessibility_test.py PATH_TO_TVDL. Runs itself again inside a private D-Bus session with
 its own accessibility bus. Exits 77 (skipped) when a tool is missing, unless TVDL_CI or CI is set."""
@@ -26,6 +27,10 @@ BUTTONS = {
     "de": ["Neues Spiel", "Gleiches Spiel nochmals", "Neu auslegen", "Einstellungen", "Statistik", "Beenden",
            "Sprache", "Hilfe", "Über das Spiel"],
 }
+KEYS = ["F2", "Ctrl+R", "Ctrl+M", "Ctrl+,", "Ctrl+T", "Ctrl+Q", "Ctrl+L", "F1", "Ctrl+I"]
+SCORE = {"en": ["Won: 0", "Lost: 0", "50 % won"], "de": ["Gewonnen: 0", "Verloren: 0", "50 % gewonnen"]}
+BANNER = {"en": "Click here", "de": "Klicke hier"}
+PREVIEW = ("Preview", "Field red 0, green 128, blue 0; frame red 0, green 0, blue 0")
 RANKS = {"en": ["ace", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "jack", "queen", "king"],
          "de": ["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun", "Zehn", "Bube", "Dame", "König"]}
 SUITS = {"en": ["clubs", "spades", "diamonds", "hearts"], "de": ["Kreuz", "Pik", "Karo", "Herz"]}
@@ -71,11 +76,32 @@ def main_frame(app):
     return None
 
 
+def names(node, found, depth=0):
+    """(role, name, description) of every node under `node`."""
+    if depth > 8:
+        return found
+    found.append((node.getRoleName(), node.name, node.description))
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            names(child, found, depth + 1)
+    return found
+
+
 def read_tree(pyatspi, language, layout):
     app = wait_for("the program on the accessibility bus", lambda: application(pyatspi))
     frame = wait_for("the main window on the accessibility bus", lambda: main_frame(app))
     wait_for("the %s button names" % language,
              lambda: [b.name for b in find_all(frame, "push button", [])] == BUTTONS[language] or None)
+    # Each button's key is in its description, never in its tooltip.
+    for button, key in zip(find_all(frame, "push button", []), KEYS):
+        key = key.replace("Ctrl+", "Strg+") if language == "de" else key
+        check(button.description.endswith(": %s)" % key), "%s is described as %r" % (button.name, button.description))
+    # The score strip and the banner, named in the same language.
+    readings = names(frame, [])
+    for wanted in SCORE[language]:
+        check(any(name == wanted for _, name, _ in readings), "nothing on the strip is named %r" % wanted)
+    check(any(name.startswith(BANNER[language]) for _, name, _ in readings), "the banner is not named")
     tables = find_all(frame, "table", [])
     check(len(tables) == 1 and tables[0].childCount == 56, "no board table of 56 cells: %s" % tables)
     table = tables[0].queryTable()
@@ -113,6 +139,8 @@ def run_inside_session(program):
         time.sleep(0.5)
         desktop.key("Return")
         wait_for("the about box to close", lambda: not desktop.windows("Torvik Bytes - Freeware-Info") or None)
+        # A key pressed before the main window has the focus back would go nowhere.
+        desktop.wait_active(desktop.framed_window("Torvik Vandrel 1.5 - Freeware"))
         desktop.key("F2")
         time.sleep(2)
 
@@ -124,6 +152,20 @@ def run_inside_session(program):
         wait_for("the cursor's cell to take the focus",
                  lambda: table.getAccessibleAt(0, 1).getState().contains(pyatspi.STATE_FOCUSED) or None)
         print("English names, cells and cursor focus: passed")
+
+        # The options dialog's picture-only controls.
+        desktop.key("ctrl+comma")
+        options = wait_for("the options dialog on the accessibility bus",
+                           lambda: next((child for child in application(pyatspi)
+                                         if child is not None and child.name == "Torvik Vandrel - Options"), None))
+        readings = wait_for("the options dialog's controls", lambda: names(options, []) if options.childCount else None)
+        for wanted in ("Field colour", "Frame colour"):
+            check(any(name == wanted for _, name, _ in readings), "no control is named %r: %s" % (wanted, readings))
+        check(any((name, description) == PREVIEW for _, name, description in readings),
+              "the preview is not described: %s" % readings)
+        desktop.key("Escape")
+        wait_for("the options dialog to close", lambda: not desktop.windows("Torvik Vandrel - Options") or None)
+        print("Options dialog names: passed")
 
         desktop.key("ctrl+l")
         wait_for("the language dialog", lambda: desktop.windows("Torvik Vandrel 1.5") or None)
