@@ -163,6 +163,8 @@ def run_inside_session(program):
             check(any(name == wanted for _, name, _ in readings), "no control is named %r: %s" % (wanted, readings))
         check(any((name, description) == PREVIEW for _, name, description in readings),
               "the preview is not described: %s" % readings)
+        # A dialog takes no input for its first moments.
+        time.sleep(0.5)
         desktop.key("Escape")
         wait_for("the options dialog to close", lambda: not desktop.windows("Torvik Vandrel - Options") or None)
         print("Options dialog names: passed")
