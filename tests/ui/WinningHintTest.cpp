@@ -7,6 +7,7 @@
 
 #include "cards/Random.h"
 #include "game/BoardTestUtil.h"
+#include "game/MoveHistory.h"
 #include "game/RecordingHost.h"
 #include "ui/WinningHint.h"
 
@@ -62,6 +63,23 @@ TEST_F(WinningHintTest, FramesTheNextMoveOfTheLineAtOnceOnceKnownUntilTheNextInp
     board.Place(13, 0).Clear();
     board.Changed();
     EXPECT_FALSE(hint.Searching());
+    hint.Request();
+    EXPECT_FALSE(hint.Waiting());
+    EXPECT_EQ(hint.ShownMove().value_or(Move{}), (Move{13, 1, 12, 3}));
+    QTest::mouseClick(&window, Qt::LeftButton);
+
+    // Undo and redo are moves too. After an undo the search starts again from where it leads;
+    // a redo follows the line found there. Either way H answers at once.
+    MoveHistory history(board, host);
+    history.Record({13, 0, 11, 3});
+    ASSERT_TRUE(history.Undo());
+    EXPECT_TRUE(hint.Searching());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !hint.Searching(); }, 30'000));
+    hint.Request();
+    EXPECT_FALSE(hint.Waiting());
+    EXPECT_EQ(hint.ShownMove().value_or(Move{}), (Move{13, 0, 11, 3}));
+    QTest::mouseClick(&window, Qt::LeftButton);
+    ASSERT_TRUE(history.Redo());
     hint.Request();
     EXPECT_FALSE(hint.Waiting());
     EXPECT_EQ(hint.ShownMove().value_or(Move{}), (Move{13, 1, 12, 3}));
