@@ -1,5 +1,7 @@
 #include "app/CsvFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <signal.h>
@@ -23,10 +25,25 @@ private:
     sigset_t previous{};
 };
 
+// A device or a pipe (/dev/stdout, a named pipe) cannot be replaced by renaming, and must not be:
+// the table goes straight into it.
+bool Special(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
 }  // namespace
 
 bool CsvFile::Probe() {
     const HeldSignals held;
+    if (Special(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            error = file.errorString();
+            return false;
+        }
+        return true;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
@@ -38,6 +55,14 @@ bool CsvFile::Probe() {
 
 bool CsvFile::Write(const QByteArray& text) {
     const HeldSignals held;
+    if (Special(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush()) {
+            error = file.errorString();
+            return false;
+        }
+        return true;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         error = file.errorString();

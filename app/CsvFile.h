@@ -7,7 +7,7 @@
 
 // A table file written whole or not at all: into a temporary file beside it, renamed over it only
 // when every byte is on disk. An interrupted run, a full disk or a missing folder leave whatever
-// was there before untouched.
+// was there before untouched. A device or a pipe is written into directly.
 class CsvFile {
 public:
     explicit CsvFile(QString filePath) : path(std::move(filePath)) {}

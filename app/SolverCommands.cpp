@@ -68,7 +68,7 @@ int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err) 
     CsvFile csv(csvPath);
     const auto cannotWrite = [&] {
         std::fprintf(err, "tvdl: cannot write '%s': %s\n", csvPath.toLocal8Bit().constData(), csv.Error().toLocal8Bit().constData());
-        return 1;
+        return 2;
     };
     if (!csvPath.isEmpty() && !csv.Probe()) return cannotWrite();
 

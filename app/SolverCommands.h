@@ -22,5 +22,6 @@ struct TableRequest {
 };
 
 // Plays deals first..last and prints the shares won, won without a reshuffle and proven lost
-// without one; a progress bar goes to err. Returns the program's exit status.
+// without one; a progress bar goes to err. Returns the program's exit status: 2 when the table file
+// cannot be written (found before any deal is played, or at the end: the old file then stays).
 int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err);

@@ -2,10 +2,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdio>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/SolverCommands.h"
 #include "cards/Random.h"
@@ -138,10 +144,41 @@ TEST(WinnabilityCommand, TheSameCsvOnOneAndTwoThreadsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(Read(request.csvPath), one);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 
-    // A file that cannot be made is found out before any deal is played.
+    // A file that cannot be made is found out before any deal is played; one that fails at the
+    // end (a full disk) is reported too, never taken for success.
     request.csvPath = folder.filePath(QStringLiteral("missing/three.csv"));
-    EXPECT_EQ(Table(request, printed), 1);
+    EXPECT_EQ(Table(request, printed), 2);
     EXPECT_EQ(printed, std::string()) << "nothing was played";
+    if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
+        request.csvPath = QStringLiteral("/dev/full");
+        EXPECT_EQ(Table(request, printed), 2);
+        EXPECT_FALSE(QFileInfo(request.csvPath).isFile()) << "a device is written into, never replaced";
+    }
+
+    // Ctrl-C while the deals are played leaves the old file as it was, and no temporary file.
+    request.csvPath = folder.filePath(QStringLiteral("one.csv"));
+    request.last = 100'000;
+    int progress[2];
+    ASSERT_EQ(pipe(progress), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(progress[0]);
+        std::FILE* err = fdopen(progress[1], "w");
+        std::FILE* out = std::fopen("/dev/null", "w");
+        _exit(RunWinnability(request, out, err));
+    }
+    close(progress[1]);
+    // The progress bar shows once the deals are being played.
+    pollfd ready{progress[0], POLLIN, 0};
+    EXPECT_EQ(poll(&ready, 1, 60'000), 1);
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    close(progress[0]);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+    EXPECT_EQ(Read(request.csvPath), one);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 }
 
 }  // namespace
