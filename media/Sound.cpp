@@ -22,7 +22,7 @@ constexpr std::array<const char*, Sound::CueCount> Resources = {
 
 Sound::Sound(std::unique_ptr<AudioOut> out) {
     SetOutput(out ? std::move(out) : std::make_unique<QtAudioOut>());
-    for (int i = 0; i < CueCount; ++i) {
+    for (std::size_t i = 0; i < Resources.size(); ++i) {
         QFile file(QString::fromLatin1(Resources[i]));
         if (!file.open(QIODevice::ReadOnly)) {
             qCWarning(lcSound) << "missing sound" << Resources[i];
