@@ -2,14 +2,11 @@
 
 #include <chrono>
 
-#include "CardTestSupport.h"
 #include "FakeClock.h"
 #include "cards/BusyWait.h"
 #include "platform/Clock.h"
 
 namespace {
-
-using cardtest::ScriptedClock;
 
 TEST(BusyWaitTest, WaitsUntilMoreThanTheDelayHasPassedAtAnyCounterValue) {
     // Starts near zero, across the sign bit and just before the counter wraps around.
@@ -32,7 +29,8 @@ TEST(BusyWaitTest, CoarseCounterEndsOnTheFirstReadPastTheDelay) {
 }
 
 TEST(BusyWaitTest, ExactlyTheDelayIsNotEnough) {
-    ScriptedClock clock({0xFFFFFFF0u, 0xFFFFFFF0u, 0xFFFFFFFFu, 0x00000009u, 0x00000009u, 0x0000000Au});
+    FakeClock clock;
+    clock.script = {0xFFFFFFF0u, 0xFFFFFFF0u, 0xFFFFFFFFu, 0x00000009u, 0x00000009u, 0x0000000Au};
     const ScopedClock guard(clock);
     BusyWait(25);
     // 0x09 is 25 ms after the start, across the wrap; only 0x0A, 26 ms after, ends the wait.
@@ -40,14 +38,16 @@ TEST(BusyWaitTest, ExactlyTheDelayIsNotEnough) {
 }
 
 TEST(BusyWaitTest, ZeroWaitsForTheCounterToMove) {
-    ScriptedClock clock({100, 100, 100, 101});
+    FakeClock clock;
+    clock.script = {100, 100, 100, 101};
     const ScopedClock guard(clock);
     BusyWait(0);
     EXPECT_EQ(clock.reads, 4u);
 }
 
 TEST(BusyWaitTest, NegativeDelayEndsOnTheSecondRead) {
-    ScriptedClock clock({500, 500});
+    FakeClock clock;
+    clock.script = {500, 500};
     const ScopedClock guard(clock);
     BusyWait(-1);
     EXPECT_EQ(clock.reads, 2u);

@@ -2,6 +2,7 @@
 
 #include "BoardTestUtil.h"
 #include "RecordingHost.h"
+#include "ScopedSeed.h"
 #include "cards/CardSheets.h"
 #include "cards/Random.h"
 #include "game/GameFlow.h"
@@ -16,7 +17,6 @@ using Button = PointerPlay::Button;
 class PointerPlayTest : public ::testing::Test {
 protected:
     PointerPlayTest() : board(host), flow(board, host, statistics), pointer(board, host, flow) {
-        GeneratorSeed = 31;
         board.Deal();
         host.cues.clear();
     }
@@ -39,6 +39,7 @@ protected:
         }
     }
 
+    ScopedSeed seeded{31};
     RecordingHost host;
     Statistics statistics;
     Board board;
