@@ -22,9 +22,9 @@ public:
     // Sends the held card back to the place it was taken from, as a drop on no gap does.
     void ReturnCard();
 
-    // The hint frame around place (column, row) of a board whose first row is at top; drawn in the
-    // background colour it erases the frame again.
-    static void FramePlace(Surface* surface, int top, int column, int row, std::uint32_t colorRef);
+    // The hint frame around place (column, row); drawn in the background colour it erases the
+    // frame again.
+    static void FramePlace(Surface* surface, int column, int row, std::uint32_t colorRef);
 
     int GrabX() const { return grabX; }
     int GrabY() const { return grabY; }

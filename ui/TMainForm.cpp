@@ -29,10 +29,10 @@ TMainForm::TMainForm(QWidget* parent)
     view->setGeometry(0, 0, ClientWidth, ClientHeight);
     surface.SetFlushHandler([this](const QRect& rect) { view->Flush(rect); });
     Panel1 = new ToolStrip(this);
-    Panel1->setGeometry(0, 0, ClientWidth, ToolStrip::Height);
+    Panel1->setGeometry(0, 0, ClientWidth, ToolStripHeight);
     scoreStrip = new ScoreStrip(Panel1);
     tvbScroll = new ScrollBanner(this);
-    tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);
+    tvbScroll->setGeometry(0, ClientHeight - BannerHeight, ClientWidth, BannerHeight);
     TVBLabel = new LinkLabel(this);
     TVBLabel->setObjectName(QStringLiteral("TVBLabel"));
     TVBLabel->SetLink(MakerWebAddress());

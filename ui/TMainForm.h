@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "game/Board.h"
+#include "cards/TableGeometry.h"
 #include "platform/Surface.h"
 
 class GameSession;
@@ -20,9 +20,6 @@ class TMainForm : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int ClientWidth = 683;
-    static constexpr int ClientHeight = Board::ToolStripHeight + 15 + 290;
-
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 

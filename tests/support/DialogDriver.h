@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "cards/TableGeometry.h"
 #include "ui/DialogLook.h"
 
 // Helpers for driving the modal dialogs the way a player does: exec() runs its own event loop,
@@ -49,7 +50,7 @@ inline void ClickButton(QDialog& dialog, const char* name) {
 }
 
 // A stand-in for the main window: a visible top-level window with an icon, at a known place.
-inline std::unique_ptr<QWidget> MakeMainWindow(QRect geometry = QRect(100, 120, 683, 342)) {
+inline std::unique_ptr<QWidget> MakeMainWindow(QRect geometry = QRect(100, 120, ClientWidth, ClientHeight)) {
     InstallFontSubstitutions();
     auto window = std::make_unique<QWidget>();
     QPixmap icon(32, 32);

@@ -62,7 +62,9 @@ protected:
     void Click(ToolStrip::Command command) { QTest::mouseClick(Button(command), Qt::LeftButton); }
     // The surface view, which takes the mouse on the board.
     QWidget* BoardView() { return form->childAt(300, 200); }
-    static QPoint PlaceCenter(int column, int row) { return {column * 48 + 8 + 21, row * 70 + 47 + 30}; }
+    static QPoint PlaceCenter(int column, int row) {
+        return {PlaceLeft(column) + CardWidth / 2, PlaceTop(row) + CardHeight / 2};
+    }
     // A pointer move with no button held, delivered at once: QTest's own move only sets the
     // cursor, which sends nothing when the cursor already stands there.
     static void MovePointer(QWidget& widget, QPoint at) {

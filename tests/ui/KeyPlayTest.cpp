@@ -163,7 +163,7 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
         ASSERT_EQ(hidden, Canvas()) << step;
         for (int column = 0; column < 14; ++column) {
             for (int row = 0; row < 4; ++row) {
-                const QRect place(column * 48 + 8, row * 70 + 47, 43, 60);
+                const QRect place(PlaceLeft(column), PlaceTop(row), CardWidth, CardHeight);
                 ASSERT_EQ(shown.copy(place), hidden.copy(place)) << step << " " << column << "," << row;
             }
         }
@@ -206,7 +206,7 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
 
     // A card picked up with the mouse under the cursor, then carried by the keys.
     GoTo(3, 0);
-    QTest::mouseClick(BoardView(), Qt::LeftButton, {}, QPoint(3 * 48 + 8 + 21, 47 + 30));
+    QTest::mouseClick(BoardView(), Qt::LeftButton, {}, PlaceCenter(3, 0));
     ASSERT_NE(GameBoard().Hand(), nullptr);
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
@@ -247,8 +247,8 @@ TEST_F(KeyPlayTest, DoubleDensityShowsTheBoardAsBlocksOfItsPixels) {
     grab.setDevicePixelRatio(2);
     form->render(&grab);
     const QImage& board = Session().WindowSurface().Image();
-    for (int y = 2 * 37; y < 2 * (342 - 15); ++y) {
-        for (int x = 0; x < 2 * 683; ++x) {
+    for (int y = 2 * ToolStripHeight; y < 2 * (ClientHeight - BannerHeight); ++y) {
+        for (int x = 0; x < 2 * ClientWidth; ++x) {
             ASSERT_EQ(grab.pixel(x, y), board.pixel(x / 2, y / 2)) << x << "," << y;
         }
     }

@@ -117,9 +117,10 @@ QPoint ClickTarget(std::mt19937& random, const Board& board) {
     if (aim <= 2) {
         const int column = static_cast<int>(random() % Board::Columns);
         const int row = static_cast<int>(random() % Board::Rows);
-        return {board.PlaceX(column) + static_cast<int>(random() % 43), board.PlaceY(row) + static_cast<int>(random() % 60)};
+        return {board.PlaceX(column) + static_cast<int>(random() % CardWidth),
+                board.PlaceY(row) + static_cast<int>(random() % CardHeight)};
     }
-    return {static_cast<int>(random() % 683), static_cast<int>(random() % 342)};
+    return {static_cast<int>(random() % ClientWidth), static_cast<int>(random() % ClientHeight)};
 }
 
 using LongRun = MainWindowFixture;
@@ -137,7 +138,7 @@ TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
     QAbstractButton* resetButton = Button(ToolStrip::Command::Replay);
     QAbstractButton* mixButton = Button(ToolStrip::Command::Reshuffle);
     Session().SeedWith(20261207);
-    const QRect boardArea(0, Board::ToolStripHeight, 683, 290);
+    const QRect boardArea(0, ToolStripHeight, ClientWidth, BoardHeight);
 
     std::mt19937 random(4711);
     constexpr int runs = 20;

@@ -118,9 +118,9 @@ TEST_F(TMainFormTest, DealtCardsAppearAtTheirPlacesAndSurviveAPaint) {
     Click(Command::NewDeal);
     // Seed 0 deals the six of diamonds to column 1, row 0.
     const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage six = CardSheets::Cards().copy(5 * 43, 2 * 60, 43, 60);
-    const int x = 1 * 48 + 8;
-    const int y = 47;
+    const QImage six = CardSheets::Cards().copy(5 * CardWidth, 2 * CardHeight, CardWidth, CardHeight);
+    const int x = PlaceLeft(1);
+    const int y = PlaceTop(0);
     for (int py = 2; py < 58; py += 5) {
         for (int px = 2; px < 41; px += 5) ASSERT_EQ(shown.pixel(x + px, y + py), six.pixel(px, py)) << px << "," << py;
     }
@@ -173,7 +173,7 @@ TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCardAndTheOneInTheHand) {
     QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(column, 1));
     ASSERT_NE(GameBoard().Hand(), nullptr);
     MovePointer(*view, PlaceCenter(6, 1) + QPoint(24, 20));
-    const QRect heldFace = QRect(GameBoard().Hand()->X(), GameBoard().Hand()->Y(), 43, 60).adjusted(4, 4, -4, -4);
+    const QRect heldFace = QRect(GameBoard().Hand()->X(), GameBoard().Hand()->Y(), CardWidth, CardHeight).adjusted(4, 4, -4, -4);
     const QImage face = Session().WindowSurface().Image().copy(heldFace);
     Session().ChangeBackground(0x800000);  // navy
     EXPECT_EQ(Session().WindowSurface().Pixel(2, 200), PixelFromColorRef(0x800000));

@@ -22,14 +22,14 @@ bool Answered(const WinningHint& hint) {
 // Whether the frame's left edge around place (column, row) is drawn, taken half-way down.
 bool Framed(const RecordingHost& host, const Board& board, int column, int row) {
     const QImage& image = host.surface.Image();
-    return image.pixel(column * 48 + 6, board.PlaceY(row) + 30) != image.pixel(4, 4);
+    return image.pixel(board.PlaceX(column) - 2, board.PlaceY(row) + 30) != image.pixel(4, 4);
 }
 
 TEST(WinningHint, FramesTheWinningMoveOrSaysTheRoundIsLostUntilTheNextInput) {
     RecordingHost host;
     Board board(host);
     QWidget window;
-    window.resize(683, 342);
+    window.resize(ClientWidth, ClientHeight);
     Language language = Language::German;
     WinningHint hint(&window, board, host, language);
 
