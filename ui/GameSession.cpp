@@ -30,7 +30,7 @@
 #include "ui/ToolStrip.h"
 #include "ui/WinningHint.h"
 
-GameSession::GameSession(const WindowParts& parts)
+GameSession::GameSession(const WindowParts& parts, SessionServices services)
     : window(parts.window),
       surface(parts.surface),
       tools(parts.tools),
@@ -39,14 +39,15 @@ GameSession::GameSession(const WindowParts& parts)
       store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
       positionKeeper(*store),
       helpHook(std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
-                                                 QString(), 0)) {
+                                                 QString(), 0)),
+      sounds(std::move(services.audioOut)) {
     ReadSettings();
     board = std::make_unique<Board>(*this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_H), &window), &QShortcut::activated, hint.get(),
                      &WinningHint::Request);
     // The statistics and options dialogs read their own settings as they are made.
-    dialogs = std::make_unique<MainDialogs>(window, *this, language, *store);
+    dialogs = std::make_unique<MainDialogs>(window, *this, language, *store, std::move(services.runDialog));
     flow = std::make_unique<GameFlow>(*board, *this, Stats());
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     keys = std::make_unique<KeyControl>(window, tools, *board, *this, *pointer);
@@ -195,10 +196,6 @@ void GameSession::SeedWith(std::uint32_t seed) {
 
 ::Statistics& GameSession::Stats() {
     return dialogs->Stat().Stats();
-}
-
-KeyPlay& GameSession::Keys() {
-    return keys->Keys();
 }
 
 bool GameSession::SlideOn() const {

@@ -10,11 +10,11 @@
 #include "media/Sound.h"
 #include "settings/PositionKeeper.h"
 #include "ui/OptionsHost.h"
+#include "ui/SessionServices.h"
 
 class Board;
 class GameFlow;
 class KeyControl;
-class KeyPlay;
 class MainDialogs;
 class PointerPlay;
 class QString;
@@ -42,7 +42,7 @@ public:
         ScrollBanner& banner;
     };
 
-    explicit GameSession(const WindowParts& parts);
+    GameSession(const WindowParts& parts, SessionServices services);
     ~GameSession() override;
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
@@ -78,14 +78,8 @@ public:
     // Seeds the random source with a chosen deal number instead of the clock.
     void SeedWith(std::uint32_t seed);
 
-    Board& GameBoard() { return *board; }
     // The counters of the run, kept by the statistics dialog.
     ::Statistics& Stats();
-    Language& CurrentLanguage() { return language; }
-    Surface& WindowSurface() { return surface; }
-    MainDialogs& Dialogs() { return *dialogs; }
-    Sound& Sounds() { return sounds; }
-    KeyPlay& Keys();
 
     // BoardHost
     Surface* DrawingSurface() override { return &surface; }

@@ -25,8 +25,6 @@ public:
     KeyControl(QWidget& window, const ToolStrip& tools, Board& board, BoardHost& host, PointerPlay& pointer);
     ~KeyControl() override;
 
-    KeyPlay& Keys() { return keys; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -9,8 +9,9 @@
 #include "ui/TWonDlg.h"
 
 MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& language,
-                         const SettingsStore& store)
-    : stat(new TStatDlg(&mainWindow, language, store)),
+                         const SettingsStore& store, Runner dialogRunner)
+    : runner(std::move(dialogRunner)),
+      stat(new TStatDlg(&mainWindow, language, store)),
       options(new TOptionsDlg(&mainWindow, host, language, store)),
       about(new TFreewareDlg(&mainWindow, language)),
       tongue(new TTongueDlg(&mainWindow, language)),
@@ -31,8 +32,4 @@ MainDialogs::~MainDialogs() {
 
 int MainDialogs::Run(QDialog& dialog) const {
     return runner ? runner(dialog) : dialog.exec();
-}
-
-void MainDialogs::SetRunner(Runner newRunner) {
-    runner = std::move(newRunner);
 }

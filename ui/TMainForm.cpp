@@ -13,7 +13,7 @@
 #include "ui/SurfaceView.h"
 #include "ui/ToolStrip.h"
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(SessionServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("MainForm"));
@@ -38,7 +38,8 @@ TMainForm::TMainForm(QWidget* parent)
     TVBLabel->SetLink(MakerWebAddress());
     TVBLabel->hide();
 
-    session = std::make_unique<GameSession>(GameSession::WindowParts{*this, surface, *Panel1, *scoreStrip, *tvbScroll});
+    session = std::make_unique<GameSession>(GameSession::WindowParts{*this, surface, *Panel1, *scoreStrip, *tvbScroll},
+                                            std::move(services));
 
     connect(view, &SurfaceView::MouseDown, this, &TMainForm::FormMouseDown);
     connect(view, &SurfaceView::MouseMove, this, &TMainForm::FormMouseMove);

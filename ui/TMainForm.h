@@ -6,6 +6,7 @@
 
 #include "cards/TableGeometry.h"
 #include "platform/Surface.h"
+#include "ui/SessionServices.h"
 
 class GameSession;
 class LinkLabel;
@@ -20,7 +21,7 @@ class TMainForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    explicit TMainForm(SessionServices services = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     GameSession& Session() { return *session; }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "Waits.h"
 #include "cards/TableGeometry.h"
 #include "ui/DialogLook.h"
 
@@ -26,7 +27,7 @@ constexpr int StillOpen = 99;
 
 inline int ExecDriven(QDialog& dialog, const std::function<void()>& drive) {
     QTimer::singleShot(0, &dialog, [&dialog, &drive] {
-        if (!QTest::qWaitForWindowActive(&dialog)) ADD_FAILURE() << "the dialog never became active";
+        if (!QTest::qWaitForWindowActive(&dialog, WaitLimitMs)) ADD_FAILURE() << "the dialog never became active";
         drive();
         if (dialog.isVisible()) dialog.done(StillOpen);
     });
@@ -68,7 +69,7 @@ public:
     using Answer = std::function<void(QDialog&)>;
 
     explicit Answerer(std::vector<Answer> script) : answers(std::move(script)) {
-        timer.setInterval(5);
+        timer.setInterval(PollMs);
         QObject::connect(&timer, &QTimer::timeout, [this] { Poll(); });
         timer.start();
     }
@@ -76,12 +77,21 @@ public:
     std::vector<QString> seen;
 
 private:
+    static constexpr int PollMs = 5;
+
     void Poll() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr || !dialog->isVisible() || dialog == last) return;
         // Keys go to the focus, which the dialog has only once it is the active window; on a busy
-        // machine that can take a few polls.
-        if (!dialog->isActiveWindow()) return;
+        // machine that can take a few polls, but a dialog that never gets there must not hold
+        // its modal loop for ever.
+        if (!dialog->isActiveWindow()) {
+            if (++inactivePolls * PollMs < WaitLimitMs) return;
+            ADD_FAILURE() << "the dialog never became active";
+            dialog->done(StillOpen);
+        }
+        inactivePolls = 0;
+        if (!dialog->isVisible()) return;
         last = dialog;
         seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
         if (next < answers.size()) {
@@ -96,4 +106,5 @@ private:
     std::vector<Answer> answers;
     std::size_t next = 0;
     QDialog* last = nullptr;
+    int inactivePolls = 0;
 };

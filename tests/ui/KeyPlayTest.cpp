@@ -12,7 +12,6 @@
 
 #include "MainWindowFixture.h"
 #include "game/DealPrinter.h"
-#include "game/KeyPlay.h"
 #include "help/HelpPlatform.h"
 #include "ui/SmallDialog.h"
 
@@ -108,18 +107,48 @@ protected:
         Show();
         Session().SeedWith(seed);
         Key(Qt::Key_F2);
-        ASSERT_EQ(GameBoard().State(), GameState::Dealt);
+        ASSERT_EQ(Picture().Text(), DealText(seed));
     }
-    KeyPlay& Keys() { return Session().Keys(); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(form.get(), key, modifiers); }
-    // Walks the cursor to a place with the arrow keys.
+    // The place the cursor stands on, told by its frame's top edge, which runs between the rows.
+    std::optional<QPoint> Cursor() {
+        const QImage canvas = Canvas();
+        const QRgb frame = PixelFromColorRef(Session().FrameColor());
+        for (int column = 0; column < Board::Columns; ++column) {
+            for (int row = 0; row < Board::Rows; ++row) {
+                const int y = PlaceTop(row) - 2;
+                const int x = PlaceLeft(column);
+                if (canvas.pixel(x + 10, y) == frame && canvas.pixel(x + 21, y) == frame && canvas.pixel(x + 32, y) == frame) {
+                    return QPoint(column, row);
+                }
+            }
+        }
+        return {};
+    }
+    // A click where nothing lies takes the cursor away.
+    void HideCursor() { QTest::mouseClick(BoardView(), Qt::LeftButton, {}, QPoint(2, 200)); }
+    // Walks the cursor to a place with the arrow keys; the first key only shows it.
     void GoTo(int column, int row) {
-        if (!Keys().CursorShown()) Key(Qt::Key_Right);
-        while (Keys().Column() < column) Key(Qt::Key_Right);
-        while (Keys().Column() > column) Key(Qt::Key_Left);
-        while (Keys().Row() < row) Key(Qt::Key_Down);
-        while (Keys().Row() > row) Key(Qt::Key_Up);
-        ASSERT_EQ(QPoint(Keys().Column(), Keys().Row()), QPoint(column, row));
+        std::optional<QPoint> at = Cursor();
+        if (!at) {
+            Key(Qt::Key_Right);
+            at = Cursor();
+        }
+        ASSERT_TRUE(at) << "no cursor shown";
+        for (int c = at->x(); c < column; ++c) Key(Qt::Key_Right);
+        for (int c = at->x(); c > column; --c) Key(Qt::Key_Left);
+        for (int r = at->y(); r < row; ++r) Key(Qt::Key_Down);
+        for (int r = at->y(); r > row; --r) Key(Qt::Key_Up);
+        ASSERT_EQ(Cursor(), QPoint(column, row));
+    }
+    // Cards that lie whole on their places: all 52 when none is held.
+    int CardsOnPlaces() {
+        const BoardPicture board = Picture();
+        int cards = 0;
+        for (int column = 0; column < Board::Columns; ++column) {
+            for (int row = 0; row < Board::Rows; ++row) cards += board.Place(column, row).has_value();
+        }
+        return cards;
     }
 
     HelpPlatform::MessageBoxFunction previousMessageBox;
@@ -137,27 +166,25 @@ TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
     for (const Move& move : *line) {
         GoTo(move.from % 14, move.from / 14);
         Key(Qt::Key_Space);
-        ASSERT_NE(GameBoard().Hand(), nullptr) << "nothing picked up at " << move.from;
+        ASSERT_FALSE(Picture().Place(move.from % 14, move.from / 14)) << "nothing picked up at " << move.from;
         GoTo(move.to % 14, move.to / 14);
         Key(Qt::Key_Return);
-        ASSERT_EQ(GameBoard().Hand(), nullptr);
-        ASSERT_NE(GameBoard().Place(move.to % 14, move.to / 14).Count(), 0) << "refused at " << move.to;
+        ASSERT_TRUE(Picture().Place(move.to % 14, move.to / 14)) << "refused at " << move.to;
     }
-    EXPECT_TRUE(GameBoard().IsWon());
-    EXPECT_EQ(GameBoard().State(), GameState::Over);
+    EXPECT_TRUE(Picture().Won());
+    EXPECT_TRUE(Ran("TWonDlg"));
     EXPECT_EQ(Stats().sinceStartWon, 1);
 }
 
 TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
     ShowAndDeal(1);
-    KeyPlay& keys = Keys();
     // With the cursor shown, the places hold what they would without it; with it hidden, the
     // whole board is what a fresh paint of the cards gives.
     auto check = [&](const char* step) {
-        ASSERT_EQ(GameBoard().Hand(), nullptr) << step;
-        const bool wasShown = keys.CursorShown();
+        ASSERT_EQ(CardsOnPlaces(), 52) << step << ": a card is held";
+        const bool wasShown = Cursor().has_value();
         const QImage shown = Canvas();
-        keys.HideCursor();
+        HideCursor();
         const QImage hidden = Canvas();
         Session().Paint();
         ASSERT_EQ(hidden, Canvas()) << step;
@@ -167,7 +194,7 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
                 ASSERT_EQ(shown.copy(place), hidden.copy(place)) << step << " " << column << "," << row;
             }
         }
-        if (wasShown) keys.ShowCursor();
+        if (wasShown) Key(Qt::Key_Left);
     };
     auto sweep = [&] {
         for (int row = 0; row < 4; ++row) {
@@ -181,10 +208,10 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
 
     // A card carried over every place by the keys, then sent home.
     int filled = 1;
-    while (GameBoard().Place(filled, 1).Count() == 0) ++filled;
+    while (!Picture().Place(filled, 1)) ++filled;
     GoTo(filled, 1);
     Key(Qt::Key_Space);
-    ASSERT_NE(GameBoard().Hand(), nullptr);
+    ASSERT_FALSE(Picture().Place(filled, 1));
     sweep();
     Key(Qt::Key_Escape);
     check("carried and sent home");
@@ -201,14 +228,14 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
     Key(Qt::Key_Space);
     GoTo(first.to % 14, first.to / 14);
     Key(Qt::Key_Return);
-    ASSERT_NE(GameBoard().Place(first.to % 14, first.to / 14).Count(), 0);
+    ASSERT_TRUE(Picture().Place(first.to % 14, first.to / 14));
     check("move made");
 
     // A card picked up with the mouse under the cursor, then carried by the keys.
     GoTo(3, 0);
     QTest::mouseClick(BoardView(), Qt::LeftButton, {}, PlaceCenter(3, 0));
-    ASSERT_NE(GameBoard().Hand(), nullptr);
     Key(Qt::Key_Down);
+    ASSERT_FALSE(Picture().Place(3, 0)) << "held, and carried to the cursor";
     Key(Qt::Key_Down);
     Key(Qt::Key_Right);
     Key(Qt::Key_Escape);
@@ -216,27 +243,23 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
 
     // A new deal from its key while the cursor is up.
     Key(Qt::Key_F2);
-    EXPECT_TRUE(keys.CursorShown());
+    EXPECT_TRUE(Cursor());
     check("new deal");
 }
 
 TEST_F(KeyPlayTest, CommandKeysTakeTheirButtonsWays) {
-    std::vector<QString> asked;
-    Session().Dialogs().SetRunner([&asked](QDialog& dialog) {
-        asked.push_back(QString::fromLatin1(dialog.metaObject()->className()));
-        return SmallDialog::ResultCancel;
-    });
+    AnswerEvery(SmallDialog::ResultCancel);
     ShowAndDeal(1);
-    asked.clear();
+    dialogsRun.clear();
     QSignalSpy help(form->findChild<ToolStrip*>(), &ToolStrip::help);
     Key(Qt::Key_F1);
     EXPECT_EQ(help.count(), 1);
     Key(Qt::Key_M, Qt::ControlModifier);
     Key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(GameBoard().ReshufflesLeft(), 0);
+    EXPECT_FALSE(Button(ToolStrip::Command::Reshuffle)->isEnabled());
     Key(Qt::Key_R, Qt::ControlModifier);
     Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(asked, (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
+    EXPECT_EQ(dialogsRun, (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
     EXPECT_TRUE(form->isVisible());
 }
 
@@ -246,7 +269,7 @@ TEST_F(KeyPlayTest, DoubleDensityShowsTheBoardAsBlocksOfItsPixels) {
     QImage grab(form->size() * 2, QImage::Format_RGB32);
     grab.setDevicePixelRatio(2);
     form->render(&grab);
-    const QImage& board = Session().WindowSurface().Image();
+    const QImage board = Canvas();
     for (int y = 2 * ToolStripHeight; y < 2 * (ClientHeight - BannerHeight); ++y) {
         for (int x = 0; x < 2 * ClientWidth; ++x) {
             ASSERT_EQ(grab.pixel(x, y), board.pixel(x / 2, y / 2)) << x << "," << y;

@@ -7,124 +7,119 @@
 #include <QTest>
 
 #include <array>
+#include <bitset>
+#include <optional>
 #include <random>
-#include <set>
+#include <utility>
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "game/BoardTestUtil.h"
+#include "game/HeadlessGame.h"
+#include "game/Solver.h"
 #include "ui/SmallDialog.h"
 
 namespace {
 
-// What must hold after every event once a deal is on the board; empty when all is well.
-std::string CheckBoard(const Board& board) {
-    std::set<int> cards;
-    int total = 0;
-    int gaps = 0;
-    for (int column = 0; column < Board::Columns; ++column) {
-        for (int row = 0; row < Board::Rows; ++row) {
-            const CardPile& place = board.Place(column, row);
-            if (place.Count() == 0) {
-                ++gaps;
-                if (column == 0) return "an ace place is empty";
-                continue;
-            }
-            if (column == 0 && (place.TopRank() != 1 || place.TopSuit() != row)) return "column 0 out of order";
-            cards.insert(place.TopSuit() * 13 + place.TopRank());
-            ++total;
-        }
-    }
-    const CardPile* hand = board.Hand();
-    if (hand != nullptr) {
-        if (hand->Count() != 1) return "the hand holds more than one card";
-        cards.insert(hand->TopSuit() * 13 + hand->TopRank());
-        ++total;
-    }
-    if (total != 52 || cards.size() != 52) return "not 52 distinct cards";
-    if (gaps != (hand != nullptr ? 5 : 4)) return "wrong number of gaps";
-    return {};
-}
+// The cards the window shows on the places, row-major; none where no card can be read.
+using Snapshot = std::array<std::optional<SeenCard>, Board::Columns * Board::Rows>;
 
-// The cards of the board, suit * 13 + rank per place, -1 for a gap.
-using Snapshot = std::array<int, Board::Columns * Board::Rows>;
-
-Snapshot Snap(const Board& board) {
+Snapshot Snap(const BoardPicture& picture) {
     Snapshot cells{};
     for (int column = 0; column < Board::Columns; ++column) {
         for (int row = 0; row < Board::Rows; ++row) {
-            const CardPile& place = board.Place(column, row);
-            cells[static_cast<std::size_t>(row * Board::Columns + column)] =
-                place.Count() == 0 ? -1 : place.TopSuit() * 13 + place.TopRank();
+            cells[static_cast<std::size_t>(row * Board::Columns + column)] = picture.Place(column, row);
         }
     }
     return cells;
 }
 
-int At(const Snapshot& cells, int column, int row) {
+std::optional<SeenCard>& At(Snapshot& cells, int column, int row) {
     return cells[static_cast<std::size_t>(row * Board::Columns + column)];
+}
+const std::optional<SeenCard>& At(const Snapshot& cells, int column, int row) {
+    return cells[static_cast<std::size_t>(row * Board::Columns + column)];
+}
+
+// What must hold after every event once a deal is on the board and no card is held; empty when
+// all is well.
+std::string CheckBoard(const Snapshot& cells) {
+    std::bitset<64> cards;
+    int total = 0;
+    int gaps = 0;
+    for (int column = 0; column < Board::Columns; ++column) {
+        for (int row = 0; row < Board::Rows; ++row) {
+            const std::optional<SeenCard>& card = At(cells, column, row);
+            if (!card) {
+                ++gaps;
+                if (column == 0) return "an ace place is empty";
+                continue;
+            }
+            if (column == 0 && *card != SeenCard{row, 1}) return "column 0 out of order";
+            cards.set(static_cast<std::size_t>(card->suit * 16 + card->rank));
+            ++total;
+        }
+    }
+    if (total != 52 || cards.count() != 52) return "not 52 distinct cards";
+    if (gaps != 4) return "wrong number of gaps";
+    return {};
 }
 
 // Every row runs ace to king of its own suit in columns 0 to 12.
 bool Solved(const Snapshot& cells) {
     for (int row = 0; row < Board::Rows; ++row) {
         for (int column = 0; column < 13; ++column) {
-            if (At(cells, column, row) != row * 13 + column + 1) return false;
+            if (At(cells, column, row) != SeenCard{row, column + 1}) return false;
         }
     }
     return true;
 }
 
 // Whether `card` may fill the gap at (column, row) of a board as it was before the drop.
-bool ObeysGapRule(const Snapshot& before, int card, int column, int row) {
-    if (column < 1 || At(before, column, row) != -1) return false;
-    const int left = At(before, column - 1, row);
-    const int right = column + 1 < Board::Columns ? At(before, column + 1, row) : -1;
-    // A card number is suit * 13 + rank, so a neighbour of the same suit one rank off is one off.
-    const bool sameSuitLeft = left != -1 && (left - 1) / 13 == (card - 1) / 13;
-    const bool sameSuitRight = right != -1 && (right - 1) / 13 == (card - 1) / 13;
-    return (sameSuitLeft && left == card - 1) || (sameSuitRight && right == card + 1);
+bool ObeysGapRule(const Snapshot& before, SeenCard card, int column, int row) {
+    if (column < 1 || At(before, column, row)) return false;
+    const std::optional<SeenCard>& left = At(before, column - 1, row);
+    const std::optional<SeenCard> right = column + 1 < Board::Columns ? At(before, column + 1, row) : std::nullopt;
+    return left == SeenCard{card.suit, card.rank - 1} || right == SeenCard{card.suit, card.rank + 1};
 }
 
-// A deal one step from won: every row in order but for its last few kings, which wait in
-// column 13 while their places in column 12 are gaps.
-// The cards are laid hidden and then shown, so each keeps the background it covers, as dealt
-// cards do.
-void LayNearlyWon(Board& board, int kingsOut) {
-    board.HideAll();
-    LayWonBoard(board);
-    for (int row = 0; row < kingsOut; ++row) {
-        board.Place(12, row).Clear();
-        Put(board, 13, row, row, 13);
+// A deal the solver wins without a reshuffle, and the line that wins it; a small budget each
+// finds one among the first deals at once.
+std::pair<std::uint32_t, std::vector<Move>> WinnableDeal() {
+    Budget budget;
+    budget.maxPositions = 20'000;
+    for (std::uint32_t seed = 1; seed < 100; ++seed) {
+        SolveResult result = Solve(Position::FromBoard(HeadlessGame(seed).GetBoard()), budget);
+        if (result.status == SolveStatus::Solved) return {seed, std::move(result.line)};
     }
-    board.ShowAll();
+    ADD_FAILURE() << "no deal winnable without a reshuffle";
+    return {};
 }
 
 // Where the player clicks: half the time on a gap when a card is held, else on a card place;
 // otherwise on a place or anywhere at all.
-QPoint ClickTarget(std::mt19937& random, const Board& board) {
+QPoint ClickTarget(std::mt19937& random, const Snapshot& cells, bool held) {
     int aim = static_cast<int>(random() % 4);
-    if (aim == 0 || aim == 1) aim = board.Hand() != nullptr ? 0 : 1;
-    if (aim == 0) {
-        std::vector<QPoint> gaps;
-        for (int column = 1; column < Board::Columns; ++column) {
-            for (int row = 0; row < Board::Rows; ++row) {
-                if (board.Place(column, row).Count() == 0) gaps.emplace_back(board.PlaceX(column) + 21, board.PlaceY(row) + 30);
-            }
+    if (aim == 0 || aim == 1) aim = held ? 0 : 1;
+    std::vector<QPoint> gaps;
+    for (int column = 1; column < Board::Columns; ++column) {
+        for (int row = 0; row < Board::Rows; ++row) {
+            if (!At(cells, column, row)) gaps.emplace_back(PlaceLeft(column) + 21, PlaceTop(row) + 30);
         }
-        return gaps[random() % gaps.size()];
     }
+    if (aim == 0 && !gaps.empty()) return gaps[random() % gaps.size()];
     if (aim <= 2) {
         const int column = static_cast<int>(random() % Board::Columns);
         const int row = static_cast<int>(random() % Board::Rows);
-        return {board.PlaceX(column) + static_cast<int>(random() % CardWidth),
-                board.PlaceY(row) + static_cast<int>(random() % CardHeight)};
+        return {PlaceLeft(column) + static_cast<int>(random() % CardWidth),
+                PlaceTop(row) + static_cast<int>(random() % CardHeight)};
     }
     return {static_cast<int>(random() % ClientWidth), static_cast<int>(random() % ClientHeight)};
 }
 
 using LongRun = MainWindowFixture;
 
+// The window is watched as a player watches it, the sound output as a player hears it: a pick
+// means a card in the hand, a drop or a return its end, and a deal a fresh board.
 TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
     // The clock starts close to the tick counter's wrap-around.
     clock.ticks = 0xFFFF0000u;
@@ -139,10 +134,15 @@ TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
     QAbstractButton* mixButton = Button(ToolStrip::Command::Reshuffle);
     Session().SeedWith(20261207);
     const QRect boardArea(0, ToolStripHeight, ClientWidth, BoardHeight);
+    const auto [winnable, winningLine] = WinnableDeal();
 
     std::mt19937 random(4711);
     constexpr int runs = 20;
     constexpr int eventsPerRun = 5000;
+    enum class State { Over, Dealt, Started } state = State::Over;
+    bool held = false;
+    // The board when no card was last held.
+    Snapshot settled{};
     int expectedWon = 0;
     int expectedLost = 0;
     int acceptedDrops = 0;
@@ -152,61 +152,117 @@ TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
         ++violations;
         ADD_FAILURE() << "event " << event << ": " << problem;
     };
+    // Follows the game through the cues heard since request `first`; true when a drop was heard.
+    auto follow = [&](std::size_t first, bool& won) {
+        bool dropped = false;
+        bool dealing = false;
+        won = false;
+        for (SoundCue cue : Cues(first)) {
+            switch (cue) {
+                case SoundCue::GiveUp:
+                    if (state == State::Started) ++expectedLost;
+                    break;
+                case SoundCue::Deal:
+                    dealing = true;
+                    held = false;
+                    state = State::Dealt;
+                    break;
+                case SoundCue::Pick:
+                    if (!dealing) held = true;
+                    break;
+                case SoundCue::Drop:
+                    dropped = true;
+                    held = false;
+                    if (state == State::Dealt) state = State::Started;
+                    break;
+                case SoundCue::Return: held = false; break;
+                case SoundCue::Won:
+                    won = true;
+                    state = State::Over;
+                    ++expectedWon;
+                    break;
+            }
+        }
+        return dropped;
+    };
+    auto click = [&](QPoint at) { QTest::mouseClick(view, Qt::LeftButton, {}, at); };
+
     QElapsedTimer timer;
     timer.start();
     for (int run = 0; run < runs && violations <= 5; ++run) {
-        if (GameBoard().State() == GameState::Started) ++expectedLost;
-        QTest::mouseClick(newButton, Qt::LeftButton);
         // Every other run starts a few moves from a win, and keeps its deal, so wins happen.
         const bool nearlyWon = run % 2 == 1;
-        if (nearlyWon) LayNearlyWon(GameBoard(), 1 + run / 2 % 2);
+        std::size_t heard = audio->requests.size();
+        if (nearlyWon) Session().SeedWith(winnable);
+        QTest::mouseClick(newButton, Qt::LeftButton);
+        if (nearlyWon) {
+            const std::size_t movesLeft = 1 + static_cast<std::size_t>(run / 2 % 2);
+            for (std::size_t i = 0; i + movesLeft < winningLine.size(); ++i) {
+                const Move& move = winningLine[i];
+                click(PlaceCenter(move.fromColumn, move.fromRow));
+                click(PlaceCenter(move.toColumn, move.toRow));
+            }
+        }
+        bool won = false;
+        follow(heard, won);
+        settled = Snap(Picture());
 
         for (int step = 0; step < eventsPerRun && violations <= 5; ++step) {
             const int event = run * eventsPerRun + step;
-            Board& board = GameBoard();
+            heard = audio->requests.size();
             const int kind = static_cast<int>(random() % 1000);
-            const GameState before = board.State();
+            bool moved = false;
             if (kind < 4 && !nearlyWon) {
-                if (before == GameState::Started) ++expectedLost;
                 QTest::mouseClick(kind < 2 ? newButton : resetButton, Qt::LeftButton);
             } else if (kind < 10) {
                 QTest::mouseClick(mixButton, Qt::LeftButton);
             } else if (kind < 60) {
-                const QPoint at = ClickTarget(random, board);
+                const QPoint at = ClickTarget(random, settled, held);
                 QTest::mousePress(view, Qt::RightButton, {}, at);
                 QTest::mouseRelease(view, Qt::RightButton, {}, at);
             } else if (kind < 500) {
-                MovePointer(*view, ClickTarget(random, board));
+                MovePointer(*view, ClickTarget(random, settled, held));
+                moved = true;
             } else {
-                const QPoint at = ClickTarget(random, board);
-                const Snapshot cellsBefore = Snap(board);
-                const int held = board.Hand() != nullptr ? board.Hand()->TopSuit() * 13 + board.Hand()->TopRank() : -1;
-                const int wonBefore = Stats().sinceStartWon;
-                QTest::mouseClick(view, kind < 990 ? Qt::LeftButton : Qt::MiddleButton, {}, at);
-                const Snapshot cellsAfter = Snap(board);
-                if (held != -1 && board.Hand() == nullptr) {
-                    for (int column = 1; column < Board::Columns; ++column) {
-                        for (int row = 0; row < Board::Rows; ++row) {
-                            const bool landedHere = At(cellsBefore, column, row) == -1 && At(cellsAfter, column, row) == held;
-                            const bool origin = column == board.originColumn && row == board.originRow;
-                            if (!landedHere || origin) continue;
-                            ++acceptedDrops;
-                            if (!ObeysGapRule(cellsBefore, held, column, row)) fail(event, "a drop broke the gap rule");
-                        }
+                QTest::mouseClick(view, kind < 990 ? Qt::LeftButton : Qt::MiddleButton, {}, ClickTarget(random, settled, held));
+            }
+            const bool dropped = follow(heard, won);
+            // The board is read whenever no card hides part of it, and a pointer move changes
+            // nothing else.
+            if (held) continue;
+            const Snapshot before = settled;
+            if (!moved) settled = Snap(Picture());
+            const std::string problem = CheckBoard(settled);
+            if (!problem.empty()) fail(event, problem);
+            if (dropped) {
+                // The card left one place and landed on another, or went back to where it was.
+                std::optional<QPoint> origin;
+                std::optional<QPoint> landed;
+                for (int column = 1; column < Board::Columns; ++column) {
+                    for (int row = 0; row < Board::Rows; ++row) {
+                        if (At(before, column, row) == At(settled, column, row)) continue;
+                        (At(settled, column, row) ? landed : origin) = QPoint(column, row);
                     }
                 }
-                if (Stats().sinceStartWon != wonBefore && !Solved(cellsAfter)) fail(event, "a win on an unsolved board");
-                if (before != GameState::Over && board.State() == GameState::Over) ++expectedWon;
+                if (landed && origin) {
+                    ++acceptedDrops;
+                    Snapshot lifted = before;
+                    const SeenCard card = *At(lifted, origin->x(), origin->y());
+                    At(lifted, origin->x(), origin->y()).reset();
+                    if (At(settled, landed->x(), landed->y()) != card) fail(event, "a drop changed the card");
+                    if (!ObeysGapRule(lifted, card, landed->x(), landed->y())) fail(event, "a drop broke the gap rule");
+                } else if (landed || origin) {
+                    fail(event, "a drop moved no card whole");
+                }
             }
-            const std::string problem = CheckBoard(GameBoard());
+            if (won && !Solved(settled)) fail(event, "a win on an unsolved board");
             const ::Statistics& stats = Stats();
             const bool countsRight = stats.sinceStartWon == expectedWon && stats.sinceStartLost == expectedLost &&
                                      stats.totalWon == expectedWon && stats.totalLost == expectedLost;
-            if (!problem.empty()) fail(event, problem);
             if (!countsRight) fail(event, "counts differ");
 
             // What the window shows must be what a full repaint of the board draws.
-            if (step % 500 == 499 && board.Hand() == nullptr) {
+            if (step % 500 == 499) {
                 const QImage shown = view->grab(boardArea).toImage();
                 Session().Paint();
                 if (view->grab(boardArea).toImage() != shown) fail(event, "the window differs from a fresh repaint");

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -23,28 +24,28 @@ using Command = ToolStrip::Command;
 
 class MainFormFlowTest : public MainWindowFixture {
 protected:
-    MainFormFlowTest() { Open(); }
-
     // A started program whose first-activation about box has been closed.
     void StartInEnglish() {
-        Session().CurrentLanguage() = Language::English;
+        StoreLanguage(Language::English);
+        Open();
         Answerer first({});
         ShowAndSettle();
     }
 };
 
 TEST_F(MainFormFlowTest, FirstActivationAsksTheLanguageThenShowsTheAboutBox) {
+    Open();
     Answerer answerer({[](QDialog& d) { ClickButton(d, "GermanBtn"); }, [](QDialog& d) { d.done(1); }});
     ShowAndSettle();
     ASSERT_EQ(answerer.seen.size(), 2u);
     EXPECT_EQ(answerer.seen[0], QStringLiteral("TTongueDlg"));
     EXPECT_EQ(answerer.seen[1], QStringLiteral("TFreewareDlg"));
-    EXPECT_EQ(Session().CurrentLanguage(), Language::German);
     EXPECT_EQ(Button(Command::Quit)->toolTip(), QStringLiteral("Ich hab genug!"));
 }
 
 TEST_F(MainFormFlowTest, AStoredLanguageSkipsTheQuestion) {
-    Session().CurrentLanguage() = Language::English;
+    StoreLanguage(Language::English);
+    Open();
     Answerer answerer({});
     ShowAndSettle();
     ASSERT_EQ(answerer.seen.size(), 1u);
@@ -55,7 +56,7 @@ TEST_F(MainFormFlowTest, QuitAnsweredNoKeepsRunningWithoutTheAboutBox) {
     StartInEnglish();
     Answerer answerer({[](QDialog& d) { ClickButton(d, "CancelBtn"); }});
     Button(Command::Quit)->click();
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(form->isVisible());
     ASSERT_EQ(answerer.seen.size(), 1u);
     EXPECT_EQ(answerer.seen[0], QStringLiteral("TEndGameDlg"));
@@ -63,8 +64,8 @@ TEST_F(MainFormFlowTest, QuitAnsweredNoKeepsRunningWithoutTheAboutBox) {
 
 TEST_F(MainFormFlowTest, QuitAnsweredYesShowsTheAboutBoxAndCountsAStartedDeal) {
     StartInEnglish();
-    Session().NewGame();
-    GameBoard().SetState(GameState::Started);
+    Click(Command::NewDeal);
+    MakeAMove();
     Answerer answerer({[](QDialog& d) {
                            // A key goes to the active window: wait until the question is it.
                            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
@@ -80,38 +81,52 @@ TEST_F(MainFormFlowTest, QuitAnsweredYesShowsTheAboutBoxAndCountsAStartedDeal) {
 
 TEST_F(MainFormFlowTest, GiveUpAnsweredNoOrClosedKeepsTheDeal) {
     StartInEnglish();
-    Session().NewGame();
-    GameBoard().SetState(GameState::Started);
-    const int firstRank = GameBoard().Place(1, 0).TopRank();
-    Answerer answerer({[](QDialog& d) { ClickButton(d, "CancelBtn"); }, [](QDialog& d) { d.close(); }});
-    Session().NewGame();
-    Session().ResetGame();
+    Click(Command::NewDeal);
+    MakeAMove();
+    const QImage started = Canvas();
+    Answerer answerer({[](QDialog& d) { ClickButton(d, "CancelBtn"); }, [](QDialog& d) { d.close(); },
+                       [](QDialog& d) { ClickButton(d, "OKBtn"); }});
+    Click(Command::NewDeal);
+    Click(Command::Replay);
     EXPECT_EQ(answerer.seen.size(), 2u);
-    EXPECT_EQ(GameBoard().State(), GameState::Started);
-    EXPECT_EQ(GameBoard().Place(1, 0).TopRank(), firstRank);
+    EXPECT_EQ(Canvas(), started);
     EXPECT_EQ(Stats().sinceStartLost, 0);
+    // Still started: giving it up now counts it.
+    Click(Command::NewDeal);
+    EXPECT_EQ(answerer.seen.size(), 3u);
+    EXPECT_EQ(Stats().sinceStartLost, 1);
 }
 
 TEST_F(MainFormFlowTest, OptionsOkRepaintsAndAppliesTextsAndTheScoreFollowsTheStatisticsDialog) {
     StartInEnglish();
     QAbstractButton* options = Button(Command::Options);
-    const QRect stray(2, 200, 4, 4);
-    const QRgb green = PixelFromColorRef(0x8000);
-    Session().WindowSurface().FillRect(stray, 0x0000FF);
-    Session().CurrentLanguage() = Language::German;
+    // Counts the paints that redraw the whole board.
+    struct BoardPaints : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            const QRect board(0, ToolStripHeight, ClientWidth, BoardHeight);
+            if (event->type() == QEvent::Paint && static_cast<QPaintEvent*>(event)->rect().contains(board)) ++count;
+            return false;
+        }
+    } paints;
+    BoardView()->installEventFilter(&paints);
+    const QString stale = QStringLiteral("stale");
+    options->setToolTip(stale);
     {
         Answerer answerer({[](QDialog& d) { ClickButton(d, "CancelBtn"); }});
         options->click();
-        EXPECT_NE(Session().WindowSurface().Pixel(3, 201), green);
-        EXPECT_EQ(options->toolTip(), QStringLiteral("I want to change the configuration."));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(paints.count, 0);
+        EXPECT_EQ(options->toolTip(), stale);
     }
     {
         // OK without any change still repaints the board and applies the texts.
         Answerer answerer({[](QDialog& d) { ClickButton(d, "OKBtn"); }});
         options->click();
+        QCoreApplication::processEvents();
         ASSERT_EQ(answerer.seen, std::vector<QString>{QStringLiteral("TOptionsDlg")});
-        EXPECT_EQ(Session().WindowSurface().Pixel(3, 201), green);
-        EXPECT_EQ(options->toolTip(), QString::fromUtf8("Ich möcht etwas verändern."));
+        EXPECT_GT(paints.count, 0);
+        EXPECT_EQ(options->toolTip(), QStringLiteral("I want to change the configuration."));
     }
 
     // The score strip is refreshed after the statistics dialog, whatever its answer.

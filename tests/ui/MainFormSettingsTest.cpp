@@ -26,18 +26,24 @@ using MainFormSettingsTest = MainWindowFixture;
 
 TEST_F(MainFormSettingsTest, FirstStartTakesTheDefaults) {
     Open();
-    EXPECT_EQ(Session().CurrentLanguage(), Language::Unset);
+    AnswerEvery(SmallDialog::ResultCancel);
     EXPECT_EQ(Session().BackgroundColor(), 0x8000u);
     EXPECT_EQ(Session().FrameColor(), 0u);
-    EXPECT_EQ(Session().WindowSurface().Pixel(300, 200), PixelFromColorRef(0x8000));
+    EXPECT_EQ(Canvas().pixel(300, 200), PixelFromColorRef(0x8000));
     EXPECT_EQ(form->pos(), QPoint(269, 375));
+    ShowAndSettle();
+    EXPECT_EQ(dialogsRun.front(), QStringLiteral("TTongueDlg")) << "no language yet";
 }
 
 TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) {
     Open();
     AnswerEvery(SmallDialog::ResultYes);
-    Show();
-    Session().CurrentLanguage() = Language::German;
+    ShowAndSettle();
+    answer = [](QDialog& dialog) {
+        return ExecDriven(dialog, [&dialog] { ClickButton(dialog, "GermanBtn"); });
+    };
+    Click(ToolStrip::Command::Language);
+    AnswerEvery(SmallDialog::ResultYes);
     Session().ChangeBackground(0x800000);
     Session().SetSoundOn(false);
     form->move(40, 30);
@@ -50,25 +56,27 @@ TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) 
     EXPECT_TRUE(text.contains(QStringLiteral("common\\frame=0")));
     EXPECT_TRUE(text.contains(QStringLiteral("Form\\MainForm=\"200,")));
 
+    dialogsRun.clear();
     Open();
     AnswerEvery(SmallDialog::ResultYes);
-    EXPECT_EQ(Session().CurrentLanguage(), Language::German);
     EXPECT_FALSE(Session().SoundOn());
-    EXPECT_EQ(Session().WindowSurface().Pixel(300, 200), PixelFromColorRef(0x800000));
-    Show();
+    EXPECT_EQ(Canvas().pixel(300, 200), PixelFromColorRef(0x800000));
+    ShowAndSettle();
     EXPECT_EQ(form->pos(), QPoint(40, 30));
+    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
+    EXPECT_EQ(Button(ToolStrip::Command::Quit)->toolTip(), QStringLiteral("Ich hab genug!"));
 }
 
 TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros) {
     const SettingsStore store;
     Open();
-    Session().Dialogs().SetRunner([](QDialog& dialog) {
+    answer = [](QDialog& dialog) {
         if (qobject_cast<TOptionsDlg*>(&dialog) == nullptr) return SmallDialog::ResultYes;
         return ExecDriven(dialog, [&dialog] {
             dialog.findChild<QCheckBox*>(QStringLiteral("slide"))->click();
             ClickButton(dialog, "OKBtn");
         });
-    });
+    };
     Show();
     Stats().CountWon();
     Stats().CountWon();
@@ -76,7 +84,7 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     EXPECT_FALSE(Session().SlideOn());
     // A deal still in play when the program closes is stored as lost.
     Session().NewGame();
-    GameBoard().SetState(GameState::Started);
+    MakeAMove();
     form->close();
     EXPECT_EQ(Stats().sinceStartLost, 1);
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 0) << "written only when the dialog goes";
@@ -92,14 +100,14 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     // The next run starts from them; a reset and an orderly end store zeros.
     Open();
     QString shownTotal;
-    Session().Dialogs().SetRunner([&shownTotal](QDialog& dialog) {
+    answer = [&shownTotal](QDialog& dialog) {
         if (qobject_cast<TStatDlg*>(&dialog) == nullptr) return SmallDialog::ResultYes;
         return ExecDriven(dialog, [&] {
             shownTotal = dialog.findChild<QLabel*>(QStringLiteral("twon"))->text();
             dialog.findChild<QCheckBox*>(QStringLiteral("reset"))->click();
             ClickButton(dialog, "OKBtn");
         });
-    });
+    };
     EXPECT_FALSE(Session().SlideOn());
     Show();
     Session().ShowStatistics();
@@ -114,15 +122,9 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
 TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIsKept) {
     WriteRawFile(NativeFile(), "[V1]\ncommon\\tongue=7\n");
     Open();
-    std::vector<QString> shown;
-    Session().Dialogs().SetRunner([&shown](QDialog& dialog) {
-        shown.push_back(QString::fromLatin1(dialog.metaObject()->className()));
-        return SmallDialog::ResultYes;
-    });
-    form->show();
-    // The first activation ends with the about box.
-    ASSERT_TRUE(QTest::qWaitFor([&shown] { return !shown.empty(); }));
-    EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
+    AnswerEvery(SmallDialog::ResultYes);
+    ShowAndSettle();
+    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
     EXPECT_EQ(Button(ToolStrip::Command::Quit)->toolTip(), QStringLiteral("I've got enough..."));
     form->close();
     form.reset();
@@ -133,7 +135,9 @@ TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindo
     WriteRawFile(NativeFile(), "[V1]\ncommon\\back=a, b\ncommon\\tongue=0\n");
     Open();
     EXPECT_EQ(Session().BackgroundColor(), 0x8000u);
-    EXPECT_EQ(Session().CurrentLanguage(), Language::English) << "the other values are still read";
+    AnswerEvery(SmallDialog::ResultYes);
+    ShowAndSettle();
+    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "the other values are still read";
 }
 
 }  // namespace

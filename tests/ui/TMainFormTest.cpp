@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "DialogDriver.h"
 #include "MainWindowFixture.h"
 #include "cards/CardSheets.h"
 #include "media/LinkLabel.h"
@@ -66,8 +67,10 @@ TEST_F(TMainFormTest, TextsFollowTheLanguageButReshuffleKeepsItsOwn) {
     EXPECT_EQ(Button(Command::NewDeal)->toolTip(), QStringLiteral("I want to reshuffle the cards."));
     EXPECT_EQ(Button(Command::Reshuffle)->toolTip(), QStringLiteral("Neu auslegen"));
     EXPECT_EQ(Banner()->Text(), ScrollBanner::TextFor(Language::English));
-    Session().CurrentLanguage() = Language::German;
-    Session().ApplyTexts();
+    answer = [](QDialog& dialog) {
+        return ExecDriven(dialog, [&dialog] { ClickButton(dialog, "GermanBtn"); });
+    };
+    Click(Command::Language);
     EXPECT_EQ(Button(Command::Options)->toolTip(), QString::fromUtf8("Ich möcht etwas verändern."));
     EXPECT_EQ(Button(Command::Reshuffle)->toolTip(), QStringLiteral("Neu auslegen"));
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("lost_label"))->toolTip(), QStringLiteral("Verlorenen Spiele"));
@@ -127,7 +130,7 @@ TEST_F(TMainFormTest, DealtCardsAppearAtTheirPlacesAndSurviveAPaint) {
     // A paint request gives the same picture as the drawing done outside it.
     const QImage before = Canvas();
     Session().Paint();
-    EXPECT_EQ(Session().WindowSurface().Image(), before);
+    EXPECT_EQ(Canvas(), before);
     EXPECT_EQ(form->grab().toImage().convertToFormat(QImage::Format_RGB32), shown);
 }
 
@@ -136,8 +139,10 @@ TEST_F(TMainFormTest, ReshuffleButtonIsDisabledWhenNoneAreLeft) {
     QAbstractButton* mix = Button(Command::Reshuffle);
     EXPECT_TRUE(mix->isEnabled()) << "enabled from the start although nothing can be reshuffled";
     Click(Command::NewDeal);
+    const QString dealt = Picture().Text();
     QTest::mouseClick(mix, Qt::LeftButton);
-    EXPECT_EQ(GameBoard().ReshufflesLeft(), 1);
+    EXPECT_NE(Picture().Text(), dealt);
+    EXPECT_TRUE(mix->isEnabled()) << "one reshuffle left";
     QTest::mouseClick(mix, Qt::LeftButton);
     EXPECT_FALSE(mix->isEnabled());
     Click(Command::NewDeal);
@@ -150,14 +155,16 @@ TEST_F(TMainFormTest, MouseOnTheBoardPicksUpFollowsAndReturns) {
     Click(Command::NewDeal);
     QWidget* view = BoardView();
     ASSERT_NE(view, nullptr);
-    // Column 1 row 0 holds the six of diamonds after deal 0.
+    // Column 1 row 0 holds the six of diamonds after deal 0; it is held by the point clicked.
+    const SeenCard six{2, 6};
+    ASSERT_EQ(Picture().Place(1, 0), six);
     QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(1, 0));
-    ASSERT_NE(GameBoard().Hand(), nullptr);
     MovePointer(*view, QPoint(400, 250));
-    EXPECT_EQ(GameBoard().Hand()->X(), 400 - 21);
+    EXPECT_EQ(Picture().CardAt(QPoint(400, 250) - QPoint(CardWidth / 2, CardHeight / 2)), six);
+    EXPECT_FALSE(Picture().Place(1, 0).has_value());
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(400, 250));
-    EXPECT_EQ(GameBoard().Hand(), nullptr);
-    EXPECT_EQ(GameBoard().Place(1, 0).TopRank(), 6);
+    EXPECT_EQ(Picture().Place(1, 0), six);
+    EXPECT_FALSE(Picture().CardAt(QPoint(400, 250) - QPoint(CardWidth / 2, CardHeight / 2)).has_value());
 }
 
 TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCardAndTheOneInTheHand) {
@@ -168,23 +175,23 @@ TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCardAndTheOneInTheHand) {
 
     // A card held over two others while the board is recoloured stays on top and, put back,
     // leaves no patch of the old colour.
-    const int column = GameBoard().Place(2, 1).Count() != 0 ? 2 : 3;
+    const int column = Picture().Place(2, 1) ? 2 : 3;
+    const std::optional<SeenCard> held = Picture().Place(column, 1);
+    ASSERT_TRUE(held);
     QWidget* view = BoardView();
     QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(column, 1));
-    ASSERT_NE(GameBoard().Hand(), nullptr);
     MovePointer(*view, PlaceCenter(6, 1) + QPoint(24, 20));
-    const QRect heldFace = QRect(GameBoard().Hand()->X(), GameBoard().Hand()->Y(), CardWidth, CardHeight).adjusted(4, 4, -4, -4);
-    const QImage face = Session().WindowSurface().Image().copy(heldFace);
+    const QPoint heldCorner(PlaceLeft(6) + 24, PlaceTop(1) + 20);
+    ASSERT_EQ(Picture().CardAt(heldCorner), held);
     Session().ChangeBackground(0x800000);  // navy
-    EXPECT_EQ(Session().WindowSurface().Pixel(2, 200), PixelFromColorRef(0x800000));
-    EXPECT_EQ(Session().WindowSurface().Image().copy(heldFace), face);
+    EXPECT_EQ(Canvas().pixel(2, 200), PixelFromColorRef(0x800000));
+    EXPECT_EQ(Picture().CardAt(heldCorner), held);
     Session().Paint();
-    EXPECT_EQ(Session().WindowSurface().Image().copy(heldFace), face);
+    EXPECT_EQ(Picture().CardAt(heldCorner), held);
     Session().ChangeBackground(0x8000);
     MovePointer(*view, PlaceCenter(column, 1));
     QTest::mouseClick(view, Qt::LeftButton, {}, PlaceCenter(column, 1));
-    ASSERT_EQ(GameBoard().Hand(), nullptr);
-    EXPECT_EQ(Session().WindowSurface().Image(), withGreen);
+    EXPECT_EQ(Canvas(), withGreen);
 }
 
 }  // namespace
