@@ -27,7 +27,8 @@ constexpr int StillOpen = 99;
 
 inline int ExecDriven(QDialog& dialog, const std::function<void()>& drive) {
     QTimer::singleShot(0, &dialog, [&dialog, &drive] {
-        if (!QTest::qWaitForWindowActive(&dialog, WaitLimitMs)) ADD_FAILURE() << "the dialog never became active";
+        if (!QTest::qWaitForWindowActive(&dialog, WaitLimitMs))
+            ADD_FAILURE() << "the dialog never became active";
         drive();
         if (dialog.isVisible()) dialog.done(StillOpen);
     });

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -16,8 +15,17 @@ class FakeClock final : public Clock {
 public:
     explicit FakeClock(std::uint32_t start = 0, std::uint32_t step = 1) : ticks(start), stepMs(step) {}
 
-    std::uint32_t TickCount() override;
-    bool PerformanceCounter(std::uint64_t& value) override;
+    std::uint32_t TickCount() override {
+        if (probe) probe();
+        const std::uint64_t read = reads++;
+        if (read < script.size()) return script[static_cast<std::size_t>(read)];
+        ticks += stepMs;
+        return ticks - stepMs;
+    }
+    bool PerformanceCounter(std::uint64_t& value) override {
+        value = counter;
+        return hasCounter;
+    }
     QDateTime LocalTime() override { return localTime; }
 
     std::uint32_t ticks;

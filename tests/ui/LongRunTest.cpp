@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
-
-#include <array>
 #include <bitset>
 #include <optional>
 #include <random>
@@ -14,41 +12,19 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "game/HeadlessGame.h"
-#include "game/Solver.h"
 #include "ui/SmallDialog.h"
 
 namespace {
 
-// The cards the window shows on the places, row-major; none where no card can be read.
-using Snapshot = std::array<std::optional<SeenCard>, Board::Columns * Board::Rows>;
-
-Snapshot Snap(const BoardPicture& picture) {
-    Snapshot cells{};
-    for (int column = 0; column < Board::Columns; ++column) {
-        for (int row = 0; row < Board::Rows; ++row) {
-            cells[static_cast<std::size_t>(row * Board::Columns + column)] = picture.Place(column, row);
-        }
-    }
-    return cells;
-}
-
-std::optional<SeenCard>& At(Snapshot& cells, int column, int row) {
-    return cells[static_cast<std::size_t>(row * Board::Columns + column)];
-}
-const std::optional<SeenCard>& At(const Snapshot& cells, int column, int row) {
-    return cells[static_cast<std::size_t>(row * Board::Columns + column)];
-}
-
 // What must hold after every event once a deal is on the board and no card is held; empty when
 // all is well.
-std::string CheckBoard(const Snapshot& cells) {
+std::string CheckBoard(const BoardPicture& board) {
     std::bitset<64> cards;
     int total = 0;
     int gaps = 0;
     for (int column = 0; column < Board::Columns; ++column) {
         for (int row = 0; row < Board::Rows; ++row) {
-            const std::optional<SeenCard>& card = At(cells, column, row);
+            const std::optional<SeenCard>& card = board.Place(column, row);
             if (!card) {
                 ++gaps;
                 if (column == 0) return "an ace place is empty";
@@ -64,46 +40,26 @@ std::string CheckBoard(const Snapshot& cells) {
     return {};
 }
 
-// Every row runs ace to king of its own suit in columns 0 to 12.
-bool Solved(const Snapshot& cells) {
-    for (int row = 0; row < Board::Rows; ++row) {
-        for (int column = 0; column < 13; ++column) {
-            if (At(cells, column, row) != SeenCard{row, column + 1}) return false;
-        }
-    }
-    return true;
-}
-
-// Whether `card` may fill the gap at (column, row) of a board as it was before the drop.
-bool ObeysGapRule(const Snapshot& before, SeenCard card, int column, int row) {
-    if (column < 1 || At(before, column, row)) return false;
-    const std::optional<SeenCard>& left = At(before, column - 1, row);
-    const std::optional<SeenCard> right = column + 1 < Board::Columns ? At(before, column + 1, row) : std::nullopt;
-    return left == SeenCard{card.suit, card.rank - 1} || right == SeenCard{card.suit, card.rank + 1};
-}
-
-// A deal the solver wins without a reshuffle, and the line that wins it; a small budget each
-// finds one among the first deals at once.
-std::pair<std::uint32_t, std::vector<Move>> WinnableDeal() {
-    Budget budget;
-    budget.maxPositions = 20'000;
-    for (std::uint32_t seed = 1; seed < 100; ++seed) {
-        SolveResult result = Solve(Position::FromBoard(HeadlessGame(seed).GetBoard()), budget);
-        if (result.status == SolveStatus::Solved) return {seed, std::move(result.line)};
-    }
-    ADD_FAILURE() << "no deal winnable without a reshuffle";
-    return {};
+// Whether `card`, lifted from `origin`, may fill the gap at `to` of the board as it was before.
+bool ObeysGapRule(const BoardPicture& before, QPoint origin, SeenCard card, QPoint to) {
+    auto at = [&](int column, int row) {
+        return QPoint(column, row) == origin || column >= Board::Columns ? std::nullopt
+                                                                         : before.Place(column, row);
+    };
+    if (to.x() < 1 || at(to.x(), to.y())) return false;
+    return at(to.x() - 1, to.y()) == SeenCard{card.suit, card.rank - 1} ||
+           at(to.x() + 1, to.y()) == SeenCard{card.suit, card.rank + 1};
 }
 
 // Where the player clicks: half the time on a gap when a card is held, else on a card place;
 // otherwise on a place or anywhere at all.
-QPoint ClickTarget(std::mt19937& random, const Snapshot& cells, bool held) {
+QPoint ClickTarget(std::mt19937& random, const BoardPicture& board, bool held) {
     int aim = static_cast<int>(random() % 4);
     if (aim == 0 || aim == 1) aim = held ? 0 : 1;
     std::vector<QPoint> gaps;
     for (int column = 1; column < Board::Columns; ++column) {
         for (int row = 0; row < Board::Rows; ++row) {
-            if (!At(cells, column, row)) gaps.emplace_back(PlaceLeft(column) + 21, PlaceTop(row) + 30);
+            if (!board.Place(column, row)) gaps.emplace_back(PlaceLeft(column) + 21, PlaceTop(row) + 30);
         }
     }
     if (aim == 0 && !gaps.empty()) return gaps[random() % gaps.size()];
@@ -142,7 +98,7 @@ TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
     enum class State { Over, Dealt, Started } state = State::Over;
     bool held = false;
     // The board when no card was last held.
-    Snapshot settled{};
+    BoardPicture settled = Picture();
     int expectedWon = 0;
     int expectedLost = 0;
     int acceptedDrops = 0;
@@ -152,38 +108,25 @@ TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
         ++violations;
         ADD_FAILURE() << "event " << event << ": " << problem;
     };
-    // Follows the game through the cues heard since request `first`; true when a drop was heard.
-    auto follow = [&](std::size_t first, bool& won) {
-        bool dropped = false;
+    // Follows the game through the cues heard since request `first`: a pick outside a deal puts a
+    // card in the hand, a drop or a return takes it out.
+    auto follow = [&](std::size_t first, bool& dropped, bool& won) {
         bool dealing = false;
-        won = false;
+        dropped = won = false;
         for (SoundCue cue : Cues(first)) {
-            switch (cue) {
-                case SoundCue::GiveUp:
-                    if (state == State::Started) ++expectedLost;
-                    break;
-                case SoundCue::Deal:
-                    dealing = true;
-                    held = false;
-                    state = State::Dealt;
-                    break;
-                case SoundCue::Pick:
-                    if (!dealing) held = true;
-                    break;
-                case SoundCue::Drop:
-                    dropped = true;
-                    held = false;
-                    if (state == State::Dealt) state = State::Started;
-                    break;
-                case SoundCue::Return: held = false; break;
-                case SoundCue::Won:
-                    won = true;
-                    state = State::Over;
-                    ++expectedWon;
-                    break;
-            }
+            dealing = dealing || cue == SoundCue::Deal;
+            if (cue == SoundCue::Pick && !dealing) held = true;
+            if (cue == SoundCue::Drop || cue == SoundCue::Return || cue == SoundCue::Deal) held = false;
+            if (cue == SoundCue::GiveUp && state == State::Started) ++expectedLost;
+            if (cue == SoundCue::Deal) state = State::Dealt;
+            if (cue == SoundCue::Drop && state == State::Dealt) state = State::Started;
+            dropped = dropped || cue == SoundCue::Drop;
+            won = won || cue == SoundCue::Won;
         }
-        return dropped;
+        if (won) {
+            state = State::Over;
+            ++expectedWon;
+        }
     };
     auto click = [&](QPoint at) { QTest::mouseClick(view, Qt::LeftButton, {}, at); };
 
@@ -203,9 +146,10 @@ TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
                 click(PlaceCenter(move.toColumn, move.toRow));
             }
         }
+        bool dropped = false;
         bool won = false;
-        follow(heard, won);
-        settled = Snap(Picture());
+        follow(heard, dropped, won);
+        settled = Picture();
 
         for (int step = 0; step < eventsPerRun && violations <= 5; ++step) {
             const int event = run * eventsPerRun + step;
@@ -224,14 +168,15 @@ TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
                 MovePointer(*view, ClickTarget(random, settled, held));
                 moved = true;
             } else {
-                QTest::mouseClick(view, kind < 990 ? Qt::LeftButton : Qt::MiddleButton, {}, ClickTarget(random, settled, held));
+                QTest::mouseClick(view, kind < 990 ? Qt::LeftButton : Qt::MiddleButton, {},
+                                  ClickTarget(random, settled, held));
             }
-            const bool dropped = follow(heard, won);
+            follow(heard, dropped, won);
             // The board is read whenever no card hides part of it, and a pointer move changes
             // nothing else.
             if (held) continue;
-            const Snapshot before = settled;
-            if (!moved) settled = Snap(Picture());
+            const BoardPicture before = settled;
+            if (!moved) settled = Picture();
             const std::string problem = CheckBoard(settled);
             if (!problem.empty()) fail(event, problem);
             if (dropped) {
@@ -240,38 +185,41 @@ TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
                 std::optional<QPoint> landed;
                 for (int column = 1; column < Board::Columns; ++column) {
                     for (int row = 0; row < Board::Rows; ++row) {
-                        if (At(before, column, row) == At(settled, column, row)) continue;
-                        (At(settled, column, row) ? landed : origin) = QPoint(column, row);
+                        if (before.Place(column, row) == settled.Place(column, row)) continue;
+                        (settled.Place(column, row) ? landed : origin) = QPoint(column, row);
                     }
                 }
                 if (landed && origin) {
                     ++acceptedDrops;
-                    Snapshot lifted = before;
-                    const SeenCard card = *At(lifted, origin->x(), origin->y());
-                    At(lifted, origin->x(), origin->y()).reset();
-                    if (At(settled, landed->x(), landed->y()) != card) fail(event, "a drop changed the card");
-                    if (!ObeysGapRule(lifted, card, landed->x(), landed->y())) fail(event, "a drop broke the gap rule");
+                    const SeenCard card = *before.Place(origin->x(), origin->y());
+                    if (settled.Place(landed->x(), landed->y()) != card)
+                        fail(event, "a drop changed the card");
+                    if (!ObeysGapRule(before, *origin, card, *landed))
+                        fail(event, "a drop broke the gap rule");
                 } else if (landed || origin) {
                     fail(event, "a drop moved no card whole");
                 }
             }
-            if (won && !Solved(settled)) fail(event, "a win on an unsolved board");
+            if (won && !settled.Won()) fail(event, "a win on an unsolved board");
             const ::Statistics& stats = Stats();
-            const bool countsRight = stats.sinceStartWon == expectedWon && stats.sinceStartLost == expectedLost &&
-                                     stats.totalWon == expectedWon && stats.totalLost == expectedLost;
+            const bool countsRight = stats.sinceStartWon == expectedWon &&
+                                     stats.sinceStartLost == expectedLost && stats.totalWon == expectedWon &&
+                                     stats.totalLost == expectedLost;
             if (!countsRight) fail(event, "counts differ");
 
             // What the window shows must be what a full repaint of the board draws.
             if (step % 500 == 499) {
                 const QImage shown = view->grab(boardArea).toImage();
                 Session().Paint();
-                if (view->grab(boardArea).toImage() != shown) fail(event, "the window differs from a fresh repaint");
+                if (view->grab(boardArea).toImage() != shown)
+                    fail(event, "the window differs from a fresh repaint");
                 ++repaintChecks;
             }
         }
     }
     std::printf("%d random events in %lld ms; %d won, %d lost, %d drops accepted, %d repaints compared\n",
-                runs * eventsPerRun, timer.elapsed(), expectedWon, expectedLost, acceptedDrops, repaintChecks);
+                runs * eventsPerRun, timer.elapsed(), expectedWon, expectedLost, acceptedDrops,
+                repaintChecks);
     EXPECT_EQ(violations, 0);
     EXPECT_GT(expectedWon, 0) << "the runs that start nearly won should end won";
     EXPECT_GT(acceptedDrops, 100);

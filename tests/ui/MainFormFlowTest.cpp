@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
-#include <QPaintEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -41,15 +40,6 @@ TEST_F(MainFormFlowTest, FirstActivationAsksTheLanguageThenShowsTheAboutBox) {
     EXPECT_EQ(answerer.seen[0], QStringLiteral("TTongueDlg"));
     EXPECT_EQ(answerer.seen[1], QStringLiteral("TFreewareDlg"));
     EXPECT_EQ(Button(Command::Quit)->toolTip(), QStringLiteral("Ich hab genug!"));
-}
-
-TEST_F(MainFormFlowTest, AStoredLanguageSkipsTheQuestion) {
-    StoreLanguage(Language::English);
-    Open();
-    Answerer answerer({});
-    ShowAndSettle();
-    ASSERT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(answerer.seen[0], QStringLiteral("TFreewareDlg"));
 }
 
 TEST_F(MainFormFlowTest, QuitAnsweredNoKeepsRunningWithoutTheAboutBox) {
@@ -100,23 +90,14 @@ TEST_F(MainFormFlowTest, GiveUpAnsweredNoOrClosedKeepsTheDeal) {
 TEST_F(MainFormFlowTest, OptionsOkRepaintsAndAppliesTextsAndTheScoreFollowsTheStatisticsDialog) {
     StartInEnglish();
     QAbstractButton* options = Button(Command::Options);
-    // Counts the paints that redraw the whole board.
-    struct BoardPaints : QObject {
-        int count = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            const QRect board(0, ToolStripHeight, ClientWidth, BoardHeight);
-            if (event->type() == QEvent::Paint && static_cast<QPaintEvent*>(event)->rect().contains(board)) ++count;
-            return false;
-        }
-    } paints;
-    BoardView()->installEventFilter(&paints);
+    PaintCounter paints(*BoardView(), QRect(0, ToolStripHeight, ClientWidth, BoardHeight));
     const QString stale = QStringLiteral("stale");
     options->setToolTip(stale);
     {
         Answerer answerer({[](QDialog& d) { ClickButton(d, "CancelBtn"); }});
         options->click();
         QCoreApplication::processEvents();
-        EXPECT_EQ(paints.count, 0);
+        EXPECT_EQ(paints.paints, 0);
         EXPECT_EQ(options->toolTip(), stale);
     }
     {
@@ -125,19 +106,26 @@ TEST_F(MainFormFlowTest, OptionsOkRepaintsAndAppliesTextsAndTheScoreFollowsTheSt
         options->click();
         QCoreApplication::processEvents();
         ASSERT_EQ(answerer.seen, std::vector<QString>{QStringLiteral("TOptionsDlg")});
-        EXPECT_GT(paints.count, 0);
+        EXPECT_GT(paints.paints, 0);
         EXPECT_EQ(options->toolTip(), QStringLiteral("I want to change the configuration."));
     }
 
-    // The score strip is refreshed after the statistics dialog, whatever its answer.
+    // The score strip starts at nothing counted and is refreshed after the statistics dialog,
+    // whatever its answer.
     QAbstractButton* statistics = Button(Command::Statistics);
     auto* won = form->findChild<QLabel*>(QStringLiteral("won_label"));
+    auto* gauge = form->findChild<ScoreGauge*>(QStringLiteral("gproz"));
+    EXPECT_EQ(won->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("lost_label"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(gauge->Progress(), 50);
     Stats().CountWon();
     Stats().CountWon();
+    Stats().CountLost();
     {
         Answerer answerer({[](QDialog& d) { ClickButton(d, "CancelBtn"); }});
         statistics->click();
         EXPECT_EQ(won->text(), QStringLiteral("2"));
+        EXPECT_EQ(gauge->Progress(), 66);
     }
     {
         Answerer answerer({[](QDialog& d) {
@@ -146,7 +134,7 @@ TEST_F(MainFormFlowTest, OptionsOkRepaintsAndAppliesTextsAndTheScoreFollowsTheSt
         }});
         statistics->click();
         EXPECT_EQ(won->text(), QStringLiteral("0"));
-        EXPECT_EQ(form->findChild<ScoreGauge*>(QStringLiteral("gproz"))->Progress(), 50);
+        EXPECT_EQ(gauge->Progress(), 50);
     }
 }
 

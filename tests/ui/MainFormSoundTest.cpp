@@ -47,7 +47,7 @@ protected:
         std::vector<Heard> heard;
         for (std::size_t i = 0; i < out->requests.size(); ++i) {
             const FakeAudioOut::Request& r = out->requests[i];
-            if (r.play) heard.push_back({CueOfLength(r.samples.size()), r.tick, heardAces[i]});
+            if (r.play) heard.push_back({CueOf(r), r.tick, heardAces[i]});
         }
         return heard;
     }

@@ -12,7 +12,6 @@
 #include "media/MakerLinks.h"
 #include "media/ScrollBanner.h"
 #include "platform/Surface.h"
-#include "ui/ScoreGauge.h"
 #include "ui/SmallDialog.h"
 
 namespace {
@@ -47,19 +46,6 @@ TEST_F(TMainFormTest, WindowHasItsClientSizeAndControls) {
     EXPECT_EQ(form->findChild<QWidget*>(QStringLiteral("tvbScroll"))->geometry(), QRect(0, 327, 683, 15));
 }
 
-TEST_F(TMainFormTest, ScoreStripStartsAtNothingCounted) {
-    Show();
-    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("won_label"))->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("lost_label"))->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->findChild<ScoreGauge*>(QStringLiteral("gproz"))->Progress(), 50);
-    Stats().CountWon();
-    Stats().CountWon();
-    Stats().CountLost();
-    Session().RefreshScore();
-    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("won_label"))->text(), QStringLiteral("2"));
-    EXPECT_EQ(form->findChild<ScoreGauge*>(QStringLiteral("gproz"))->Progress(), 66);
-}
-
 TEST_F(TMainFormTest, TextsFollowTheLanguageButReshuffleKeepsItsOwn) {
     EXPECT_EQ(Banner()->Text(), ScrollBanner::InitialText());
     Show();
@@ -81,15 +67,8 @@ TEST_F(TMainFormTest, BannerStepsRepaintOnlyItsOwnStrip) {
     Show();
     EXPECT_TRUE(Banner()->IsScrolling());
     QApplication::processEvents();
-    struct PaintCounter : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint) ++paints;
-            return false;
-        }
-    } board, banner;
-    BoardView()->installEventFilter(&board);
-    Banner()->installEventFilter(&banner);
+    PaintCounter board(*BoardView());
+    PaintCounter banner(*Banner());
     for (int i = 0; i < 3; ++i) {
         Banner()->Tick();
         QApplication::processEvents();
@@ -119,14 +98,10 @@ TEST_F(TMainFormTest, DealtCardsAppearAtTheirPlacesAndSurviveAPaint) {
     Show();
     Session().SeedWith(0);
     Click(Command::NewDeal);
-    // Seed 0 deals the six of diamonds to column 1, row 0.
+    // The window shows deal 0 as it is printed: the six of diamonds at column 1, row 0 and so on.
     const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage six = CardSheets::Cards().copy(5 * CardWidth, 2 * CardHeight, CardWidth, CardHeight);
-    const int x = PlaceLeft(1);
-    const int y = PlaceTop(0);
-    for (int py = 2; py < 58; py += 5) {
-        for (int px = 2; px < 41; px += 5) ASSERT_EQ(shown.pixel(x + px, y + py), six.pixel(px, py)) << px << "," << py;
-    }
+    EXPECT_EQ(BoardPicture(shown).Text(), DealText(0));
+    EXPECT_EQ(BoardPicture(shown).Place(1, 0), (SeenCard{2, 6}));
     // A paint request gives the same picture as the drawing done outside it.
     const QImage before = Canvas();
     Session().Paint();
