@@ -8,6 +8,7 @@
 #include "game/DealPrinter.h"
 #include "media/ToolTipFilter.h"
 #include "help/HelpModules.h"
+#include "platform/QuitSignals.h"
 #include "ui/DialogLook.h"
 #include "ui/GameSession.h"
 #include "ui/TMainForm.h"
@@ -47,7 +48,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    // Before any window: the help control and the trace log; taken down after the last window.
+    // Before any window: the trace log (the help viewer starts when help is first asked for);
+    // taken down after the last window, the viewer with it.
     HelpModules helpModules;
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TorvikVandrel"));
@@ -55,10 +57,15 @@ int main(int argc, char** argv) {
     // Every control's tooltip takes the shaped look, also in dialogs made later.
     ToolTipFilter toolTips;
     CardSheets::Load();
+    // A logout, Ctrl-C or a closed terminal ends the game the orderly way, storing everything; one
+    // that comes while the window is being taken down changes nothing.
+    QuitSignals quitSignals;
     int result = 0;
     {
         // The main window makes its dialogs and destroys them before itself.
         TMainForm mainForm;
+        QObject::connect(&quitSignals, &QuitSignals::Received, &mainForm,
+                         [&mainForm] { mainForm.Session().EndWithoutQuestions(); });
         if (command.deal) mainForm.Session().SeedWith(*command.deal);
         mainForm.show();
         result = app.exec();

@@ -1,5 +1,7 @@
 #include "ui/MainDialogs.h"
 
+#include "ui/RedrawUnder.h"
+
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TGiveUpDlg.h"
@@ -10,7 +12,8 @@
 
 MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& language,
                          const SettingsStore& store, Runner dialogRunner)
-    : runner(std::move(dialogRunner)),
+    : window(mainWindow),
+      runner(std::move(dialogRunner)),
       stat(new TStatDlg(&mainWindow, language, store)),
       options(new TOptionsDlg(&mainWindow, host, language, store)),
       about(new TFreewareDlg(&mainWindow, language)),
@@ -31,5 +34,8 @@ MainDialogs::~MainDialogs() {
 }
 
 int MainDialogs::Run(QDialog& dialog) const {
-    return runner ? runner(dialog) : dialog.exec();
+    const int result = runner ? runner(dialog) : dialog.exec();
+    // Before a deal's pauses and slides, which would leave the dialog's picture on the board.
+    RedrawUnder(window, dialog.frameGeometry());
+    return result;
 }

@@ -29,7 +29,8 @@ public:
     MainDialogs(const MainDialogs&) = delete;
     MainDialogs& operator=(const MainDialogs&) = delete;
 
-    // Shows the dialog modally and gives its result.
+    // Shows the dialog modally and gives its result, once the main window has drawn again what
+    // the dialog covered.
     int Run(QDialog& dialog) const;
 
     TStatDlg& Stat() { return *stat; }
@@ -41,6 +42,7 @@ public:
     TWonDlg& Won() { return *won; }
 
 private:
+    QWidget& window;
     Runner runner;
     TStatDlg* stat;
     TOptionsDlg* options;

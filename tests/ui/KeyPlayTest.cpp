@@ -10,7 +10,6 @@
 
 #include "MainWindowFixture.h"
 #include "game/DealPrinter.h"
-#include "help/HelpPlatform.h"
 #include "ui/SmallDialog.h"
 
 namespace {
@@ -20,10 +19,7 @@ protected:
     KeyPlayTest() {
         Open();
         AnswerEvery(SmallDialog::ResultYes);
-        // F1 may find no help viewer here; its message box would wait for an answer forever.
-        previousMessageBox = HelpPlatform::SetMessageBox([](const QString&, const QString&) {});
     }
-    ~KeyPlayTest() override { HelpPlatform::SetMessageBox(previousMessageBox); }
 
     void ShowAndDeal(std::uint32_t seed) {
         Show();
@@ -63,7 +59,6 @@ protected:
         for (int r = at->y(); r > row; --r) Key(Qt::Key_Up);
         ASSERT_EQ(Cursor(), QPoint(column, row));
     }
-    HelpPlatform::MessageBoxFunction previousMessageBox;
 };
 
 TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
