@@ -13,7 +13,6 @@
 #include "help/HelpControl.h"
 #include "help/HelpPlatform.h"
 #include "help/THookHelpSystem.h"
-#include "media/ScrollBanner.h"
 #include "platform/Surface.h"
 #include "settings/SettingsStore.h"
 #include "ui/KeyControl.h"
@@ -31,34 +30,43 @@
 #include "ui/ToolStrip.h"
 #include "ui/WinningHint.h"
 
+namespace {
+
+// The per-user store, without what a write killed halfway in an earlier run left behind.
+std::unique_ptr<SettingsStore> OpenStore(SettingsStore::Reporter report) {
+    auto store = std::make_unique<SettingsStore>(std::move(report));
+    store->RemoveStaleWrites();
+    return store;
+}
+
+}  // namespace
+
 GameSession::GameSession(const WindowParts& parts, SessionServices services)
     : window(parts.window),
       surface(parts.surface),
       tools(parts.tools),
       score(parts.score),
       banner(parts.banner),
-      store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
-      choices(*store),
+      store(OpenStore([this](const QString& message) { ReportSettingsError(message); })),
       positionKeeper(*store),
+      sounds(std::move(services.audioOut)),
+      choices(*store, sounds, {tools, score, banner}),
       // The hook reads the language only when it has something to say.
       helpHook(std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
-                                                 QString(), 0, &language)),
-      sounds(std::move(services.audioOut)) {
-    // A write killed halfway in an earlier run left its temporary file behind.
-    store->RemoveStaleWrites();
-    ReadSettings();
+                                                 QString(), 0, &choices.CurrentLanguage())) {
+    Language& language = choices.CurrentLanguage();
     board = std::make_unique<Board>(*this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_H), &window), &QShortcut::activated, hint.get(),
                      &WinningHint::Request);
     // The statistics and options dialogs read their own settings as they are made.
-    dialogs = std::make_unique<MainDialogs>(window, *this, language, *store, std::move(services.runDialog));
+    dialogs = std::make_unique<MainDialogs>(window, choices, language, *store, std::move(services.runDialog));
     flow = std::make_unique<GameFlow>(*board, *this, Stats());
     flow->SetCountListener([this] { dialogs->Stat().Counted(); });
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     keys = std::make_unique<KeyControl>(window, tools, *board, *this, *pointer);
     quietEnd = std::make_unique<QuietEnd>(window);
-    ChangeBackground(backColor);
+    ChangeBackground(choices.BackgroundColor());
 
     SeedFromClock();
     board->SetDealSeed(GeneratorSeed);
@@ -81,21 +89,6 @@ void GameSession::ReportSettingsError(const QString& message) {
     QMessageBox::critical(window.isVisible() ? &window : nullptr, window.windowTitle(), message);
 }
 
-void GameSession::ReadSettings() {
-    language = LanguageFromInt(choices.Read(SettingKey::Language));
-    sounds.SetEnabled(choices.ReadFlag(SettingKey::Sound));
-    backColor = static_cast<std::uint32_t>(choices.Read(SettingKey::Background));
-    frameColor = static_cast<std::uint32_t>(choices.Read(SettingKey::Frame));
-}
-
-void GameSession::WriteSettings() {
-    // Each choice was stored when it was made; this catches what did not get there.
-    choices.Keep(SettingKey::Language, static_cast<int>(language));
-    choices.Keep(SettingKey::Sound, sounds.Enabled());
-    choices.Keep(SettingKey::Background, static_cast<int>(backColor));
-    choices.Keep(SettingKey::Frame, static_cast<int>(frameColor));
-}
-
 void GameSession::NewGame() {
     flow->NewGame();
 }
@@ -109,7 +102,7 @@ void GameSession::Reshuffle() {
 }
 
 void GameSession::ShowOptions() {
-    if (dialogs->Run(dialogs->Options()) == SmallDialog::ResultOk) ChangeBackground(backColor);
+    if (dialogs->Run(dialogs->Options()) == SmallDialog::ResultOk) ChangeBackground(choices.BackgroundColor());
 }
 
 void GameSession::ShowStatistics() {
@@ -123,8 +116,8 @@ void GameSession::ShowAbout() {
 
 void GameSession::ChooseLanguage() {
     dialogs->Run(dialogs->Tongue());
-    choices.Choose(SettingKey::Language, static_cast<int>(language));
-    ApplyTexts();
+    choices.LanguageChosen();
+    choices.ApplyTexts();
 }
 
 void GameSession::ShowHelp() {
@@ -139,11 +132,11 @@ void GameSession::FirstShown() {
 void GameSession::FirstActivation() {
     if (activated || quietEnd->Requested()) return;
     activated = true;
-    if (language == Language::Unset) {
+    if (choices.CurrentLanguage() == Language::Unset) {
         dialogs->Run(dialogs->Tongue());
-        choices.Choose(SettingKey::Language, static_cast<int>(language));
+        choices.LanguageChosen();
     }
-    ApplyTexts();
+    choices.ApplyTexts();
     ShowAbout();
 }
 
@@ -153,7 +146,7 @@ bool GameSession::ConfirmQuit() {
         ShowAbout();
     }
     flow->Leave();
-    WriteSettings();
+    choices.KeepAll();
     helpHook.reset();
     HelpControl::CloseAllHelpWindows();
     return true;
@@ -190,7 +183,7 @@ void GameSession::Paint() {
     if (lifted) held->Hide(&surface);
     {
         Surface::Batch batch(surface);
-        surface.FillRect(QRect(0, 0, surface.Width(), surface.Height()), backColor);
+        surface.FillRect(QRect(0, 0, surface.Width(), surface.Height()), choices.BackgroundColor());
         board->RepaintAll();
     }
     if (lifted) held->Show(&surface);
@@ -199,9 +192,9 @@ void GameSession::Paint() {
 
 void GameSession::ChangeBackground(std::uint32_t colorRef) {
     board->HideAll();
-    backColor = colorRef;
+    choices.SetBackground(colorRef);
     QPalette windowPalette = window.palette();
-    windowPalette.setColor(QPalette::Window, QColor::fromRgb(PixelFromColorRef(backColor)));
+    windowPalette.setColor(QPalette::Window, QColor::fromRgb(PixelFromColorRef(colorRef)));
     window.setPalette(windowPalette);
     Paint();
     board->ShowAll();
@@ -238,22 +231,4 @@ void GameSession::ShowWonMessage() {
 
 void GameSession::RefreshScore() {
     tools.SetScorePicture(score.Show(Stats()));
-}
-
-void GameSession::SetSoundOn(bool on) {
-    sounds.SetEnabled(on);
-    choices.Choose(SettingKey::Sound, on);
-}
-
-void GameSession::SetColors(std::uint32_t background, std::uint32_t frame) {
-    backColor = background;
-    frameColor = frame;
-    choices.Choose(SettingKey::Background, static_cast<int>(backColor));
-    choices.Choose(SettingKey::Frame, static_cast<int>(frameColor));
-}
-
-void GameSession::ApplyTexts() {
-    tools.ApplyTexts(language);
-    score.ApplyTexts(language);
-    banner.ApplyLanguage(language);
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QImage>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@
 
 #include "BoardPicture.h"
 #include "ConfigHome.h"
+#include "DialogDriver.h"
 #include "FakeAudioOut.h"
 #include "FakeClock.h"
 #include "Waits.h"
@@ -70,6 +72,20 @@ protected:
     }
     void AnswerEvery(int result) {
         answer = [result](QDialog&) { return result; };
+    }
+    // Answers the options dialog with the sound switched on or off.
+    static int AnswerWithSound(QDialog& options, bool on) {
+        return ExecDriven(options, [&options, on] {
+            auto* box = options.findChild<QCheckBox*>(QStringLiteral("SoundCheck"));
+            if (box->isChecked() != on) box->click();
+            ClickButton(options, "OKBtn");
+        });
+    }
+    void SwitchSound(bool on) {
+        const std::function<int(QDialog&)> previous = answer;
+        answer = [on](QDialog& options) { return AnswerWithSound(options, on); };
+        Click(ToolStrip::Command::Options);
+        answer = previous;
     }
     // The language the next Open() reads from the store.
     static void StoreLanguage(Language language) {

@@ -37,8 +37,8 @@ TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) 
     };
     Click(ToolStrip::Command::Language);
     AnswerEvery(SmallDialog::ResultYes);
+    SwitchSound(false);
     Session().ChangeBackground(0x800000);
-    Session().SetSoundOn(false);
     form->move(40, 30);
     form->close();
     form.reset();
@@ -52,9 +52,10 @@ TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) 
     dialogsRun.clear();
     Open();
     AnswerEvery(SmallDialog::ResultYes);
-    EXPECT_FALSE(Session().SoundOn());
     EXPECT_EQ(Canvas().pixel(300, 200), PixelFromColorRef(0x800000));
     ShowAndSettle();
+    Session().NewGame();
+    EXPECT_TRUE(Cues().empty()) << "the sound stays off";
     EXPECT_EQ(form->pos(), QPoint(40, 30));
     EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
     EXPECT_EQ(Button(ToolStrip::Command::Quit)->toolTip(), QStringLiteral("Ich hab genug!"));
@@ -116,11 +117,12 @@ TEST_F(MainFormSettingsTest, TwoRunningCopiesAddUpTheirGamesAndTheLatestChoiceWi
     const SettingsStore store;
     TMainForm& first = Open();
     AnswerEvery(SmallDialog::ResultYes);
-    auto second = std::make_unique<TMainForm>(
-        SessionServices{std::make_unique<FakeAudioOut>(), [](QDialog&) { return SmallDialog::ResultYes; }});
+    auto second = std::make_unique<TMainForm>(SessionServices{std::make_unique<FakeAudioOut>(), [](QDialog& dialog) {
+        return qobject_cast<TOptionsDlg*>(&dialog) ? AnswerWithSound(dialog, false) : SmallDialog::ResultYes;
+    }});
     first.Session().Stats().CountWon();
     second->Session().Stats().CountWon();
-    second->Session().SetSoundOn(false);
+    second->Session().ShowOptions();
     // The copy that knows less ends last.
     second->close();
     second.reset();

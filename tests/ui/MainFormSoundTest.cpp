@@ -57,11 +57,11 @@ protected:
 };
 
 TEST_F(MainFormSoundTest, SoundOffIsSilentAndAGivenUpDealSighsWaitsThenDealsWithTwoPicksPerAce) {
-    Session().SetSoundOn(false);
+    SwitchSound(false);
     Session().NewGame();
     EXPECT_TRUE(Plays().empty());
 
-    Session().SetSoundOn(true);
+    SwitchSound(true);
     out->requests.clear();
     heardAces.clear();
     Answerer yes({[](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton); }});

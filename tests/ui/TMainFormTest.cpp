@@ -48,8 +48,7 @@ TEST_F(TMainFormTest, WindowHasItsClientSizeAndControls) {
 
 TEST_F(TMainFormTest, TextsFollowTheLanguageButReshuffleKeepsItsOwn) {
     EXPECT_EQ(Banner()->Text(), ScrollBanner::InitialText());
-    Show();
-    Session().ApplyTexts();
+    ShowAndSettle();
     EXPECT_EQ(Button(Command::NewDeal)->toolTip(), QStringLiteral("I want to reshuffle the cards."));
     EXPECT_EQ(Button(Command::Reshuffle)->toolTip(), QStringLiteral("Neu auslegen"));
     EXPECT_EQ(Banner()->Text(), ScrollBanner::TextFor(Language::English));
