@@ -19,8 +19,9 @@ constexpr int FrameHeight = CardHeight + 2 * FrameMargin;
 std::vector<QPoint> FramePixels() {
     // Drawn once with the hint frames' own outline operation, so the cursor has their shape.
     Surface shape(FrameWidth, FrameHeight, 0);
-    shape.RoundRectOutline(FrameMargin - FrameOffset, FrameMargin - FrameOffset, FrameMargin + CardWidth + FrameOffset,
-                           FrameMargin + CardHeight + FrameOffset, 6, 6, 3, 0xFFFFFF);
+    constexpr int near = FrameMargin - FrameOffset;
+    shape.RoundRectOutline(near, near, FrameMargin + CardWidth + FrameOffset, FrameMargin + CardHeight + FrameOffset,
+                           6, 6, 3, 0xFFFFFF);
     std::vector<QPoint> pixels;
     for (int y = 0; y < FrameHeight; ++y) {
         for (int x = 0; x < FrameWidth; ++x) {

@@ -98,8 +98,8 @@ PointerPlay::Hint PointerPlay::FindCard(int suit, int rank) const {
 void PointerPlay::FramePlace(Surface* surface, int column, int row, std::uint32_t colorRef) {
     if (column <= 0 || surface == nullptr) return;
     surface->RoundRectOutline(PlaceLeft(column) - FrameOffset, PlaceTop(row) - FrameOffset,
-                              PlaceLeft(column) + CardWidth + FrameOffset, PlaceTop(row) + CardHeight + FrameOffset, 6,
-                              6, 3, colorRef);
+                              PlaceLeft(column) + CardWidth + FrameOffset,
+                              PlaceTop(row) + CardHeight + FrameOffset, 6, 6, 3, colorRef);
 }
 
 void PointerPlay::DrawHintFrame(const Hint& hint, unsigned colorRef) {
@@ -144,7 +144,8 @@ void PointerPlay::EndHints() {
         for (int column = 1; column < Board::Columns; ++column) {
             for (int row = 0; row < Board::Rows; ++row) {
                 if (board.Place(column, row).Count() != 0) continue;
-                surface->FillRect({board.PlaceX(column), board.PlaceY(row), CardWidth, CardHeight}, host.BackgroundColor());
+                surface->FillRect({board.PlaceX(column), board.PlaceY(row), CardWidth, CardHeight},
+                                  host.BackgroundColor());
             }
         }
     }

@@ -52,8 +52,9 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
       sounds(std::move(services.audioOut)),
       choices(*store, sounds, {tools, score, banner}),
       // The hook reads the language only when it has something to say.
-      helpHook(std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
-                                                 QString(), 0, &choices.CurrentLanguage())) {
+      helpHook(
+          std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
+                                            QString(), 0, &choices.CurrentLanguage())) {
     Language& language = choices.CurrentLanguage();
     board = std::make_unique<Board>(*this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
@@ -102,7 +103,8 @@ void GameSession::Reshuffle() {
 }
 
 void GameSession::ShowOptions() {
-    if (dialogs->Run(dialogs->Options()) == SmallDialog::ResultOk) ChangeBackground(choices.BackgroundColor());
+    if (dialogs->Run(dialogs->Options()) != SmallDialog::ResultOk) return;
+    ChangeBackground(choices.BackgroundColor());
 }
 
 void GameSession::ShowStatistics() {

@@ -38,8 +38,8 @@ TMainForm::TMainForm(SessionServices services, QWidget* parent)
     TVBLabel->SetLink(MakerWebAddress());
     TVBLabel->hide();
 
-    session = std::make_unique<GameSession>(GameSession::WindowParts{*this, surface, *Panel1, *scoreStrip, *tvbScroll},
-                                            std::move(services));
+    const GameSession::WindowParts parts{*this, surface, *Panel1, *scoreStrip, *tvbScroll};
+    session = std::make_unique<GameSession>(parts, std::move(services));
 
     connect(view, &SurfaceView::MouseDown, this, &TMainForm::FormMouseDown);
     connect(view, &SurfaceView::MouseMove, this, &TMainForm::FormMouseMove);

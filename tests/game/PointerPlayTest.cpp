@@ -174,7 +174,8 @@ TEST_F(PointerPlayTest, RightButtonMarksGapsAndFramesAndReleaseClearsThem) {
 
     // A pointed-at gap: frames around the cards that may fill it.
     pointer.MouseDown(Button::Secondary, CenterX(4), CenterY(0));
-    EXPECT_EQ(host.surface.Pixel(PlaceLeft(8) - 2, board.PlaceY(2) + 20), PixelFromColorRef(host.FrameColor()));
+    EXPECT_EQ(host.surface.Pixel(PlaceLeft(8) - 2, board.PlaceY(2) + 20),
+              PixelFromColorRef(host.FrameColor()));
     pointer.MouseUp(Button::Secondary);
     EXPECT_EQ(host.surface.Image(), clean);
 

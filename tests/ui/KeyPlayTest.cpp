@@ -36,9 +36,9 @@ protected:
             for (int row = 0; row < Board::Rows; ++row) {
                 const int y = PlaceTop(row) - 2;
                 const int x = PlaceLeft(column);
-                if (canvas.pixel(x + 10, y) == frame && canvas.pixel(x + 21, y) == frame && canvas.pixel(x + 32, y) == frame) {
-                    return QPoint(column, row);
-                }
+                const bool edge = canvas.pixel(x + 10, y) == frame && canvas.pixel(x + 21, y) == frame &&
+                                  canvas.pixel(x + 32, y) == frame;
+                if (edge) return QPoint(column, row);
             }
         }
         return {};
@@ -163,7 +163,8 @@ TEST_F(KeyPlayTest, CommandKeysTakeTheirButtonsWays) {
     EXPECT_FALSE(Button(ToolStrip::Command::Reshuffle)->isEnabled());
     Key(Qt::Key_R, Qt::ControlModifier);
     Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(dialogsRun, (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
+    EXPECT_EQ(dialogsRun,
+              (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
     EXPECT_TRUE(form->isVisible());
 }
 

@@ -117,9 +117,10 @@ TEST_F(MainFormSettingsTest, TwoRunningCopiesAddUpTheirGamesAndTheLatestChoiceWi
     const SettingsStore store;
     TMainForm& first = Open();
     AnswerEvery(SmallDialog::ResultYes);
-    auto second = std::make_unique<TMainForm>(SessionServices{std::make_unique<FakeAudioOut>(), [](QDialog& dialog) {
+    auto answerSecond = [](QDialog& dialog) {
         return qobject_cast<TOptionsDlg*>(&dialog) ? AnswerWithSound(dialog, false) : SmallDialog::ResultYes;
-    }});
+    };
+    auto second = std::make_unique<TMainForm>(SessionServices{std::make_unique<FakeAudioOut>(), answerSecond});
     first.Session().Stats().CountWon();
     second->Session().Stats().CountWon();
     second->Session().ShowOptions();
@@ -183,7 +184,8 @@ TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindo
     EXPECT_EQ(Session().BackgroundColor(), 0x8000u);
     AnswerEvery(SmallDialog::ResultYes);
     ShowAndSettle();
-    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "the other values are still read";
+    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")})
+        << "the other values are still read";
 }
 
 }  // namespace
