@@ -29,15 +29,17 @@ struct SeenCard {
 // shows anything else (a gap, a card partly covered) holds no card that can be read.
 class BoardPicture {
 public:
-    explicit BoardPicture(const QImage& picture) : image(picture.convertToFormat(QImage::Format_RGB32)) {
+    // The picture is read at once and not kept.
+    explicit BoardPicture(const QImage& picture) {
+        const QImage image = picture.convertToFormat(QImage::Format_RGB32);
         for (int column = 0; column < Board::Columns; ++column) {
             for (int row = 0; row < Board::Rows; ++row)
-                places[Index(column, row)] = CardAt({PlaceLeft(column), PlaceTop(row)});
+                places[Index(column, row)] = CardAt(image, {PlaceLeft(column), PlaceTop(row)});
         }
     }
 
-    // The card whose face has its top left corner at `corner`.
-    std::optional<SeenCard> CardAt(QPoint corner) const {
+    // The card whose face has its top left corner at `corner` of an RGB32 picture.
+    static std::optional<SeenCard> CardAt(const QImage& image, QPoint corner) {
         if (!image.rect().contains(QRect(corner, QSize(CardWidth, CardHeight)))) return {};
         const Key key = Samples(image, corner);
         const auto found = Faces().find(qHashBits(key.data(), sizeof(Key)));
@@ -124,6 +126,5 @@ private:
         return faces;
     }
 
-    QImage image;
     std::array<std::optional<SeenCard>, Board::Columns * Board::Rows> places;
 };

@@ -100,9 +100,9 @@ protected:
     void Click(ToolStrip::Command command) { QTest::mouseClick(Button(command), Qt::LeftButton); }
     // The surface view, which takes the mouse on the board and shows the client area under the strips.
     QWidget* BoardView() { return form->childAt(300, 200); }
-    // The client area as the view draws it at the design's density, without strips and banner.
-    QImage Canvas() {
-        QImage canvas(ClientWidth, ClientHeight, QImage::Format_RGB32);
+    // The client area as the view draws it at the design's density, without strips and banner;
+    // drawn into one image again and again, since some tests read it after every event.
+    const QImage& Canvas() {
         BoardView()->render(&canvas);
         return canvas;
     }
@@ -176,6 +176,7 @@ protected:
         int paints = 0;
     };
 
+    QImage canvas{ClientWidth, ClientHeight, QImage::Format_RGB32};
     FakeClock clock{0, 1000};
     ScopedClock scopedClock{clock};
     std::function<int(QDialog&)> answer;

@@ -30,14 +30,14 @@ protected:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(form.get(), key, modifiers); }
     // The place the cursor stands on, told by its frame's top edge, which runs between the rows.
     std::optional<QPoint> Cursor() {
-        const QImage canvas = Canvas();
+        const QImage& picture = Canvas();
         const QRgb frame = PixelFromColorRef(Session().FrameColor());
         for (int column = 0; column < Board::Columns; ++column) {
             for (int row = 0; row < Board::Rows; ++row) {
                 const int y = PlaceTop(row) - 2;
                 const int x = PlaceLeft(column);
-                const bool edge = canvas.pixel(x + 10, y) == frame && canvas.pixel(x + 21, y) == frame &&
-                                  canvas.pixel(x + 32, y) == frame;
+                const bool edge = picture.pixel(x + 10, y) == frame && picture.pixel(x + 21, y) == frame &&
+                                  picture.pixel(x + 32, y) == frame;
                 if (edge) return QPoint(column, row);
             }
         }

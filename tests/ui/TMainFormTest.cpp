@@ -140,13 +140,13 @@ TEST_F(TMainFormTest, ChangingTheBackgroundKeepsEveryCardAndTheOneInTheHand) {
     const QPoint pointer = PlaceCenter(6, 1) + QPoint(24, 20);
     MovePointer(*view, pointer);
     const QPoint heldCorner(PlaceLeft(6) + 24, PlaceTop(1) + 20);
-    ASSERT_EQ(Picture().CardAt(heldCorner), held);
+    ASSERT_EQ(BoardPicture::CardAt(Canvas(), heldCorner), held);
     EXPECT_FALSE(Picture().Place(column, 1));
     Session().ChangeBackground(0x800000);  // navy
     EXPECT_EQ(Canvas().pixel(2, 200), PixelFromColorRef(0x800000));
-    EXPECT_EQ(Picture().CardAt(heldCorner), held);
+    EXPECT_EQ(BoardPicture::CardAt(Canvas(), heldCorner), held);
     Session().Paint();
-    EXPECT_EQ(Picture().CardAt(heldCorner), held);
+    EXPECT_EQ(BoardPicture::CardAt(Canvas(), heldCorner), held);
     Session().ChangeBackground(0x8000);
     QTest::mouseClick(view, Qt::LeftButton, {}, pointer);
     EXPECT_EQ(Canvas(), withGreen);
