@@ -58,6 +58,7 @@ void Board::Deal() {
     deck->Clear();
 
     reshufflesLeft = 2;
+    ++round;
     gameState = GameState::Dealt;
     host.SetReshuffleEnabled(true);
 }
@@ -118,6 +119,7 @@ void Board::Reshuffle() {
     }
 
     --reshufflesLeft;
+    ++round;
     if (reshufflesLeft == 0) host.SetReshuffleEnabled(false);
 }
 

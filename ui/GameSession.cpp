@@ -28,6 +28,7 @@
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 #include "ui/ToolStrip.h"
+#include "ui/WindowExtras.h"
 #include "ui/WinningHint.h"
 
 namespace {
@@ -66,6 +67,9 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
     flow->SetCountListener([this] { dialogs->Stat().Counted(); });
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     keys = std::make_unique<KeyControl>(window, tools, *board, *this, *pointer);
+    extras = std::make_unique<WindowExtras>(WindowExtras::Parts{window, parts.boardView, *board, *flow, *dialogs, *keys,
+                                                                *store, language, QSize(surface.Width(), surface.Height())});
+    choices.SetTextsFollower([this] { extras->ApplyTexts(); });
     quietEnd = std::make_unique<QuietEnd>(window);
     ChangeBackground(choices.BackgroundColor());
 

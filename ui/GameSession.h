@@ -25,6 +25,7 @@ class SettingsStore;
 class Surface;
 class THookHelpSystem;
 class ToolStrip;
+class WindowExtras;
 class WinningHint;
 struct Statistics;
 
@@ -37,6 +38,8 @@ public:
     struct WindowParts {
         QWidget& window;
         Surface& surface;
+        // The widget the surface is shown in.
+        QWidget& boardView;
         ToolStrip& tools;
         ScoreStrip& score;
         ScrollBanner& banner;
@@ -120,6 +123,7 @@ private:
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<PointerPlay> pointer;
     std::unique_ptr<KeyControl> keys;
+    std::unique_ptr<WindowExtras> extras;
     std::unique_ptr<QuietEnd> quietEnd;
     bool activated = false;
 };

@@ -45,4 +45,5 @@ void PlayerChoices::ApplyTexts() {
     strips.tools.ApplyTexts(language);
     strips.score.ApplyTexts(language);
     strips.banner.ApplyLanguage(language);
+    if (textsFollower) textsFollower();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "game/Language.h"
 #include "settings/ChoiceRecorder.h"
@@ -34,6 +35,8 @@ public:
     void SetBackground(std::uint32_t colorRef) { backColor = colorRef; }
     // End of the run: stores whatever never reached the store.
     void KeepAll();
+    // Runs after the strips took the language's texts, for the other parts that show texts.
+    void SetTextsFollower(std::function<void()> follower) { textsFollower = std::move(follower); }
 
     std::uint32_t BackgroundColor() const override { return backColor; }
     std::uint32_t FrameColor() const override { return frameColor; }
@@ -50,4 +53,5 @@ private:
     Language language = Language::Unset;
     std::uint32_t backColor = 0x8000;
     std::uint32_t frameColor = 0;
+    std::function<void()> textsFollower;
 };

@@ -27,6 +27,8 @@ private:
     // Sizes the labels to their texts and lays out the memos. Done at the first showing: text
     // layout loads the fonts, which would otherwise hold up the main window's first appearance.
     void LayOutTexts();
+    // Names and descriptions a screen reader reads, in the current language.
+    void DescribeForScreenReaders();
 
     const Language& currentLanguage;
     bool textsLaidOut = false;

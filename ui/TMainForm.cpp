@@ -38,7 +38,7 @@ TMainForm::TMainForm(SessionServices services, QWidget* parent)
     TVBLabel->SetLink(MakerWebAddress());
     TVBLabel->hide();
 
-    const GameSession::WindowParts parts{*this, surface, *Panel1, *scoreStrip, *tvbScroll};
+    const GameSession::WindowParts parts{*this, surface, *view, *Panel1, *scoreStrip, *tvbScroll};
     session = std::make_unique<GameSession>(parts, std::move(services));
 
     connect(view, &SurfaceView::MouseDown, this, &TMainForm::FormMouseDown);

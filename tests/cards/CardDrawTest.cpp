@@ -211,13 +211,13 @@ TEST(CardTest, BackgroundStartsAsTheMaskAndTravelsToAnyPlace) {
     Surface surface = PatternSurface(150, 120);
     Card card(0, 1, 0);
     card.RestoreBackground(&surface, 0, 0);
-    EXPECT_EQ(surface.Image().copy(0, 0, 43, 60), CardSheets::Mask());
+    EXPECT_EQ(surface.Image().copy(0, 0, CardWidth, CardHeight), CardSheets::Mask());
 
     // A saved background is put back wherever it is restored.
     const QImage before = surface.Image();
     card.SaveBackground(&surface, 100, 60);
     card.RestoreBackground(&surface, 10, 10);
-    EXPECT_EQ(surface.Image().copy(10, 10, 43, 60), before.copy(100, 60, 43, 60));
+    EXPECT_EQ(surface.Image().copy(10, 10, CardWidth, CardHeight), before.copy(100, 60, CardWidth, CardHeight));
 }
 
 TEST(CardTest, NullSurfaceChangesNothing) {
