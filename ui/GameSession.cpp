@@ -1,8 +1,6 @@
 #include "ui/GameSession.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QPalette>
 #include <QShortcut>
 
 #include "cards/Random.h"
@@ -17,30 +15,18 @@
 #include "settings/SettingsStore.h"
 #include "ui/KeyControl.h"
 #include "ui/MainDialogs.h"
-#include "ui/QuietEnd.h"
 #include "ui/ScoreStrip.h"
+#include "ui/SettingsAlerts.h"
 #include "ui/SmallDialog.h"
-#include "ui/TFreewareDlg.h"
-#include "ui/TEndGameDlg.h"
 #include "ui/TGiveUpDlg.h"
 #include "ui/TOptionsDlg.h"
 #include "ui/TStatDlg.h"
-#include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
+#include "ui/TablePainter.h"
 #include "ui/ToolStrip.h"
 #include "ui/WindowExtras.h"
+#include "ui/WindowLifetime.h"
 #include "ui/WinningHint.h"
-
-namespace {
-
-// The per-user store, without what a write killed halfway in an earlier run left behind.
-std::unique_ptr<SettingsStore> OpenStore(SettingsStore::Reporter report) {
-    auto store = std::make_unique<SettingsStore>(std::move(report));
-    store->RemoveStaleWrites();
-    return store;
-}
-
-}  // namespace
 
 GameSession::GameSession(const WindowParts& parts, SessionServices services)
     : window(parts.window),
@@ -48,8 +34,7 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
       tools(parts.tools),
       score(parts.score),
       banner(parts.banner),
-      store(OpenStore([this](const QString& message) { ReportSettingsError(message); })),
-      positionKeeper(*store),
+      store(SettingsAlerts::OpenStore(window)),
       sounds(std::move(services.audioOut)),
       choices(*store, sounds, {tools, score, banner}),
       // The hook reads the language only when it has something to say.
@@ -58,6 +43,7 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
                                             QString(), 0, &choices.CurrentLanguage())) {
     Language& language = choices.CurrentLanguage();
     board = std::make_unique<Board>(*this);
+    painter = std::make_unique<TablePainter>(window, surface, *board, choices, *this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_H), &window), &QShortcut::activated, hint.get(),
                      &WinningHint::Request);
@@ -67,10 +53,11 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
     flow->SetCountListener([this] { dialogs->Stat().Counted(); });
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     keys = std::make_unique<KeyControl>(window, tools, *board, *this, *pointer);
-    extras = std::make_unique<WindowExtras>(WindowExtras::Parts{window, parts.boardView, *board, *flow, *dialogs, *keys,
-                                                                *store, language, QSize(surface.Width(), surface.Height())});
+    extras = std::make_unique<WindowExtras>(WindowExtras::Parts{window, parts.boardView, *board, *flow,
+                                                                *dialogs, *keys, *store, language,
+                                                                QSize(surface.Width(), surface.Height())});
     choices.SetTextsFollower([this] { extras->ApplyTexts(); });
-    quietEnd = std::make_unique<QuietEnd>(window);
+    lifetime = std::make_unique<WindowLifetime>(window, *store, *dialogs, choices);
     ChangeBackground(choices.BackgroundColor());
 
     SeedFromClock();
@@ -79,20 +66,7 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
     RefreshScore();
 }
 
-GameSession::~GameSession() {
-    // The window is still whole: its position is kept before any part goes.
-    positionKeeper.Record(window);
-}
-
-void GameSession::ReportSettingsError(const QString& message) {
-    // A settings error must not cost the player the rest of the settings or the statistics: it is
-    // shown, and the program goes on with the default or the next value.
-    if (QApplication::platformName() == QLatin1String("offscreen")) {
-        qWarning("%s", qUtf8Printable(message));
-        return;
-    }
-    QMessageBox::critical(window.isVisible() ? &window : nullptr, window.windowTitle(), message);
-}
+GameSession::~GameSession() = default;
 
 void GameSession::NewGame() {
     flow->NewGame();
@@ -117,12 +91,11 @@ void GameSession::ShowStatistics() {
 }
 
 void GameSession::ShowAbout() {
-    dialogs->Run(dialogs->About());
+    lifetime->ShowAbout();
 }
 
 void GameSession::ChooseLanguage() {
-    dialogs->Run(dialogs->Tongue());
-    choices.LanguageChosen();
+    lifetime->AskLanguage();
     choices.ApplyTexts();
 }
 
@@ -131,26 +104,16 @@ void GameSession::ShowHelp() {
 }
 
 void GameSession::FirstShown() {
-    positionKeeper.Restore(window);
+    lifetime->FirstShown();
     Paint();
 }
 
 void GameSession::FirstActivation() {
-    if (activated || quietEnd->Requested()) return;
-    activated = true;
-    if (choices.CurrentLanguage() == Language::Unset) {
-        dialogs->Run(dialogs->Tongue());
-        choices.LanguageChosen();
-    }
-    choices.ApplyTexts();
-    ShowAbout();
+    lifetime->FirstActivation();
 }
 
 bool GameSession::ConfirmQuit() {
-    if (!quietEnd->Requested()) {
-        if (dialogs->Run(dialogs->EndGame()) != SmallDialog::ResultYes) return false;
-        ShowAbout();
-    }
+    if (!lifetime->QuitConfirmed()) return false;
     flow->Leave();
     choices.KeepAll();
     helpHook.reset();
@@ -159,7 +122,7 @@ bool GameSession::ConfirmQuit() {
 }
 
 void GameSession::EndWithoutQuestions() {
-    quietEnd->Request();
+    lifetime->EndWithoutQuestions();
 }
 
 namespace {
@@ -182,28 +145,11 @@ void GameSession::MouseUp(Qt::MouseButton button) {
 }
 
 void GameSession::Paint() {
-    // A held card lies on top of everything: it comes off before the board is redrawn under it
-    // and goes back after, or it would vanish and later restore a patch of the old surface.
-    CardPile* held = board->Hand().get();
-    const bool lifted = held != nullptr && !held->Hidden();
-    if (lifted) held->Hide(&surface);
-    {
-        Surface::Batch batch(surface);
-        surface.FillRect(QRect(0, 0, surface.Width(), surface.Height()), choices.BackgroundColor());
-        board->RepaintAll();
-    }
-    if (lifted) held->Show(&surface);
-    RefreshScore();
+    painter->Paint();
 }
 
 void GameSession::ChangeBackground(std::uint32_t colorRef) {
-    board->HideAll();
-    choices.SetBackground(colorRef);
-    QPalette windowPalette = window.palette();
-    windowPalette.setColor(QPalette::Window, QColor::fromRgb(PixelFromColorRef(colorRef)));
-    window.setPalette(windowPalette);
-    Paint();
-    board->ShowAll();
+    painter->ChangeBackground(colorRef);
 }
 
 void GameSession::SeedWith(std::uint32_t seed) {

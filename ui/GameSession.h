@@ -1,13 +1,11 @@
 #pragma once
 
 #include <Qt>
-
 #include <cstdint>
 #include <memory>
 
 #include "game/BoardHost.h"
 #include "media/Sound.h"
-#include "settings/PositionKeeper.h"
 #include "ui/PlayerChoices.h"
 #include "ui/SessionServices.h"
 
@@ -16,16 +14,16 @@ class GameFlow;
 class KeyControl;
 class MainDialogs;
 class PointerPlay;
-class QuietEnd;
-class QString;
 class QWidget;
 class ScoreStrip;
 class ScrollBanner;
 class SettingsStore;
 class Surface;
+class TablePainter;
 class THookHelpSystem;
 class ToolStrip;
 class WindowExtras;
+class WindowLifetime;
 class WinningHint;
 struct Statistics;
 
@@ -101,8 +99,6 @@ public:
     void RefreshScore() override;
 
 private:
-    void ReportSettingsError(const QString& message);
-
     QWidget& window;
     Surface& surface;
     ToolStrip& tools;
@@ -113,17 +109,17 @@ private:
     // goes before what it uses: the dialogs store the statistics and the move switches as they go,
     // while the store is still there, and the board outlives everything that plays on it.
     std::unique_ptr<SettingsStore> store;
-    PositionKeeper positionKeeper;
     Sound sounds;
     PlayerChoices choices;
     std::unique_ptr<THookHelpSystem> helpHook;
     std::unique_ptr<Board> board;
+    std::unique_ptr<TablePainter> painter;
     std::unique_ptr<WinningHint> hint;
     std::unique_ptr<MainDialogs> dialogs;
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<PointerPlay> pointer;
     std::unique_ptr<KeyControl> keys;
     std::unique_ptr<WindowExtras> extras;
-    std::unique_ptr<QuietEnd> quietEnd;
-    bool activated = false;
+    // Last, so that it keeps the window's position before any other part goes.
+    std::unique_ptr<WindowLifetime> lifetime;
 };
