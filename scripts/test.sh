@@ -34,5 +34,5 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 trap tvdl_sound_server_stop EXIT
 tvdl_sound_server_start
 cd "$build"
-ctest --output-on-failure --timeout 900 -j"$(nproc)"
+ctest --output-on-failure --timeout 60 -j"$(nproc)"
 "$TVDL_ROOT/scripts/wayland-test.sh" "$build"

@@ -29,7 +29,7 @@ QStringList Lines(const QString& path) {
 }
 
 QString Timed(const QString& text) {
-    return QLocale::system().toString(PinnedClock().LocalTime().time(), QLocale::LongFormat) + QStringLiteral("   ") +
+    return QLocale::system().toString(FakeClock().LocalTime().time(), QLocale::LongFormat) + QStringLiteral("   ") +
            text;
 }
 
