@@ -25,7 +25,7 @@ Sound::Sound(std::unique_ptr<AudioOut> out) : output(out ? std::move(out) : std:
     output->SetRefusalHandler([logged = refusalLogged](const QString& why) {
         if (!logged->exchange(true)) qCWarning(lcSound).noquote() << "Cannot play sound:" << why;
     });
-    for (int i = 0; i < CueCount; ++i) {
+    for (std::size_t i = 0; i < Resources.size(); ++i) {
         QFile file(QString::fromLatin1(Resources[i]));
         if (!file.open(QIODevice::ReadOnly)) {
             qCWarning(lcSound) << "missing sound" << Resources[i];

@@ -75,8 +75,8 @@ TEST_F(MainFormSoundTest, SoundOffIsSilentAndAGivenUpDealSighsWaitsThenDealsWith
     EXPECT_GE(heard[1].tick - heard[0].tick, 500u) << "the pause between giving up and dealing";
     for (int ace = 0; ace < 4; ++ace) {
         SCOPED_TRACE(ace);
-        const Heard& before = heard[2 + 2 * ace];
-        const Heard& after = heard[3 + 2 * ace];
+        const Heard& before = heard[static_cast<std::size_t>(2 + 2 * ace)];
+        const Heard& after = heard[static_cast<std::size_t>(3 + 2 * ace)];
         EXPECT_EQ(before.cue, SoundCue::Pick);
         EXPECT_EQ(after.cue, SoundCue::Pick);
         EXPECT_EQ(before.aces, ace) << "one pick before the ace leaves its place";
