@@ -11,8 +11,9 @@
 #include "ui/TWonDlg.h"
 
 MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& language,
-                         const SettingsStore& store)
+                         const SettingsStore& store, Runner dialogRunner)
     : window(mainWindow),
+      runner(std::move(dialogRunner)),
       stat(new TStatDlg(&mainWindow, language, store)),
       options(new TOptionsDlg(&mainWindow, host, language, store)),
       about(new TFreewareDlg(&mainWindow, language)),
@@ -37,8 +38,4 @@ int MainDialogs::Run(QDialog& dialog) const {
     // Before a deal's pauses and slides, which would leave the dialog's picture on the board.
     RedrawUnder(window, dialog.frameGeometry());
     return result;
-}
-
-void MainDialogs::SetRunner(Runner newRunner) {
-    runner = std::move(newRunner);
 }

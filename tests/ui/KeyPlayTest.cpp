@@ -9,22 +9,10 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "game/KeyPlay.h"
-#include "solver/HeadlessGame.h"
-#include "solver/Solver.h"
+#include "game/DealPrinter.h"
 #include "ui/SmallDialog.h"
 
 namespace {
-
-// A line that wins deal `seed` without a reshuffle, from the solver; nullopt when it finds none
-// within a small budget.
-std::optional<std::vector<Move>> WinningLine(std::uint32_t seed) {
-    Budget budget;
-    budget.maxPositions = 2'000'000;
-    SolveResult result = Solve(HeadlessGame(seed).Layout(), budget);
-    if (result.status != SolveStatus::Solved) return std::nullopt;
-    return std::move(result.line);
-}
 
 class KeyPlayTest : public MainWindowFixture {
 protected:
@@ -37,63 +25,78 @@ protected:
         Show();
         Session().SeedWith(seed);
         Key(Qt::Key_F2);
-        ASSERT_EQ(GameBoard().State(), GameState::Dealt);
+        ASSERT_EQ(Picture().Text(), DealText(seed));
     }
-    KeyPlay& Keys() { return Session().Keys(); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(form.get(), key, modifiers); }
-    // Walks the cursor to a place with the arrow keys.
+    // The place the cursor stands on, told by its frame's top edge, which runs between the rows.
+    std::optional<QPoint> Cursor() {
+        const QImage& picture = Canvas();
+        const QRgb frame = PixelFromColorRef(Session().FrameColor());
+        for (int column = 0; column < Board::Columns; ++column) {
+            for (int row = 0; row < Board::Rows; ++row) {
+                const int y = PlaceTop(row) - 2;
+                const int x = PlaceLeft(column);
+                const bool edge = picture.pixel(x + 10, y) == frame && picture.pixel(x + 21, y) == frame &&
+                                  picture.pixel(x + 32, y) == frame;
+                if (edge) return QPoint(column, row);
+            }
+        }
+        return {};
+    }
+    // A click where nothing lies takes the cursor away.
+    void HideCursor() { QTest::mouseClick(BoardView(), Qt::LeftButton, {}, QPoint(2, 200)); }
+    // Walks the cursor to a place with the arrow keys; the first key only shows it.
     void GoTo(int column, int row) {
-        if (!Keys().CursorShown()) Key(Qt::Key_Right);
-        while (Keys().Column() < column) Key(Qt::Key_Right);
-        while (Keys().Column() > column) Key(Qt::Key_Left);
-        while (Keys().Row() < row) Key(Qt::Key_Down);
-        while (Keys().Row() > row) Key(Qt::Key_Up);
-        ASSERT_EQ(QPoint(Keys().Column(), Keys().Row()), QPoint(column, row));
+        std::optional<QPoint> at = Cursor();
+        if (!at) {
+            Key(Qt::Key_Right);
+            at = Cursor();
+        }
+        ASSERT_TRUE(at) << "no cursor shown";
+        for (int c = at->x(); c < column; ++c) Key(Qt::Key_Right);
+        for (int c = at->x(); c > column; --c) Key(Qt::Key_Left);
+        for (int r = at->y(); r < row; ++r) Key(Qt::Key_Down);
+        for (int r = at->y(); r > row; --r) Key(Qt::Key_Up);
+        ASSERT_EQ(Cursor(), QPoint(column, row));
     }
 };
 
 TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
-    // Deal 1 is won quickly this way; the scan only matters if the shuffle ever changes.
-    std::optional<std::vector<Move>> line;
-    std::uint32_t seed = 1;
-    for (; seed < 40 && !line; ++seed) line = WinningLine(seed);
-    ASSERT_TRUE(line) << "no deal winnable without a reshuffle found";
-    ShowAndDeal(seed - 1);
-
-    for (const Move& move : *line) {
+    const auto [seed, line] = WinnableDeal();
+    ShowAndDeal(seed);
+    for (const Move& move : line) {
         GoTo(move.fromColumn, move.fromRow);
         Key(Qt::Key_Space);
-        ASSERT_NE(GameBoard().Hand(), nullptr) << "nothing picked up at " << int{move.fromColumn} << "," << int{move.fromRow};
+        ASSERT_FALSE(Picture().Place(move.fromColumn, move.fromRow)) << "nothing picked up";
         GoTo(move.toColumn, move.toRow);
         Key(Qt::Key_Return);
-        ASSERT_EQ(GameBoard().Hand(), nullptr);
-        ASSERT_NE(GameBoard().Place(move.toColumn, move.toRow).Count(), 0) << "refused at " << int{move.toColumn} << "," << int{move.toRow};
+        ASSERT_TRUE(Picture().Place(move.toColumn, move.toRow)) << "refused";
     }
-    EXPECT_TRUE(GameBoard().IsWon());
-    EXPECT_EQ(GameBoard().State(), GameState::Over);
+    EXPECT_TRUE(Picture().Won());
+    EXPECT_TRUE(Ran("TWonDlg"));
     EXPECT_EQ(Stats().sinceStartWon, 1);
 }
 
 TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
-    ShowAndDeal(1);
-    KeyPlay& keys = Keys();
+    const auto [seed, line] = WinnableDeal();
+    ShowAndDeal(seed);
     // With the cursor shown, the places hold what they would without it; with it hidden, the
     // whole board is what a fresh paint of the cards gives.
     auto check = [&](const char* step) {
-        ASSERT_EQ(GameBoard().Hand(), nullptr) << step;
-        const bool wasShown = keys.CursorShown();
+        ASSERT_EQ(Picture().Cards(), 52) << step << ": a card is held";
+        const bool wasShown = Cursor().has_value();
         const QImage shown = Canvas();
-        keys.HideCursor();
+        HideCursor();
         const QImage hidden = Canvas();
         Session().Paint();
         ASSERT_EQ(hidden, Canvas()) << step;
         for (int column = 0; column < 14; ++column) {
             for (int row = 0; row < 4; ++row) {
-                const QRect place(column * 48 + 8, row * 70 + 47, 43, 60);
+                const QRect place(PlaceLeft(column), PlaceTop(row), CardWidth, CardHeight);
                 ASSERT_EQ(shown.copy(place), hidden.copy(place)) << step << " " << column << "," << row;
             }
         }
-        if (wasShown) keys.ShowCursor();
+        if (wasShown) Key(Qt::Key_Left);
     };
     auto sweep = [&] {
         for (int row = 0; row < 4; ++row) {
@@ -107,19 +110,17 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
 
     // A card carried over every place by the keys, then sent home.
     int filled = 1;
-    while (GameBoard().Place(filled, 1).Count() == 0) ++filled;
+    while (!Picture().Place(filled, 1)) ++filled;
     GoTo(filled, 1);
     Key(Qt::Key_Space);
-    ASSERT_NE(GameBoard().Hand(), nullptr);
+    ASSERT_FALSE(Picture().Place(filled, 1));
     sweep();
     Key(Qt::Key_Escape);
     check("carried and sent home");
 
     // A refused drop on a filled place, then the first move of a winning line, into the cursor's
     // own place.
-    const std::optional<std::vector<Move>> line = WinningLine(1);
-    ASSERT_TRUE(line.has_value());
-    const Move first = line->front();
+    const Move& first = line.front();
     GoTo(first.fromColumn, first.fromRow);
     Key(Qt::Key_Space);
     GoTo(5, 3);
@@ -129,14 +130,16 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
     Key(Qt::Key_Space);
     GoTo(first.toColumn, first.toRow);
     Key(Qt::Key_Return);
-    ASSERT_NE(GameBoard().Place(first.toColumn, first.toRow).Count(), 0);
+    ASSERT_TRUE(Picture().Place(first.toColumn, first.toRow));
     check("move made");
 
     // A card picked up with the mouse under the cursor, then carried by the keys.
-    GoTo(3, 0);
-    QTest::mouseClick(BoardView(), Qt::LeftButton, {}, QPoint(3 * 48 + 8 + 21, 47 + 30));
-    ASSERT_NE(GameBoard().Hand(), nullptr);
+    int column = 3;
+    while (!Picture().Place(column, 0)) ++column;
+    GoTo(column, 0);
+    QTest::mouseClick(BoardView(), Qt::LeftButton, {}, PlaceCenter(column, 0));
     Key(Qt::Key_Down);
+    ASSERT_FALSE(Picture().Place(column, 0)) << "held, and carried to the cursor";
     Key(Qt::Key_Down);
     Key(Qt::Key_Right);
     Key(Qt::Key_Escape);
@@ -144,27 +147,24 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
 
     // A new deal from its key while the cursor is up.
     Key(Qt::Key_F2);
-    EXPECT_TRUE(keys.CursorShown());
+    EXPECT_TRUE(Cursor());
     check("new deal");
 }
 
 TEST_F(KeyPlayTest, CommandKeysTakeTheirButtonsWays) {
-    std::vector<QString> asked;
-    Session().Dialogs().SetRunner([&asked](QDialog& dialog) {
-        asked.push_back(QString::fromLatin1(dialog.metaObject()->className()));
-        return SmallDialog::ResultCancel;
-    });
+    AnswerEvery(SmallDialog::ResultCancel);
     ShowAndDeal(1);
-    asked.clear();
+    dialogsRun.clear();
     QSignalSpy help(form->findChild<ToolStrip*>(), &ToolStrip::help);
     Key(Qt::Key_F1);
     EXPECT_EQ(help.count(), 1);
     Key(Qt::Key_M, Qt::ControlModifier);
     Key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(GameBoard().ReshufflesLeft(), 0);
+    EXPECT_FALSE(Button(ToolStrip::Command::Reshuffle)->isEnabled());
     Key(Qt::Key_R, Qt::ControlModifier);
     Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(asked, (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
+    EXPECT_EQ(dialogsRun,
+              (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
     EXPECT_TRUE(form->isVisible());
 }
 
@@ -174,9 +174,9 @@ TEST_F(KeyPlayTest, DoubleDensityShowsTheBoardAsBlocksOfItsPixels) {
     QImage grab(form->size() * 2, QImage::Format_RGB32);
     grab.setDevicePixelRatio(2);
     form->render(&grab);
-    const QImage& board = Session().WindowSurface().Image();
-    for (int y = 2 * 37; y < 2 * (342 - 15); ++y) {
-        for (int x = 0; x < 2 * 683; ++x) {
+    const QImage board = Canvas();
+    for (int y = 2 * ToolStripHeight; y < 2 * (ClientHeight - BannerHeight); ++y) {
+        for (int x = 0; x < 2 * ClientWidth; ++x) {
             ASSERT_EQ(grab.pixel(x, y), board.pixel(x / 2, y / 2)) << x << "," << y;
         }
     }

@@ -5,7 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "cards/Random.h"
+#include "ScopedSeed.h"
+#include "Waits.h"
 #include "game/BoardTestUtil.h"
 #include "game/MoveHistory.h"
 #include "game/RecordingHost.h"
@@ -13,19 +14,20 @@
 
 namespace {
 
+// The search runs on a thread of its own; its answer comes back through the event loop.
 bool AwaitAnswer(const WinningHint& hint) {
-    return QTest::qWaitFor([&] { return !hint.Waiting(); }, 30'000);
+    return QTest::qWaitFor([&] { return !hint.Waiting(); }, WaitLimitMs);
 }
 
 // Whether the frame's left edge around place (column, row) is drawn, taken half-way down.
 bool Framed(const RecordingHost& host, const Board& board, int column, int row) {
     const QImage& image = host.surface.Image();
-    return image.pixel(column * 48 + 6, board.PlaceY(row) + 30) != image.pixel(4, 4);
+    return image.pixel(board.PlaceX(column) - 2, board.PlaceY(row) + 30) != image.pixel(4, 4);
 }
 
 class WinningHintTest : public ::testing::Test {
 protected:
-    WinningHintTest() { window.resize(683, 342); }
+    WinningHintTest() { window.resize(ClientWidth, ClientHeight); }
 
     RecordingHost host;
     Board board{host};
@@ -74,7 +76,7 @@ TEST_F(WinningHintTest, FramesTheNextMoveOfTheLineAtOnceOnceKnownUntilTheNextInp
     history.Record({13, 0, 11, 3});
     ASSERT_TRUE(history.Undo());
     EXPECT_TRUE(hint.Searching());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !hint.Searching(); }, 30'000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !hint.Searching(); }, WaitLimitMs));
     hint.Request();
     EXPECT_FALSE(hint.Waiting());
     EXPECT_EQ(hint.ShownMove().value_or(Move{}), (Move{13, 0, 11, 3}));
@@ -104,7 +106,7 @@ TEST_F(WinningHintTest, SaysWhenTheRoundIsLostAndWhenTheBestMoveIsNotProven) {
     // A fresh deal with a budget far too small for it: H waits with a busy pointer, then frames
     // the move that got furthest and says it is not proven.
     hint.SetPositions(200'000, 200'000);
-    GeneratorSeed = 3;
+    const ScopedSeed seed(3);
     board.Deal();
     hint.Request();
     // The answer only ever arrives through the event loop, which has not run since the deal.
