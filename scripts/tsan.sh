@@ -7,7 +7,9 @@ source "$(dirname "$0")/common.sh"
 tvdl_install_packages
 tvdl_become_owner "$@"
 build="$TVDL_ROOT/build/tsan"
-cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+# GCC's check for values that may be used uninitialized sees through the sanitizer's instrumented
+# code badly and reports std::optional members that are always set; it stays on everywhere else.
+cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1 -Wno-maybe-uninitialized" \
       -DTVDL_TSAN=ON -DTVDL_WERROR=ON -DTVDL_BENCH=OFF >/dev/null
 cmake --build "$build" --target test_app test_ui test_media
 
