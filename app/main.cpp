@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     InstallFontSubstitutions();
     // Every control's tooltip takes the shaped look, also in dialogs made later.
     ToolTipFilter toolTips;
-    CardSheets::Load();
+    // The card sheets load when the first card is drawn: the window opens with an empty table.
     int result = 0;
     {
         // The main window makes its dialogs and destroys them before itself.

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "media/WaveFile.h"
-#include "platform/QtAudioOut.h"
+#include "platform/ThreadedAudioOut.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ constexpr std::array<const char*, Sound::CueCount> Resources = {
 }  // namespace
 
 Sound::Sound(std::unique_ptr<AudioOut> out) {
-    SetOutput(out ? std::move(out) : std::make_unique<QtAudioOut>());
+    SetOutput(out ? std::move(out) : std::make_unique<ThreadedAudioOut>());
     for (int i = 0; i < CueCount; ++i) {
         QFile file(QString::fromLatin1(Resources[i]));
         if (!file.open(QIODevice::ReadOnly)) {
