@@ -9,6 +9,7 @@
 #include "media/ToolTipFilter.h"
 #include "help/HelpModules.h"
 #include "ui/DialogLook.h"
+#include "ui/GameSession.h"
 #include "ui/TMainForm.h"
 
 namespace {
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     {
         // The main window makes its dialogs and destroys them before itself.
         TMainForm mainForm;
-        if (command.deal) mainForm.SeedWith(*command.deal);
+        if (command.deal) mainForm.Session().SeedWith(*command.deal);
         mainForm.show();
         result = app.exec();
     }

@@ -7,8 +7,9 @@
 #include <QPointer>
 #include <QWidget>
 
-KeyControl::KeyControl(QWidget& windowRef, Board& board, BoardHost& host, PointerPlay& pointer)
-    : window(windowRef), keys(board, host, pointer) {
+KeyControl::KeyControl(QWidget& windowRef, const ToolStrip& toolStrip, Board& board, BoardHost& host,
+                       PointerPlay& pointer)
+    : window(windowRef), tools(toolStrip), keys(board, host, pointer) {
     // Watched for the whole application rather than bound as shortcuts: a shortcut needs the
     // window to be the active one, which a compositor may never grant a window it did not focus.
     qApp->installEventFilter(this);
@@ -38,24 +39,24 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
             case Qt::Key_Return:
             case Qt::Key_Enter: keys.Press(KeyPlay::Key::Act); return true;
             case Qt::Key_Escape: keys.Press(KeyPlay::Key::Back); return true;
-            case Qt::Key_F2: return Press("NewBtn");
-            case Qt::Key_F1: return Press("HelpBtn");
+            case Qt::Key_F2: return Press(ToolStrip::Command::NewDeal);
+            case Qt::Key_F1: return Press(ToolStrip::Command::Help);
             default: return false;
         }
     }
     if (modifiers == Qt::ControlModifier) {
         switch (key) {
-            case Qt::Key_R: return Press("ResetBtn");
-            case Qt::Key_M: return Press("MixBtn");
-            case Qt::Key_Q: return Press("ExitBtn");
+            case Qt::Key_R: return Press(ToolStrip::Command::Replay);
+            case Qt::Key_M: return Press(ToolStrip::Command::Reshuffle);
+            case Qt::Key_Q: return Press(ToolStrip::Command::Quit);
             default: return false;
         }
     }
     return false;
 }
 
-bool KeyControl::Press(const char* buttonName) {
-    auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+bool KeyControl::Press(ToolStrip::Command command) {
+    QAbstractButton* button = tools.Button(command);
     if (button == nullptr || !button->isEnabled()) return true;
     // The command may deal, ask, or close the window: the cursor keeps out of its way and comes
     // back afterwards if the window is still in play.

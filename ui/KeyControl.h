@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "game/KeyPlay.h"
+#include "ui/ToolStrip.h"
 
 class QKeyEvent;
 class QWidget;
@@ -21,7 +22,7 @@ class KeyControl : public QObject {
     Q_OBJECT
 
 public:
-    KeyControl(QWidget& window, Board& board, BoardHost& host, PointerPlay& pointer);
+    KeyControl(QWidget& window, const ToolStrip& tools, Board& board, BoardHost& host, PointerPlay& pointer);
     ~KeyControl() override;
 
     KeyPlay& Keys() { return keys; }
@@ -32,9 +33,10 @@ protected:
 private:
     // True when the key was one of ours.
     bool HandleKey(const QKeyEvent& event);
-    // Clicks the tool button of that name; a disabled one refuses the key as it refuses a click.
-    bool Press(const char* buttonName);
+    // Clicks the tool button of that command; a disabled one refuses the key as it refuses a click.
+    bool Press(ToolStrip::Command command);
 
     QWidget& window;
+    const ToolStrip& tools;
     KeyPlay keys;
 };

@@ -49,6 +49,21 @@ QToolButton* ToolStrip::MakeButton(const char* name, int x, int width, const cha
     return button;
 }
 
+QAbstractButton* ToolStrip::Button(Command command) const {
+    switch (command) {
+        case Command::NewDeal: return NewBtn;
+        case Command::Replay: return ResetBtn;
+        case Command::Reshuffle: return MixBtn;
+        case Command::Options: return OptionsBtn;
+        case Command::Statistics: return StatisticBtn;
+        case Command::Quit: return ExitBtn;
+        case Command::Language: return TongueBtn;
+        case Command::Help: return HelpBtn;
+        case Command::About: return InfoBtn;
+    }
+    return nullptr;
+}
+
 void ToolStrip::ApplyTexts(Language language) {
     auto set = [language](QWidget* control, const char* german, const char* english) {
         control->setToolTip(Pick(language, QString::fromUtf8(german), QString::fromUtf8(english)));

@@ -5,6 +5,7 @@
 
 #include "game/Language.h"
 
+class QAbstractButton;
 class QToolButton;
 
 // The strip along the top of the main window (`Panel1`): the nine flat picture buttons with their
@@ -15,7 +16,12 @@ class ToolStrip : public QWidget {
 public:
     static constexpr int Height = 37;
 
+    // What each button does; keys and tests find a button by its command.
+    enum class Command { NewDeal, Replay, Reshuffle, Options, Statistics, Quit, Language, Help, About };
+
     explicit ToolStrip(QWidget* parent);
+
+    QAbstractButton* Button(Command command) const;
 
     void ApplyTexts(Language language);
     void SetReshuffleEnabled(bool enabled);

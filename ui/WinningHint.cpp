@@ -20,7 +20,7 @@ const char* const NotFoundEnglish = "No winning line was found in the time allow
 }  // namespace
 
 WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boardHost, const Language& current)
-    : QObject(parentWindow), window(parentWindow), board(gameBoard), host(boardHost), language(current),
+    : window(parentWindow), board(gameBoard), host(boardHost), language(current),
       message(new QLabel(parentWindow)) {
     message->setObjectName(QStringLiteral("WinningHintMessage"));
     message->setStyleSheet(QStringLiteral(

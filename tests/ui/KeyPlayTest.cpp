@@ -10,16 +10,11 @@
 #include <set>
 #include <vector>
 
-#include "ConfigHome.h"
-#include "FakeClock.h"
+#include "MainWindowFixture.h"
 #include "game/DealPrinter.h"
-#include "platform/Clock.h"
-#include "platform/Surface.h"
+#include "game/KeyPlay.h"
 #include "help/HelpPlatform.h"
 #include "ui/SmallDialog.h"
-#include "ui/KeyControl.h"
-#include "ui/TMainForm.h"
-#include "ui/ToolStrip.h"
 
 namespace {
 
@@ -99,24 +94,24 @@ private:
     std::vector<Move> line;
 };
 
-class KeyPlayTest : public ::testing::Test {
+class KeyPlayTest : public MainWindowFixture {
 protected:
     KeyPlayTest() {
-        form.Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
+        Open();
+        AnswerEvery(SmallDialog::ResultYes);
         // F1 may find no help viewer here; its message box would wait for an answer forever.
         previousMessageBox = HelpPlatform::SetMessageBox([](const QString&, const QString&) {});
     }
     ~KeyPlayTest() override { HelpPlatform::SetMessageBox(previousMessageBox); }
 
     void ShowAndDeal(std::uint32_t seed) {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        form.SeedWith(seed);
+        Show();
+        Session().SeedWith(seed);
         Key(Qt::Key_F2);
-        ASSERT_EQ(form.GameBoard().State(), GameState::Dealt);
+        ASSERT_EQ(GameBoard().State(), GameState::Dealt);
     }
-    KeyPlay& Keys() { return form.Keyboard().Keys(); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(&form, key, modifiers); }
+    KeyPlay& Keys() { return Session().Keys(); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(form.get(), key, modifiers); }
     // Walks the cursor to a place with the arrow keys.
     void GoTo(int column, int row) {
         if (!Keys().CursorShown()) Key(Qt::Key_Right);
@@ -126,13 +121,7 @@ protected:
         while (Keys().Row() > row) Key(Qt::Key_Up);
         ASSERT_EQ(QPoint(Keys().Column(), Keys().Row()), QPoint(column, row));
     }
-    QImage Board() const { return const_cast<TMainForm&>(form).WindowSurface().Image().copy(); }
 
-    // Each window starts from an empty store, whatever earlier tests stored.
-    bool storeCleared = (ClearNativeFolder(), true);
-    FakeClock clock{0, 1000};
-    ScopedClock scopedClock{clock};
-    TMainForm form;
     HelpPlatform::MessageBoxFunction previousMessageBox;
 };
 
@@ -148,15 +137,15 @@ TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
     for (const Move& move : *line) {
         GoTo(move.from % 14, move.from / 14);
         Key(Qt::Key_Space);
-        ASSERT_NE(form.GameBoard().Hand(), nullptr) << "nothing picked up at " << move.from;
+        ASSERT_NE(GameBoard().Hand(), nullptr) << "nothing picked up at " << move.from;
         GoTo(move.to % 14, move.to / 14);
         Key(Qt::Key_Return);
-        ASSERT_EQ(form.GameBoard().Hand(), nullptr);
-        ASSERT_NE(form.GameBoard().Place(move.to % 14, move.to / 14).Count(), 0) << "refused at " << move.to;
+        ASSERT_EQ(GameBoard().Hand(), nullptr);
+        ASSERT_NE(GameBoard().Place(move.to % 14, move.to / 14).Count(), 0) << "refused at " << move.to;
     }
-    EXPECT_TRUE(form.GameBoard().IsWon());
-    EXPECT_EQ(form.GameBoard().State(), GameState::Over);
-    EXPECT_EQ(form.Stats().sinceStartWon, 1);
+    EXPECT_TRUE(GameBoard().IsWon());
+    EXPECT_EQ(GameBoard().State(), GameState::Over);
+    EXPECT_EQ(Stats().sinceStartWon, 1);
 }
 
 TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
@@ -165,13 +154,13 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
     // With the cursor shown, the places hold what they would without it; with it hidden, the
     // whole board is what a fresh paint of the cards gives.
     auto check = [&](const char* step) {
-        ASSERT_EQ(form.GameBoard().Hand(), nullptr) << step;
+        ASSERT_EQ(GameBoard().Hand(), nullptr) << step;
         const bool wasShown = keys.CursorShown();
-        const QImage shown = Board();
+        const QImage shown = Canvas();
         keys.HideCursor();
-        const QImage hidden = Board();
-        form.Paint();
-        ASSERT_EQ(hidden, Board()) << step;
+        const QImage hidden = Canvas();
+        Session().Paint();
+        ASSERT_EQ(hidden, Canvas()) << step;
         for (int column = 0; column < 14; ++column) {
             for (int row = 0; row < 4; ++row) {
                 const QRect place(column * 48 + 8, row * 70 + 47, 43, 60);
@@ -192,10 +181,10 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
 
     // A card carried over every place by the keys, then sent home.
     int filled = 1;
-    while (form.GameBoard().Place(filled, 1).Count() == 0) ++filled;
+    while (GameBoard().Place(filled, 1).Count() == 0) ++filled;
     GoTo(filled, 1);
     Key(Qt::Key_Space);
-    ASSERT_NE(form.GameBoard().Hand(), nullptr);
+    ASSERT_NE(GameBoard().Hand(), nullptr);
     sweep();
     Key(Qt::Key_Escape);
     check("carried and sent home");
@@ -212,13 +201,13 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
     Key(Qt::Key_Space);
     GoTo(first.to % 14, first.to / 14);
     Key(Qt::Key_Return);
-    ASSERT_NE(form.GameBoard().Place(first.to % 14, first.to / 14).Count(), 0);
+    ASSERT_NE(GameBoard().Place(first.to % 14, first.to / 14).Count(), 0);
     check("move made");
 
     // A card picked up with the mouse under the cursor, then carried by the keys.
     GoTo(3, 0);
-    QTest::mouseClick(form.childAt(300, 200), Qt::LeftButton, {}, QPoint(3 * 48 + 8 + 21, 47 + 30));
-    ASSERT_NE(form.GameBoard().Hand(), nullptr);
+    QTest::mouseClick(BoardView(), Qt::LeftButton, {}, QPoint(3 * 48 + 8 + 21, 47 + 30));
+    ASSERT_NE(GameBoard().Hand(), nullptr);
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
     Key(Qt::Key_Right);
@@ -233,31 +222,31 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
 
 TEST_F(KeyPlayTest, CommandKeysTakeTheirButtonsWays) {
     std::vector<QString> asked;
-    form.Dialogs().SetRunner([&asked](QDialog& dialog) {
+    Session().Dialogs().SetRunner([&asked](QDialog& dialog) {
         asked.push_back(QString::fromLatin1(dialog.metaObject()->className()));
         return SmallDialog::ResultCancel;
     });
     ShowAndDeal(1);
     asked.clear();
-    QSignalSpy help(form.findChild<ToolStrip*>(), &ToolStrip::help);
+    QSignalSpy help(form->findChild<ToolStrip*>(), &ToolStrip::help);
     Key(Qt::Key_F1);
     EXPECT_EQ(help.count(), 1);
     Key(Qt::Key_M, Qt::ControlModifier);
     Key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(form.GameBoard().ReshufflesLeft(), 0);
+    EXPECT_EQ(GameBoard().ReshufflesLeft(), 0);
     Key(Qt::Key_R, Qt::ControlModifier);
     Key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(asked, (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(KeyPlayTest, DoubleDensityShowsTheBoardAsBlocksOfItsPixels) {
     ShowAndDeal(1);
     // What a screen of twice the density gets: the window painted for a ratio of 2.
-    QImage grab(form.size() * 2, QImage::Format_RGB32);
+    QImage grab(form->size() * 2, QImage::Format_RGB32);
     grab.setDevicePixelRatio(2);
-    form.render(&grab);
-    const QImage& board = form.WindowSurface().Image();
+    form->render(&grab);
+    const QImage& board = Session().WindowSurface().Image();
     for (int y = 2 * 37; y < 2 * (342 - 15); ++y) {
         for (int x = 0; x < 2 * 683; ++x) {
             ASSERT_EQ(grab.pixel(x, y), board.pixel(x / 2, y / 2)) << x << "," << y;

@@ -5,32 +5,20 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
-#include <QToolButton>
 
 #include <array>
 #include <random>
 #include <set>
 #include <vector>
 
-#include "FakeClock.h"
-#include "cards/BusyWait.h"
+#include "MainWindowFixture.h"
 #include "game/BoardTestUtil.h"
-#include "platform/Clock.h"
 #include "ui/SmallDialog.h"
-#include "ui/TMainForm.h"
 
 namespace {
 
-// A pointer move with no button held, delivered at once: QTest's own move only sets the cursor,
-// which sends nothing when the cursor already stands there.
-void MovePointer(QWidget& widget, QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &move);
-}
-
 // What must hold after every event once a deal is on the board; empty when all is well.
-std::string CheckBoard(TMainForm& form) {
-    Board& board = form.GameBoard();
+std::string CheckBoard(const Board& board) {
     std::set<int> cards;
     int total = 0;
     int gaps = 0;
@@ -47,7 +35,7 @@ std::string CheckBoard(TMainForm& form) {
             ++total;
         }
     }
-    const CardPile* hand = board.Hand().get();
+    const CardPile* hand = board.Hand();
     if (hand != nullptr) {
         if (hand->Count() != 1) return "the hand holds more than one card";
         cards.insert(hand->TopSuit() * 13 + hand->TopRank());
@@ -134,19 +122,21 @@ QPoint ClickTarget(std::mt19937& random, const Board& board) {
     return {static_cast<int>(random() % 683), static_cast<int>(random() % 342)};
 }
 
-TEST(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
-    FakeClock clock(0xFFFF0000u, 7);  // starts close to the tick counter's wrap-around
-    const ScopedClock scopedClock(clock);
-    TMainForm form;
+using LongRun = MainWindowFixture;
+
+TEST_F(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
+    // The clock starts close to the tick counter's wrap-around.
+    clock.ticks = 0xFFFF0000u;
+    clock.stepMs = 7;
+    Open();
     // The give-up question is answered Yes, the won message closed.
-    form.Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QWidget* view = form.childAt(300, 200);
-    auto* newButton = form.findChild<QToolButton*>(QStringLiteral("NewBtn"));
-    auto* resetButton = form.findChild<QToolButton*>(QStringLiteral("ResetBtn"));
-    auto* mixButton = form.findChild<QToolButton*>(QStringLiteral("MixBtn"));
-    form.SeedWith(20261207);
+    AnswerEvery(SmallDialog::ResultYes);
+    Show();
+    QWidget* view = BoardView();
+    QAbstractButton* newButton = Button(ToolStrip::Command::NewDeal);
+    QAbstractButton* resetButton = Button(ToolStrip::Command::Replay);
+    QAbstractButton* mixButton = Button(ToolStrip::Command::Reshuffle);
+    Session().SeedWith(20261207);
     const QRect boardArea(0, Board::ToolStripHeight, 683, 290);
 
     std::mt19937 random(4711);
@@ -164,15 +154,15 @@ TEST(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
     QElapsedTimer timer;
     timer.start();
     for (int run = 0; run < runs && violations <= 5; ++run) {
-        if (form.GameBoard().State() == GameState::Started) ++expectedLost;
+        if (GameBoard().State() == GameState::Started) ++expectedLost;
         QTest::mouseClick(newButton, Qt::LeftButton);
         // Every other run starts a few moves from a win, and keeps its deal, so wins happen.
         const bool nearlyWon = run % 2 == 1;
-        if (nearlyWon) LayNearlyWon(form.GameBoard(), 1 + run / 2 % 2);
+        if (nearlyWon) LayNearlyWon(GameBoard(), 1 + run / 2 % 2);
 
         for (int step = 0; step < eventsPerRun && violations <= 5; ++step) {
             const int event = run * eventsPerRun + step;
-            Board& board = form.GameBoard();
+            Board& board = GameBoard();
             const int kind = static_cast<int>(random() % 1000);
             const GameState before = board.State();
             if (kind < 4 && !nearlyWon) {
@@ -190,7 +180,7 @@ TEST(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
                 const QPoint at = ClickTarget(random, board);
                 const Snapshot cellsBefore = Snap(board);
                 const int held = board.Hand() != nullptr ? board.Hand()->TopSuit() * 13 + board.Hand()->TopRank() : -1;
-                const int wonBefore = form.Stats().sinceStartWon;
+                const int wonBefore = Stats().sinceStartWon;
                 QTest::mouseClick(view, kind < 990 ? Qt::LeftButton : Qt::MiddleButton, {}, at);
                 const Snapshot cellsAfter = Snap(board);
                 if (held != -1 && board.Hand() == nullptr) {
@@ -204,11 +194,11 @@ TEST(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
                         }
                     }
                 }
-                if (form.Stats().sinceStartWon != wonBefore && !Solved(cellsAfter)) fail(event, "a win on an unsolved board");
+                if (Stats().sinceStartWon != wonBefore && !Solved(cellsAfter)) fail(event, "a win on an unsolved board");
                 if (before != GameState::Over && board.State() == GameState::Over) ++expectedWon;
             }
-            const std::string problem = CheckBoard(form);
-            const ::Statistics& stats = form.Stats();
+            const std::string problem = CheckBoard(GameBoard());
+            const ::Statistics& stats = Stats();
             const bool countsRight = stats.sinceStartWon == expectedWon && stats.sinceStartLost == expectedLost &&
                                      stats.totalWon == expectedWon && stats.totalLost == expectedLost;
             if (!problem.empty()) fail(event, problem);
@@ -217,7 +207,7 @@ TEST(LongRun, RandomEventsKeepTheDeckWholeTheRulesKeptAndTheWindowTrue) {
             // What the window shows must be what a full repaint of the board draws.
             if (step % 500 == 499 && board.Hand() == nullptr) {
                 const QImage shown = view->grab(boardArea).toImage();
-                form.Paint();
+                Session().Paint();
                 if (view->grab(boardArea).toImage() != shown) fail(event, "the window differs from a fresh repaint");
                 ++repaintChecks;
             }

@@ -7,13 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "ConfigHome.h"
 #include "DialogDriver.h"
 #include "FakeAudioOut.h"
-#include "FakeClock.h"
-#include "platform/Clock.h"
-#include "ui/DialogLook.h"
-#include "ui/TMainForm.h"
+#include "MainWindowFixture.h"
 
 namespace {
 
@@ -25,7 +21,7 @@ int AcesInColumnZero(Board& board) {
 
 // The cues the main window plays, as they reach the sound output: which recording (told apart by
 // its length), when, and how many aces stood in column 0 at that moment.
-class MainFormSoundTest : public ::testing::Test {
+class MainFormSoundTest : public MainWindowFixture {
 protected:
     struct Heard {
         qsizetype bytes;
@@ -35,18 +31,18 @@ protected:
     static constexpr qsizetype Pick = 81, Deal = 2573, GiveUp = 11302;
 
     MainFormSoundTest() {
-        InstallFontSubstitutions();
+        clock.stepMs = 1;
+        Open();
         auto fake = std::make_unique<FakeAudioOut>();
         out = fake.get();
         out->now = [this] {
-            heardAces.push_back(AcesInColumnZero(form.GameBoard()));
+            heardAces.push_back(AcesInColumnZero(GameBoard()));
             return clock.ticks;
         };
-        form.Sounds().SetOutput(std::move(fake));
-        form.CurrentLanguage() = Language::English;
+        Session().Sounds().SetOutput(std::move(fake));
+        Session().CurrentLanguage() = Language::English;
         Answerer first({});
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        Show();
         QTest::qWait(50);
     }
 
@@ -59,24 +55,20 @@ protected:
         return heard;
     }
 
-    bool storeCleared = (ClearNativeFolder(), true);
-    FakeClock clock{0, 1};
-    ScopedClock scopedClock{clock};
-    TMainForm form;
     FakeAudioOut* out = nullptr;
     std::vector<int> heardAces;
 };
 
 TEST_F(MainFormSoundTest, SoundOffIsSilentAndAGivenUpDealSighsWaitsThenDealsWithTwoPicksPerAce) {
-    form.SetSoundOn(false);
-    form.NewGame();
+    Session().SetSoundOn(false);
+    Session().NewGame();
     EXPECT_TRUE(Plays().empty());
 
-    form.SetSoundOn(true);
+    Session().SetSoundOn(true);
     out->requests.clear();
     heardAces.clear();
     Answerer yes({[](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton); }});
-    form.NewGame();
+    Session().NewGame();
     ASSERT_EQ(yes.seen.size(), 1u);
 
     const std::vector<Heard> heard = Plays();

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <Qt>
+
+#include <cstdint>
+#include <memory>
+
+#include "game/BoardHost.h"
+#include "game/Language.h"
+#include "media/Sound.h"
+#include "settings/PositionKeeper.h"
+#include "ui/OptionsHost.h"
+
+class Board;
+class GameFlow;
+class KeyControl;
+class KeyPlay;
+class MainDialogs;
+class PointerPlay;
+class QString;
+class QWidget;
+class ScoreStrip;
+class ScrollBanner;
+class SettingsStore;
+class Surface;
+class THookHelpSystem;
+class ToolStrip;
+class WinningHint;
+struct Statistics;
+
+// One run of the game in the main window: the board and its play by mouse and keys, the course
+// of the deals, the winning hint, the sounds, the dialogs and the settings. The window lays out
+// the strips and hands its events here; everything the game decides happens here.
+class GameSession final : public BoardHost, public OptionsHost {
+public:
+    // The parts of the window the session draws on and shows its state in.
+    struct WindowParts {
+        QWidget& window;
+        Surface& surface;
+        ToolStrip& tools;
+        ScoreStrip& score;
+        ScrollBanner& banner;
+    };
+
+    explicit GameSession(const WindowParts& parts);
+    ~GameSession() override;
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // The commands of the tool strip.
+    void NewGame();
+    void ResetGame();
+    void Reshuffle();
+    void ShowOptions();
+    void ShowStatistics();
+    void ShowAbout();
+    void ChooseLanguage();
+    void ShowHelp();
+
+    // The window is shown for the first time: back to its stored position, the board drawn.
+    void FirstShown();
+    // The window is active for the first time: the language question if none is stored, the texts,
+    // the about box. Later calls do nothing.
+    void FirstActivation();
+    // The window is asked to close: true when the player confirms, after which the about box has
+    // been shown, a started deal counted as lost and the settings written.
+    bool ConfirmQuit();
+
+    // Mouse events on the board, in window coordinates.
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(Qt::MouseButton button);
+
+    // Redraws every place on the window's background, then the score.
+    void Paint();
+    // Puts the board on a new background colour without losing a card.
+    void ChangeBackground(std::uint32_t colorRef);
+    // Seeds the random source with a chosen deal number instead of the clock.
+    void SeedWith(std::uint32_t seed);
+
+    Board& GameBoard() { return *board; }
+    // The counters of the run, kept by the statistics dialog.
+    ::Statistics& Stats();
+    Language& CurrentLanguage() { return language; }
+    Surface& WindowSurface() { return surface; }
+    MainDialogs& Dialogs() { return *dialogs; }
+    Sound& Sounds() { return sounds; }
+    KeyPlay& Keys();
+
+    // BoardHost
+    Surface* DrawingSurface() override { return &surface; }
+    void PlayCue(SoundCue cue) override { sounds.Play(cue); }
+    bool SlideOn() const override;
+    bool ShowMovesOn() const override;
+    // BoardHost and OptionsHost
+    std::uint32_t BackgroundColor() const override { return backColor; }
+    std::uint32_t FrameColor() const override { return frameColor; }
+    void SetReshuffleEnabled(bool enabled) override;
+    bool ConfirmGiveUp() override;
+    void ShowWonMessage() override;
+    void RefreshScore() override;
+
+    // OptionsHost
+    // The options dialog's sound box sets this; it takes effect at once.
+    bool SoundOn() const override { return sounds.Enabled(); }
+    void SetSoundOn(bool on) override { sounds.SetEnabled(on); }
+    void SetColors(std::uint32_t background, std::uint32_t frame) override;
+    void ApplyTexts() override;
+
+private:
+    void ReadSettings();
+    void WriteSettings();
+    void ReportSettingsError(const QString& message);
+
+    QWidget& window;
+    Surface& surface;
+    ToolStrip& tools;
+    ScoreStrip& score;
+    ScrollBanner& banner;
+
+    // Made in the order of their declaration and destroyed in the reverse one, so that each part
+    // goes before what it uses: the dialogs store the statistics and the move switches as they go,
+    // while the store is still there, and the board outlives everything that plays on it.
+    std::unique_ptr<SettingsStore> store;
+    PositionKeeper positionKeeper;
+    std::unique_ptr<THookHelpSystem> helpHook;
+    Sound sounds;
+    Language language = Language::Unset;
+    std::uint32_t backColor = 0x8000;
+    std::uint32_t frameColor = 0;
+    std::unique_ptr<Board> board;
+    std::unique_ptr<WinningHint> hint;
+    std::unique_ptr<MainDialogs> dialogs;
+    std::unique_ptr<GameFlow> flow;
+    std::unique_ptr<PointerPlay> pointer;
+    std::unique_ptr<KeyControl> keys;
+    bool activated = false;
+};
