@@ -22,6 +22,12 @@ constexpr std::array<const char*, Sound::CueCount> Resources = {
 
 Sound::Sound(std::unique_ptr<AudioOut> out) {
     SetOutput(out ? std::move(out) : std::make_unique<ThreadedAudioOut>());
+}
+
+void Sound::LoadRecordings() {
+    // Once, at the first cue: the window's start has no sound to make.
+    if (loaded) return;
+    loaded = true;
     for (int i = 0; i < CueCount; ++i) {
         QFile file(QString::fromLatin1(Resources[i]));
         if (!file.open(QIODevice::ReadOnly)) {
@@ -51,6 +57,7 @@ void Sound::SetEnabled(bool on) {
 }
 
 void Sound::SetRecording(SoundCue cue, const QByteArray& waveFile) {
+    LoadRecordings();
     Recording& recording = recordings.at(static_cast<std::size_t>(cue));
     recording = {};
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(waveFile.constData()), std::size_t(waveFile.size()));
@@ -67,6 +74,7 @@ void Sound::Play(SoundCue cue) {
     if (!enabled) return;
     const int index = static_cast<int>(cue);
     if (index < 0 || index >= CueCount) return;
+    LoadRecordings();
     const Recording& recording = recordings[static_cast<std::size_t>(index)];
     if (recording.samples.isEmpty()) return;
     qCDebug(lcSound) << "cue" << index;
