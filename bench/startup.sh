@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Start-up and footprint of the game beside an empty Qt window of the same size, both built in
-# the release tree and started under Xvfb without a window manager, each run with a fresh home.
-# The memory and processor figures include the first paint and the about box that follows it.
+# Start-up and footprint of the game beside an empty Qt window of the same size and the same
+# window drawing one line of text (the floor for any window with text), all built in the release
+# tree and started under Xvfb without a window manager, each run with a fresh home. The memory and
+# processor figures include the first paint and, for the game, the about box that follows it.
 # Prints the medians of exec-to-mapped time, peak resident memory and processor time (the steadier
 # figure on a busy machine), and their ratios.
 #
@@ -27,7 +28,7 @@ tvdl_install_packages libbenchmark-dev libxcb1-dev xvfb xauth
 tvdl_become_owner "${arguments[@]}"
 build="$TVDL_ROOT/build/release"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_TESTS=OFF -DTVDL_BENCH=ON >/dev/null
-cmake --build "$build" --target tvdl tvdl_audio tvdl_bare_window tvdl_map_timer >/dev/null
+cmake --build "$build" --target tvdl tvdl_audio tvdl_bare_window tvdl_text_window tvdl_map_timer >/dev/null
 
 tvdl_temp_dir work startup
 if [ -n "$display" ]; then
@@ -62,25 +63,28 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 
 measure "$build/app/tvdl" >/dev/null
 measure "$build/bench/startup/tvdl_bare_window" >/dev/null
+measure "$build/bench/startup/tvdl_text_window" >/dev/null
 : >"$work/game"
 : >"$work/bare"
+: >"$work/text"
 for _ in $(seq "$runs"); do
     measure "$build/app/tvdl" >>"$work/game"
     measure "$build/bench/startup/tvdl_bare_window" >>"$work/bare"
+    measure "$build/bench/startup/tvdl_text_window" >>"$work/text"
 done
 
-game_ms=$(cut -d' ' -f1 "$work/game" | median)
-bare_ms=$(cut -d' ' -f1 "$work/bare" | median)
-game_kib=$(cut -d' ' -f2 "$work/game" | median)
-bare_kib=$(cut -d' ' -f2 "$work/bare" | median)
-game_cpu=$(cut -d' ' -f3 "$work/game" | median)
-bare_cpu=$(cut -d' ' -f3 "$work/bare" | median)
+column() { cut -d' ' -f"$2" "$work/$1" | median; }
 echo "Start-up on $display, medians of $runs runs (exec to window mapped; peak resident memory; processor time):"
-awk -v gm="$game_ms" -v bm="$bare_ms" -v gk="$game_kib" -v bk="$bare_kib" -v gc="$game_cpu" -v bc="$bare_cpu" 'BEGIN {
+awk -v gm="$(column game 1)" -v bm="$(column bare 1)" -v tm="$(column text 1)" \
+    -v gk="$(column game 2)" -v bk="$(column bare 2)" -v tk="$(column text 2)" \
+    -v gc="$(column game 3)" -v bc="$(column bare 3)" -v tc="$(column text 3)" 'BEGIN {
     printf "  %-12s %9s %10s %9s\n", "", "time", "memory", "cpu"
     printf "  %-12s %6.1f ms %6.1f MiB %6.1f ms\n", "game", gm, gk / 1024, gc
     printf "  %-12s %6.1f ms %6.1f MiB %6.1f ms\n", "bare window", bm, bk / 1024, bc
     printf "  %-12s %8.2fx %9.2fx %8.2fx\n", "ratio", gm / bm, gk / bk, gc / bc
+    printf "  %-12s %6.1f ms %6.1f MiB %6.1f ms  (one line of text: %.2fx, %.2fx, %.2fx of the bare window)\n", \
+           "text window", tm, tk / 1024, tc, tm / bm, tk / bk, tc / bc
 }'
-echo "  runs (ms KiB cpu): game $(tr '\n' ',' <"$work/game" | sed 's/,$//')"
-echo "                     bare $(tr '\n' ',' <"$work/bare" | sed 's/,$//')"
+for program in game bare text; do
+    echo "  runs of $program (ms KiB cpu): $(tr '\n' ',' <"$work/$program" | sed 's/,$//')"
+done

@@ -54,6 +54,8 @@ def main():
               "in the game's process" if pid == game.process.pid else "process %s" % pid))
         if len(sys.argv) == 3:
             desktop.save_screen(sys.argv[2])
+        # The viewer has the focus; the player goes back to the game to quit it.
+        desktop.run("xdotool", "windowactivate", "--sync", str(game.main))
         game.quit(via_close_box=True)
         wait_for("the help viewer to close with the game", lambda: not desktop.windows(HELP_TITLE), 10)
     except Failure as failure:
