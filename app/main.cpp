@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    // Before any window: the help control and the trace log; taken down after the last window.
+    // Before any window: the trace log (the help viewer starts when help is first asked for);
+    // taken down after the last window, the viewer with it.
     HelpModules helpModules;
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TorvikVandrel"));

@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-#include "help/HelpControl.h"
 
 namespace {
 
@@ -26,15 +25,14 @@ QString Inside(QString name) {
 
 }  // namespace
 
-ChmFile::ChmFile(const QString& file) : path(file) {
-    const ChmApi& chm = HelpControl::Chm();
+ChmFile::ChmFile(const ChmApi& api, const QString& file) : chm(api), path(file) {
     if (!chm.open) return;
     handle = chm.open(QFile::encodeName(file).constData());
     if (handle) ReadSystem();
 }
 
 ChmFile::~ChmFile() {
-    if (handle && HelpControl::Chm().close) HelpControl::Chm().close(handle);
+    if (handle && chm.close) chm.close(handle);
 }
 
 bool ChmFile::IsOpen() const {
@@ -48,12 +46,11 @@ QString ChmFile::Path() const {
 bool ChmFile::Contains(const QString& objectPath) const {
     if (!handle) return false;
     chmUnitInfo unit{};
-    return HelpControl::Chm().resolveObject(handle, objectPath.toUtf8().constData(), &unit) == CHM_RESOLVE_SUCCESS;
+    return chm.resolveObject(handle, objectPath.toUtf8().constData(), &unit) == CHM_RESOLVE_SUCCESS;
 }
 
 QByteArray ChmFile::Read(const QString& objectPath) const {
     if (!handle) return {};
-    const ChmApi& chm = HelpControl::Chm();
     chmUnitInfo unit{};
     if (chm.resolveObject(handle, objectPath.toUtf8().constData(), &unit) != CHM_RESOLVE_SUCCESS) return {};
     if (unit.length == 0 || unit.length > largestObject) return {};

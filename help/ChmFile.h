@@ -5,13 +5,16 @@
 
 #include <cstdint>
 
+#include "help/ChmApi.h"
+
 struct chmFile;
 
 // One compiled help file read through the loaded chmlib: its pages, pictures and contents by
 // their inside path ("/de/regeln.htm"), its title, start topic and context-number map.
 class ChmFile {
 public:
-    explicit ChmFile(const QString& path);
+    // `chm` must outlive the file.
+    ChmFile(const ChmApi& chm, const QString& path);
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
     ChmFile& operator=(const ChmFile&) = delete;
@@ -32,6 +35,7 @@ private:
     void ReadSystem();
     QString InsidePath(const QByteArray& compiledName) const;
 
+    const ChmApi& chm;
     QString path;
     chmFile* handle = nullptr;
     QString title;

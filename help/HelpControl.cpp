@@ -1,63 +1,26 @@
 #include "help/HelpControl.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
-#include <dlfcn.h>
-
+#include "help/HelpApi.h"
 #include "help/HelpPlatform.h"
-#include "help/HelpWindows.h"
-
-namespace {
-
-void* library = nullptr;
-HelpControl::HtmlHelpEntry htmlHelp = nullptr;
-ChmApi chm;
-
-void* Open(const QString& name) {
-    return ::dlopen(QFile::encodeName(name).constData(), RTLD_NOW | RTLD_LOCAL);
-}
-
-template <typename Function>
-bool Resolve(Function& function, const char* name) {
-    function = reinterpret_cast<Function>(::dlsym(library, name));
-    return function != nullptr;
-}
-
-}  // namespace
+#include "help/HelpSystem.h"
 
 void HelpControl::LoadHelpControl() {
-    if (library) return;
-    library = Open(HelpPlatform::HelpControlName());
-    if (!library) {
-        const QString path = FindHelpControlPath();
-        if (!path.isEmpty() && QFileInfo::exists(path)) library = Open(path);
-    }
-    if (!library) return;
-    const bool complete = Resolve(chm.open, "chm_open") && Resolve(chm.close, "chm_close") &&
-                          Resolve(chm.resolveObject, "chm_resolve_object") &&
-                          Resolve(chm.retrieveObject, "chm_retrieve_object");
-    if (complete) {
-        htmlHelp = &HelpWindows::HtmlHelp;
-    } else {
-        chm = ChmApi{};
-    }
+    HelpSystem* system = HelpSystem::Current();
+    if (!system || system->Viewer()) return;
+    // The viewer loads chmlib as the game would: by its name, then from where it is registered.
+    system->MakeViewer({HelpPlatform::HelpControlName(), FindHelpControlPath()});
 }
 
 void HelpControl::UnloadHelpControl() {
-    if (!library) return;
-    // No viewer may outlive the library its pages come from.
-    HelpWindows::CloseAll();
-    ::dlclose(library);
-    library = nullptr;
-    htmlHelp = nullptr;
-    chm = ChmApi{};
+    if (HelpSystem* system = HelpSystem::Current()) system->DropViewer();
 }
 
 bool HelpControl::Loaded() {
-    return library != nullptr;
+    const HelpSystem* system = HelpSystem::Current();
+    return system && system->Viewer();
 }
 
 QString HelpControl::FindHelpControlPath() {
@@ -76,15 +39,7 @@ QString HelpControl::ExpandSystemRoot(const QString& text) {
 }
 
 void HelpControl::CloseAllHelpWindows() {
-    if (!library) return;
-    if (htmlHelp) htmlHelp(nullptr, QString(), HH_CLOSE_ALL, 0);
+    if (!Loaded()) return;
+    HelpApi::HtmlHelpA(QString(), HelpApi::HH_CLOSE_ALL, 0);
     QThread::yieldCurrentThread();
-}
-
-HelpControl::HtmlHelpEntry HelpControl::HtmlHelpA() {
-    return htmlHelp;
-}
-
-const ChmApi& HelpControl::Chm() {
-    return chm;
 }

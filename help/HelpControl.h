@@ -2,31 +2,17 @@
 
 #include <QString>
 
-#include <cstdint>
-
-#include "help/ChmApi.h"
-
-class QWidget;
-
-// The help control: chmlib, loaded once at start, and the viewer entry point that becomes
-// usable when every chmlib call it needs was found.
+// The help control: the viewer program with chmlib inside it. Loading it makes the viewer's
+// process ready to start on the first request; nothing is loaded at the program's start.
 class HelpControl {
 public:
-    static constexpr unsigned HH_HELP_CONTEXT = 0x000F;
-    static constexpr unsigned HH_CLOSE_ALL = 0x0012;
-    // Opens `path` ("file" or "file>window") at the context number and returns the viewer's
-    // window, or closes every viewer window (HH_CLOSE_ALL, no path).
-    using HtmlHelpEntry = QWidget* (*)(QWidget* caller, const QString& path, unsigned command, std::intptr_t data);
-
-    // Loads by the bare name through the normal library search, then from the registered path.
     static void LoadHelpControl();
     static void UnloadHelpControl();
     static bool Loaded();
+    // Where chmlib lies: the registered place when there is one and it exists, else the system
+    // folder's chmlib, whether it exists or not.
     static QString FindHelpControlPath();
     static QString ExpandSystemRoot(const QString& text);
+    // Closes every viewer window; the viewer's process ends by itself.
     static void CloseAllHelpWindows();
-
-    // Null until the control is loaded.
-    static HtmlHelpEntry HtmlHelpA();
-    static const ChmApi& Chm();
 };

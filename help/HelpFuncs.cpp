@@ -1,18 +1,15 @@
 #include "help/HelpFuncs.h"
 
 #include <QFileInfo>
-#include <QWidget>
 
-#include "help/ApplicationHelp.h"
+#include "help/HelpApi.h"
 #include "help/HelpControl.h"
+#include "help/HelpSystem.h"
 #include "help/HelpVersions.h"
 #include "help/SafeFile.h"
 #include "help/TDLogFile.h"
 
 namespace {
-
-HelpFuncs::State state;
-std::unique_ptr<TDLogFile> helpLog;
 
 QString WithoutTrailingSlashes(QString folder) {
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
@@ -26,8 +23,11 @@ void HelpFuncs::Start() {
 }
 
 void HelpFuncs::Start(const QString& modulePath, const QStringList& arguments) {
-    helpLog.reset();
-    state = State{};
+    HelpSystem* system = HelpSystem::Current();
+    if (!system) return;
+    system->SetHelpLog(nullptr);
+    HelpModuleState& state = system->Module();
+    state = HelpModuleState{};
     const QFileInfo module(modulePath);
     state.ModulePath = modulePath;
     state.ModuleDir = WithoutTrailingSlashes(module.absolutePath());
@@ -35,11 +35,12 @@ void HelpFuncs::Start(const QString& modulePath, const QStringList& arguments) {
     // The process reports the same file on this system.
     state.RunDir = state.ModuleDir;
     state.Arguments = arguments;
-    state.LogFolder = IsFolderWritable(state.ModuleDir) ? state.ModuleDir : TempFolder();
+    state.LogFolder = SafeFile::IsFolderWritable(state.ModuleDir) ? state.ModuleDir : HelpPlatform::TempFolder();
 
     state.HelpTraceSwitch = QFileInfo::exists(state.ModuleDir + QStringLiteral("/debug.debug")) ||
                             DebugArgument(arguments);
 
+    // Only the file is looked at: the control itself is loaded when help is first asked for.
     state.hhVerStr = HelpVersions::FileVersionText(HelpControl::FindHelpControlPath(), &state.hhVersion);
     state.hhInstalled = !state.hhVerStr.isEmpty();
     state.hhFriendlyVerStr = HelpVersions::HelpControlFriendlyVersion(state.hhVersion);
@@ -52,24 +53,29 @@ void HelpFuncs::Start(const QString& modulePath, const QStringList& arguments) {
 
     // With neither folder usable there is no log at all (an empty path drops every line).
     const QString logPath = state.LogFolder.isEmpty() ? QString() : state.LogFolder + QStringLiteral("/HHDebug.txt");
-    helpLog = std::make_unique<TDLogFile>(logPath, state.HelpTraceSwitch, true, true, false);
+    system->SetHelpLog(std::make_unique<TDLogFile>(state, logPath, state.HelpTraceSwitch, true, true, false));
 }
 
 void HelpFuncs::Finish() {
-    helpLog.reset();
-    state = State{};
+    HelpSystem* system = HelpSystem::Current();
+    if (!system) return;
+    system->SetHelpLog(nullptr);
+    system->Module() = HelpModuleState{};
 }
 
-const HelpFuncs::State& HelpFuncs::Module() {
-    return state;
+const HelpModuleState& HelpFuncs::Module() {
+    static const HelpModuleState none;
+    HelpSystem* system = HelpSystem::Current();
+    return system ? system->Module() : none;
 }
 
 TDLogFile* HelpFuncs::HelpLog() {
-    return helpLog.get();
+    const HelpSystem* system = HelpSystem::Current();
+    return system ? system->HelpLog() : nullptr;
 }
 
 void HelpFuncs::HelpTrace(const QString& text) {
-    if (helpLog) helpLog->Trace(text);
+    if (TDLogFile* log = HelpLog()) log->Trace(text);
 }
 
 int HelpFuncs::HHHelpContext(const QString& helpFile, std::int32_t context, const QString& windowName,
@@ -87,14 +93,12 @@ int HelpFuncs::HHHelpContext(const QString& helpFile, std::int32_t context, cons
 int HelpFuncs::ShowContext(const QString& path, std::int32_t context, std::uint8_t viewerKind) {
     HelpTrace(QStringLiteral("ShowContext(\"%1\", %2)").arg(path, QString::number(viewerKind)));
     int code = Done;
-    if (!state.hhInstalled) {
+    if (!Module().hhInstalled) {
         code = NotInstalled;
-    } else if (const HelpControl::HtmlHelpEntry htmlHelp = HelpControl::HtmlHelpA()) {
-        QWidget* window = htmlHelp(nullptr, path, HelpControl::HH_HELP_CONTEXT, context);
-        if (window) {
-            window->raise();
-            window->activateWindow();
-        }
+    } else {
+        HelpControl::LoadHelpControl();
+        // The viewer brings its window to the front itself; trouble is reported when it comes.
+        HelpApi::HtmlHelpA(path, HelpApi::HH_HELP_CONTEXT, context);
     }
     HelpTrace(QStringLiteral("  returned - %1").arg(code));
     return code;
@@ -104,10 +108,17 @@ QString HelpFuncs::NotInstalledText() {
     return QStringLiteral("MS Html Help is not installed on this PC.");
 }
 
+QString HelpFuncs::DamagedText(Language language) {
+    return Pick(language, QString::fromUtf8("Die Hilfedatei ist beschädigt."),
+                QStringLiteral("The help file is damaged."));
+}
+
 void HelpFuncs::HHShowError(int code) {
-    if (code != NotInstalled) return;
-    HelpPlatform::MessageBox(ApplicationHelp::Title(), NotInstalledText());
-    HelpTrace(QStringLiteral("HHShowError(%1), \"%2\"").arg(QString::number(code), NotInstalledText()));
+    HelpSystem* system = HelpSystem::Current();
+    if (!system || (code != NotInstalled && code != Damaged)) return;
+    const QString text = code == NotInstalled ? NotInstalledText() : DamagedText(system->MessageLanguage());
+    system->MessageBox(HelpApi::Title(), text);
+    HelpTrace(QStringLiteral("HHShowError(%1), \"%2\"").arg(QString::number(code), text));
 }
 
 QString HelpFuncs::HelpCommandName(std::uint32_t command) {
@@ -142,22 +153,4 @@ bool HelpFuncs::DebugArgument(const QStringList& arguments) {
         }
     }
     return false;
-}
-
-bool HelpFuncs::IsFolderWritable(const QString& folder) {
-    const QString probe = WithoutTrailingSlashes(folder) + QStringLiteral("/$_Temp_$.$$$");
-    if (!SafeFile::CreateNew(probe)) {
-        // A probe left by a crashed run is ours to clear; anything else keeps its name.
-        const QFileInfo left(probe);
-        if (left.isSymLink() || !left.isFile() || !left.isWritable() || !SafeFile::Remove(probe) ||
-            !SafeFile::CreateNew(probe)) {
-            return false;
-        }
-    }
-    SafeFile::Remove(probe);
-    return true;
-}
-
-QString HelpFuncs::TempFolder() {
-    return WithoutTrailingSlashes(HelpPlatform::StateFolder());
 }

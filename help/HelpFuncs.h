@@ -4,41 +4,25 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <memory>
 
-#include "help/HelpPlatform.h"
+#include "game/Language.h"
+#include "help/HelpModuleState.h"
 
 class TDLogFile;
 
-// The launch functions behind the help hook, and the trace log with what its header reports.
-// Start runs once before any window and Finish once after the last one; tests run them again
-// to try other switches and folders.
+// The launch functions behind the help hook, and the trace log with what its header reports,
+// all kept in the current HelpSystem. Start runs once before any window and Finish once after
+// the last one; tests run them again to try other switches and folders.
 class HelpFuncs {
 public:
-    enum Code { Done = 0, NotInstalled = 1 };
-
-    struct State {
-        QString ModulePath;
-        QString ModuleDir;
-        QString ModuleName;
-        QString RunDir;
-        QString LogFolder;
-        QStringList Arguments;
-        bool HelpTraceSwitch = false;
-        QString hhVerStr;
-        HelpPlatform::Version hhVersion;
-        bool hhInstalled = false;
-        QString hhFriendlyVerStr;
-        QString ieVerStr;
-        HelpPlatform::Version ieVersion;
-        bool ieInstalled = false;
-        QString ieFriendlyVerStr;
-    };
+    // 2 is ours: the viewer met a help file it could not read, or broke down reading it.
+    enum Code { Done = 0, NotInstalled = 1, Damaged = 2 };
 
     static void Start();
     static void Start(const QString& modulePath, const QStringList& arguments);
     static void Finish();
-    static const State& Module();
+    // Empty before Start and without a help system.
+    static const HelpModuleState& Module();
     // Null before Start and after Finish.
     static TDLogFile* HelpLog();
 
@@ -49,12 +33,10 @@ public:
     static void HHShowError(int code);
     // The text the player sees when the help control is missing.
     static QString NotInstalledText();
+    static QString DamagedText(Language language);
 
     // "1 (HELP_CONTEXT)"; unknown numbers get "??".
     static QString HelpCommandName(std::uint32_t command);
     // True at the first argument that is "/debug" or "-debug" in any letter case.
     static bool DebugArgument(const QStringList& arguments);
-    static bool IsFolderWritable(const QString& folder);
-    // The per-user folder for the log when the program's folder is not writable.
-    static QString TempFolder();
 };

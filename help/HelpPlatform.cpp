@@ -10,8 +10,6 @@
 #include <QRegularExpression>
 #include <QSysInfo>
 
-#include <dlfcn.h>
-#include <link.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,22 +21,30 @@
 #ifndef TVDL_HELP_FILE_FROM_PROGRAM
 #define TVDL_HELP_FILE_FROM_PROGRAM ""
 #endif
+#ifndef TVDL_INSTALLED_HELP_VIEWER
+#define TVDL_INSTALLED_HELP_VIEWER ""
+#endif
+#ifndef TVDL_HELP_VIEWER_FROM_PROGRAM
+#define TVDL_HELP_VIEWER_FROM_PROGRAM ""
+#endif
 #ifndef TVDL_VERSION_TEXT
 #define TVDL_VERSION_TEXT "0"
 #endif
 
 namespace {
 
-HelpPlatform::MessageBoxFunction& MessageBoxSlot() {
-    static HelpPlatform::MessageBoxFunction function = [](const QString& caption, const QString& text) {
-        // Nobody could answer a modal box on the offscreen platform, so it only logs there.
-        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-            qWarning("%s: %s", qUtf8Printable(caption), qUtf8Printable(text));
-            return;
-        }
-        QMessageBox::warning(nullptr, caption, text);
-    };
-    return function;
+// The first of: the file beside the program, the file in the installed tree the program lies in,
+// the file where the tree was built to be installed; else the one beside the program.
+QString InstalledFile(const QString& programFolder, const QString& name, const QString& fromProgram,
+                      const QString& installed) {
+    const QString beside = programFolder + QLatin1Char('/') + name;
+    if (QFileInfo::exists(beside)) return beside;
+    if (!fromProgram.isEmpty()) {
+        const QString moved = QDir::cleanPath(programFolder + QLatin1Char('/') + fromProgram);
+        if (QFileInfo::exists(moved)) return moved;
+    }
+    if (!installed.isEmpty() && QFileInfo::exists(installed)) return installed;
+    return beside;
 }
 
 HelpPlatform::Version VersionFromText(const QString& text) {
@@ -89,7 +95,7 @@ QString HelpPlatform::WindowsFolder() {
     return QStringLiteral("/usr");
 }
 
-QString HelpPlatform::StateFolder() {
+QString HelpPlatform::TempFolder() {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty() || !QDir::isAbsolutePath(base)) {
         const QString home = QDir::homePath();
@@ -112,17 +118,9 @@ QString HelpPlatform::HelpControlName() {
 }
 
 QString HelpPlatform::RegisteredHelpControl() {
-    // A control that the loader already holds answers with its real place; RTLD_NOLOAD never
-    // loads anything new.
-    void* handle = ::dlopen(QFile::encodeName(HelpControlName()).constData(), RTLD_LAZY | RTLD_NOLOAD);
-    if (!handle) return {};
-    QString path;
-    link_map* map = nullptr;
-    if (::dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map && map->l_name) {
-        path = RealPath(QFile::decodeName(map->l_name));
-    }
-    ::dlclose(handle);
-    return path;
+    const QString name = HelpControlName();
+    if (!QDir::isAbsolutePath(name) || !QFileInfo::exists(name)) return {};
+    return RealPath(name);
 }
 
 HelpPlatform::Version HelpPlatform::VersionResource(const QString& path) {
@@ -164,26 +162,20 @@ QString HelpPlatform::DecimalSeparator() {
 }
 
 QString HelpPlatform::HelpFilePath(const QString& programFolder) {
-    const QString beside = programFolder + QStringLiteral("/tvdl.chm");
-    if (QFileInfo::exists(beside)) return beside;
-    // The installed tree as it lies now, wherever it was moved or staged, before the place it
-    // was built for.
-    const QString relative = QStringLiteral(TVDL_HELP_FILE_FROM_PROGRAM);
-    if (!relative.isEmpty()) {
-        const QString moved = QDir::cleanPath(programFolder + QLatin1Char('/') + relative);
-        if (QFileInfo::exists(moved)) return moved;
-    }
-    const QString installed = QStringLiteral(TVDL_INSTALLED_HELP_FILE);
-    if (!installed.isEmpty() && QFileInfo::exists(installed)) return installed;
-    return beside;
+    return InstalledFile(programFolder, QStringLiteral("tvdl.chm"), QStringLiteral(TVDL_HELP_FILE_FROM_PROGRAM),
+                         QStringLiteral(TVDL_INSTALLED_HELP_FILE));
+}
+
+QString HelpPlatform::ViewerProgram(const QString& programFolder) {
+    return InstalledFile(programFolder, QStringLiteral("tvdl-help"), QStringLiteral(TVDL_HELP_VIEWER_FROM_PROGRAM),
+                         QStringLiteral(TVDL_INSTALLED_HELP_VIEWER));
 }
 
 void HelpPlatform::MessageBox(const QString& caption, const QString& text) {
-    if (MessageBoxSlot()) MessageBoxSlot()(caption, text);
-}
-
-HelpPlatform::MessageBoxFunction HelpPlatform::SetMessageBox(MessageBoxFunction function) {
-    MessageBoxFunction previous = std::move(MessageBoxSlot());
-    MessageBoxSlot() = std::move(function);
-    return previous;
+    // Nobody could answer a modal box on the offscreen platform, so it only logs there.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        qWarning("%s: %s", qUtf8Printable(caption), qUtf8Printable(text));
+        return;
+    }
+    QMessageBox::warning(nullptr, caption, text);
 }

@@ -80,10 +80,13 @@ const ChmFile& HelpViewer::File() const {
     return *file;
 }
 
+QString HelpViewer::TopicOf(const ChmFile& chm, std::int32_t context) {
+    const QString topic = chm.TopicOfContext(context);
+    return topic.isEmpty() ? chm.DefaultTopic() : topic;
+}
+
 void HelpViewer::ShowContext(std::int32_t context) {
-    QString topic = file->TopicOfContext(context);
-    if (topic.isEmpty()) topic = file->DefaultTopic();
-    ShowTopic(topic);
+    ShowTopic(TopicOf(*file, context));
 }
 
 void HelpViewer::ShowTopic(const QString& objectPath) {

@@ -24,6 +24,8 @@ public:
     ~HelpViewer() override;
 
     const ChmFile& File() const;
+    // The topic of the context number, or the start topic when the file maps none to it.
+    static QString TopicOf(const ChmFile& file, std::int32_t context);
     // Shows the topic of the context number, or the start topic when the file maps none to it.
     void ShowContext(std::int32_t context);
     void ShowTopic(const QString& objectPath);

@@ -1,26 +1,13 @@
 #include "help/HelpWindows.h"
 
 #include <QFileInfo>
-#include <QPointer>
 
 #include <memory>
-#include <vector>
 
 #include "help/ChmFile.h"
-#include "help/HelpControl.h"
 #include "help/HelpViewer.h"
 
 namespace {
-
-std::vector<QPointer<HelpViewer>>& Windows() {
-    static std::vector<QPointer<HelpViewer>> windows;
-    return windows;
-}
-
-void Forget() {
-    auto& windows = Windows();
-    std::erase_if(windows, [](const QPointer<HelpViewer>& window) { return window.isNull(); });
-}
 
 QString Key(const QString& helpFile) {
     return QFileInfo(helpFile).absoluteFilePath();
@@ -28,41 +15,46 @@ QString Key(const QString& helpFile) {
 
 }  // namespace
 
-QWidget* HelpWindows::HtmlHelp(QWidget* /*caller*/, const QString& path, unsigned command, std::intptr_t data) {
-    if (command == HelpControl::HH_CLOSE_ALL) {
-        CloseAll();
-        return nullptr;
-    }
-    if (command != HelpControl::HH_HELP_CONTEXT) return nullptr;
-    // A window definition after ">" is the file's business; this viewer has only one kind.
+HelpWindows::HelpWindows(const ChmApi& api) : chm(api) {}
+
+HelpWindows::~HelpWindows() {
+    CloseAll();
+}
+
+HelpWindows::Outcome HelpWindows::Show(const QString& path, std::int32_t context) {
     const QString helpFile = path.section(QLatin1Char('>'), 0, 0);
     HelpViewer* viewer = Find(helpFile);
     if (!viewer) {
-        auto file = std::make_unique<ChmFile>(Key(helpFile));
-        if (!file->IsOpen()) return nullptr;
+        if (!QFileInfo(helpFile).isFile()) return Outcome::Missing;
+        auto file = std::make_unique<ChmFile>(chm, Key(helpFile));
+        if (!file->IsOpen() || file->Read(HelpViewer::TopicOf(*file, context)).isEmpty()) return Outcome::Damaged;
         viewer = new HelpViewer(std::move(file));
         viewer->setAttribute(Qt::WA_DeleteOnClose);
-        Windows().emplace_back(viewer);
+        windows.emplace_back(viewer);
     }
-    viewer->ShowContext(static_cast<std::int32_t>(data));
+    viewer->ShowContext(context);
     if (viewer->isMinimized()) viewer->showNormal();
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
-    return viewer;
+    return Outcome::Shown;
 }
 
 void HelpWindows::CloseAll() {
     // Windows closed by the player may still wait for their deferred delete: delete all now.
-    std::vector<QPointer<HelpViewer>> windows;
-    windows.swap(Windows());
-    for (const QPointer<HelpViewer>& window : windows) delete window.data();
+    std::vector<QPointer<HelpViewer>> open;
+    open.swap(windows);
+    for (const QPointer<HelpViewer>& window : open) delete window.data();
+}
+
+void HelpWindows::Forget() {
+    std::erase_if(windows, [](const QPointer<HelpViewer>& window) { return window.isNull(); });
 }
 
 int HelpWindows::Count() {
     Forget();
     int open = 0;
-    for (const QPointer<HelpViewer>& window : Windows()) {
+    for (const QPointer<HelpViewer>& window : windows) {
         if (window->isVisible()) ++open;
     }
     return open;
@@ -71,7 +63,7 @@ int HelpWindows::Count() {
 HelpViewer* HelpWindows::Find(const QString& helpFile) {
     Forget();
     const QString key = Key(helpFile);
-    for (const QPointer<HelpViewer>& window : Windows()) {
+    for (const QPointer<HelpViewer>& window : windows) {
         if (window->File().Path() == key && window->isVisible()) return window.data();
     }
     return nullptr;

@@ -1,21 +1,38 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
+#include <vector>
+
+#include "help/ChmApi.h"
 
 class HelpViewer;
-class QWidget;
 
-// The open help windows, one per help file: the viewer side of the help control.
+// The help viewer process's windows, one per help file.
 class HelpWindows {
 public:
-    // HH_HELP_CONTEXT opens the file at the context number in its window (made on first use)
-    // and brings that window to the front; HH_CLOSE_ALL closes every window. Returns the window
-    // shown, or none (a file that cannot be read, or any other command).
-    static QWidget* HtmlHelp(QWidget* caller, const QString& path, unsigned command, std::intptr_t data);
-    static void CloseAll();
-    static int Count();
+    enum class Outcome { Shown, Missing, Damaged };
+
+    // `chm` must outlive the windows.
+    explicit HelpWindows(const ChmApi& chm);
+    ~HelpWindows();
+    HelpWindows(const HelpWindows&) = delete;
+    HelpWindows& operator=(const HelpWindows&) = delete;
+
+    // Shows the topic of the context number in the file's window (made on first use) and brings
+    // that window to the front. A window definition after ">" in `path` is ignored: this viewer
+    // has one kind of window. A file that opens without a readable start page is damaged too.
+    Outcome Show(const QString& path, std::int32_t context);
+    void CloseAll();
+    int Count();
     // The open window of a help file, or none.
-    static HelpViewer* Find(const QString& helpFile);
+    HelpViewer* Find(const QString& helpFile);
+
+private:
+    void Forget();
+
+    const ChmApi& chm;
+    std::vector<QPointer<HelpViewer>> windows;
 };

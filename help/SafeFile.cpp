@@ -1,6 +1,7 @@
 #include "help/SafeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -71,4 +72,19 @@ bool SafeFile::Remove(const QString& path) {
 bool SafeFile::Exists(const QString& path) {
     struct stat info {};
     return ::lstat(Native(path).constData(), &info) == 0;
+}
+
+bool SafeFile::IsFolderWritable(const QString& folder) {
+    QString probe = folder;
+    while (probe.size() > 1 && probe.endsWith(QLatin1Char('/'))) probe.chop(1);
+    probe += QStringLiteral("/$_Temp_$.$$$");
+    if (!CreateNew(probe)) {
+        // A probe left by a crashed run is ours to clear; anything else keeps its name.
+        const QFileInfo left(probe);
+        if (left.isSymLink() || !left.isFile() || !left.isWritable() || !Remove(probe) || !CreateNew(probe)) {
+            return false;
+        }
+    }
+    Remove(probe);
+    return true;
 }

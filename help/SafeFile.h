@@ -18,4 +18,6 @@ public:
     static bool Remove(const QString& path);
     // True when something, even a dangling link, has the name.
     static bool Exists(const QString& path);
+    // Whether a file of ours can be made in the folder: a probe file is made and removed again.
+    static bool IsFolderWritable(const QString& folder);
 };

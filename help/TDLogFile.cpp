@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "help/HelpFuncs.h"
+#include "help/HelpModuleState.h"
 #include "help/HelpPlatform.h"
 #include "help/HelpVersions.h"
 #include "help/SafeFile.h"
@@ -22,13 +22,14 @@ QString YesNo(bool value) {
 
 }  // namespace
 
-TDLogFile::TDLogFile(const QString& path, bool traceOn, bool timePrefix, bool headerOn, bool keepOld)
-    : LogPath(path), TraceOn(traceOn), TimePrefix(timePrefix), HeaderOn(headerOn), KeepOld(keepOld) {
+TDLogFile::TDLogFile(const HelpModuleState& state, const QString& path, bool traceOn, bool timePrefix, bool headerOn,
+                     bool keepOld)
+    : LogPath(path), TraceOn(traceOn), TimePrefix(timePrefix), HeaderOn(headerOn), KeepOld(keepOld), module(state) {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
-    if (path.isEmpty() || !QFileInfo(folder).isDir() || !HelpFuncs::IsFolderWritable(folder)) {
+    if (path.isEmpty() || !QFileInfo(folder).isDir() || !SafeFile::IsFolderWritable(folder)) {
         // No per-user folder either: every line is dropped rather than written somewhere shared.
-        const QString temp = HelpFuncs::TempFolder();
+        const QString temp = HelpPlatform::TempFolder();
         const QString name = file.fileName().isEmpty() ? QStringLiteral("HHDebug.txt") : file.fileName();
         LogPath = temp.isEmpty() ? QString() : temp + QLatin1Char('/') + name;
     }
@@ -57,7 +58,6 @@ void TDLogFile::WriteHeader() {
     if (SafeFile::Exists(LogPath) && !KeepOld) SafeFile::Remove(LogPath);
     if (!TraceOn || !HeaderOn) return;
 
-    const HelpFuncs::State& module = HelpFuncs::Module();
     const QLocale locale = QLocale::system();
     const QDateTime now = GameClock().LocalTime();
     const HelpPlatform::OperatingSystem system = HelpPlatform::System();

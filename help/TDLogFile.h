@@ -2,14 +2,17 @@
 
 #include <QString>
 
+struct HelpModuleState;
+
 // The help trace log: one line at a time, each opening and closing the file, so a crash loses
 // nothing already traced. Lines end with CR LF.
 class TDLogFile {
 public:
     // Moves the log to the per-user state folder when the folder of `path` is missing or not
     // writable, makes an old read-only log writable, then writes the header (which first removes
-    // an old log unless `keepOld`).
-    TDLogFile(const QString& path, bool traceOn, bool timePrefix, bool headerOn, bool keepOld);
+    // an old log unless `keepOld`). The header reports `module`, which must outlive the log.
+    TDLogFile(const HelpModuleState& module, const QString& path, bool traceOn, bool timePrefix, bool headerOn,
+              bool keepOld);
     virtual ~TDLogFile() = default;
 
     // "-" and "=" become separator rows; a text starting with "!", "-" or "=" is written without
@@ -23,4 +26,7 @@ public:
     bool TimePrefix;
     bool HeaderOn;
     bool KeepOld;
+
+private:
+    const HelpModuleState& module;
 };

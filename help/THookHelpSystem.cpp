@@ -1,11 +1,18 @@
 #include "help/THookHelpSystem.h"
 
+#include "help/HelpApi.h"
 #include "help/HelpControl.h"
 #include "help/HelpFuncs.h"
 
-THookHelpSystem::THookHelpSystem(const QString& helpFile, const QString& windowName, std::uint8_t viewerKind)
-    : PreviousOnHelp(ApplicationHelp::OnHelp()), HelpFile(helpFile), WindowName(windowName), ViewerKind(viewerKind) {
-    ApplicationHelp::SetOnHelp([this](std::uint16_t command, std::int32_t data, bool& letToolkitHelp) {
+THookHelpSystem::THookHelpSystem(const QString& helpFile, const QString& windowName, std::uint8_t viewerKind,
+                                 const Language* playerLanguage)
+    : PreviousOnHelp(HelpApi::OnHelp()),
+      HelpFile(helpFile),
+      WindowName(windowName),
+      ViewerKind(viewerKind),
+      language(playerLanguage) {
+    if (HelpSystem* system = HelpSystem::Current(); system && language) system->SetLanguage(language);
+    HelpApi::SetOnHelp([this](std::uint16_t command, std::int32_t data, bool& letToolkitHelp) {
         return HelpHook(command, data, letToolkitHelp);
     });
     HelpFuncs::HelpTrace(QStringLiteral("THookHelpSystem.Create(\"%1\",\"%2\", %3)")
@@ -14,8 +21,9 @@ THookHelpSystem::THookHelpSystem(const QString& helpFile, const QString& windowN
 
 THookHelpSystem::~THookHelpSystem() {
     if (ViewerKind == 0) HelpControl::CloseAllHelpWindows();
-    ApplicationHelp::SetOnHelp(PreviousOnHelp);
+    HelpApi::SetOnHelp(PreviousOnHelp);
     HelpFuncs::HelpTrace(QStringLiteral("THookHelpSystem.Destroy"));
+    if (HelpSystem* system = HelpSystem::Current(); system && language) system->SetLanguage(nullptr);
 }
 
 bool THookHelpSystem::HelpHook(std::uint16_t command, std::int32_t data, bool& letToolkitHelp) {

@@ -4,13 +4,16 @@
 
 #include <cstdint>
 
-#include "help/ApplicationHelp.h"
+#include "game/Language.h"
+#include "help/HelpSystem.h"
 
 // Takes the program's help requests for as long as it lives and shows their topics from one
-// help file; the handler it replaced comes back when it goes.
+// help file; the handler it replaced comes back when it goes. Messages about the help follow
+// `language` while the hook lives, when one is given.
 class THookHelpSystem {
 public:
-    THookHelpSystem(const QString& helpFile, const QString& windowName, std::uint8_t viewerKind);
+    THookHelpSystem(const QString& helpFile, const QString& windowName, std::uint8_t viewerKind,
+                    const Language* language = nullptr);
     virtual ~THookHelpSystem();
     THookHelpSystem(const THookHelpSystem&) = delete;
     THookHelpSystem& operator=(const THookHelpSystem&) = delete;
@@ -20,9 +23,12 @@ public:
     bool HelpHook(std::uint16_t command, std::int32_t data, bool& letToolkitHelp);
     int ShowTopic(std::int32_t context);
 
-    ApplicationHelp::Handler PreviousOnHelp;
+    HelpSystem::RequestHandler PreviousOnHelp;
     QString HelpFile;
     QString WindowName;
     // 0: the viewer is driven through its programming interface, the only kind used.
     std::uint8_t ViewerKind;
+
+private:
+    const Language* language;
 };

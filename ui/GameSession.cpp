@@ -9,7 +9,7 @@
 #include "game/Board.h"
 #include "game/GameFlow.h"
 #include "game/PointerPlay.h"
-#include "help/ApplicationHelp.h"
+#include "help/HelpApi.h"
 #include "help/HelpControl.h"
 #include "help/HelpPlatform.h"
 #include "help/THookHelpSystem.h"
@@ -38,8 +38,9 @@ GameSession::GameSession(const WindowParts& parts)
       banner(parts.banner),
       store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
       positionKeeper(*store),
+      // The hook reads the language only when it has something to say.
       helpHook(std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
-                                                 QString(), 0)) {
+                                                 QString(), 0, &language)) {
     ReadSettings();
     board = std::make_unique<Board>(*this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
@@ -118,7 +119,7 @@ void GameSession::ChooseLanguage() {
 }
 
 void GameSession::ShowHelp() {
-    ApplicationHelp::HelpContext(1);
+    HelpApi::HelpContext(1);
 }
 
 void GameSession::FirstShown() {

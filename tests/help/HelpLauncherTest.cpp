@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 
 #include "HelpTestSupport.h"
-#include "help/ApplicationHelp.h"
-#include "help/HelpWindows.h"
+#include "help/HelpApi.h"
+#include "help/SafeFile.h"
 #include "help/THookHelpSystem.h"
 #include "help/TDLogFile.h"
 
@@ -60,22 +60,35 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
     ASSERT_TRUE(QFile::copy(QStringLiteral(TVDL_HELP_FILE), installed));
     const QString helpFile = HelpPlatform::HelpFilePath(sandbox.ProgramFolder());
     EXPECT_EQ(helpFile.toStdString(), installed.toStdString());
+    // The viewer program is found in the same tree.
+    const QString installedViewer =
+        QDir::cleanPath(sandbox.ProgramFolder() + QLatin1Char('/') + QStringLiteral(TVDL_HELP_VIEWER_FROM_PROGRAM));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(installedViewer).path()));
+    WriteFile(installedViewer, QByteArray());
+    EXPECT_EQ(HelpPlatform::ViewerProgram(sandbox.ProgramFolder()).toStdString(), installedViewer.toStdString());
     const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
     sandbox.Start({QStringLiteral("/DEBUG")});
     ASSERT_TRUE(HelpFuncs::Module().hhInstalled) << "chmlib (libchm1) is needed for this test";
+    EXPECT_EQ(sandbox.Viewer(), nullptr) << "nothing of the viewer before help is asked for";
     {
         THookHelpSystem hook(helpFile, QString(), 0);
-        EXPECT_TRUE(ApplicationHelp::HelpContext(1));
-        EXPECT_EQ(HelpWindows::Count(), 1);
+        EXPECT_TRUE(HelpApi::HelpContext(1));
+        ASSERT_TRUE(sandbox.Settle());
+        ASSERT_TRUE(sandbox.Viewer()->Running()) << "the viewer shows the file";
+        const qint64 viewer = sandbox.Viewer()->ProcessId();
+        // A second press brings the same viewer back.
+        EXPECT_TRUE(HelpApi::HelpContext(1));
+        ASSERT_TRUE(sandbox.Settle());
+        EXPECT_EQ(sandbox.Viewer()->ProcessId(), viewer);
     }
-    EXPECT_EQ(HelpWindows::Count(), 0) << "the hook closes the viewer when it goes";
+    EXPECT_TRUE(sandbox.ViewerEnds()) << "the hook closes the viewer when it goes";
     EXPECT_TRUE(sandbox.messages.empty());
 
     const QByteArray raw = ReadAll(log);
     const QStringList lines = Lines(log);
     EXPECT_EQ(raw.count("\r\n"), lines.size());
     EXPECT_EQ(raw.count('\n'), lines.size()) << "every line ends with CR LF";
-    ASSERT_EQ(lines.size(), headerRows + 6);
+    ASSERT_EQ(lines.size(), headerRows + 10);
     // Header rows: no time, separators of 79 characters, values after a tab.
     for (int row : {0, headerRows - 1}) EXPECT_EQ(lines[row], QString(79, QLatin1Char('='))) << row;
     for (int row : {8, 18, 22}) EXPECT_EQ(lines[row], QString(79, QLatin1Char('-'))) << row;
@@ -89,20 +102,21 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
         QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
         QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
         QStringLiteral("  returned - 0"),
+        QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
+        QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
+        QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
+        QStringLiteral("  returned - 0"),
         QStringLiteral("THookHelpSystem.Destroy"),
     }));
 
-    // Without chmlib the same press says so and opens nothing.
-    HelpFuncs::Finish();
-    HelpControl::UnloadHelpControl();
+    // Without chmlib the same press says so and starts no viewer.
     ScopedEnvironment missing("TVDL_HELP_LIBRARY", "libchm-missing.so.1");
-    HelpControl::LoadHelpControl();
     sandbox.Start({QStringLiteral("-debug")});
     EXPECT_FALSE(HelpFuncs::Module().hhInstalled);
     {
         THookHelpSystem hook(helpFile, QString(), 0);
-        EXPECT_TRUE(ApplicationHelp::HelpContext(1));
-        EXPECT_EQ(HelpWindows::Count(), 0);
+        EXPECT_TRUE(HelpApi::HelpContext(1));
+        EXPECT_FALSE(sandbox.Viewer() && sandbox.Viewer()->Running());
         // Only topic requests open help; 13 is swallowed, the rest go back to the toolkit.
         for (std::uint16_t command : {2, 3, 8, 13, 257}) {
             bool letToolkitHelp = true;
@@ -123,10 +137,13 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
     }));
     EXPECT_EQ(Lines(log).back(), Timed(QStringLiteral("THookHelpSystem.Destroy")));
 
-    // A help file beside the program still comes first.
+    // A help file and a viewer beside the program still come first.
     const QString beside = sandbox.ProgramFolder() + QStringLiteral("/tvdl.chm");
     ASSERT_TRUE(QFile::copy(installed, beside));
     EXPECT_EQ(HelpPlatform::HelpFilePath(sandbox.ProgramFolder()).toStdString(), beside.toStdString());
+    WriteFile(sandbox.ProgramFolder() + QStringLiteral("/tvdl-help"), QByteArray());
+    EXPECT_EQ(HelpPlatform::ViewerProgram(sandbox.ProgramFolder()).toStdString(),
+              (sandbox.ProgramFolder() + QStringLiteral("/tvdl-help")).toStdString());
 }
 
 TEST(HelpLauncher, TraceSwitchesMarkerFileAndOldLog) {
@@ -185,7 +202,7 @@ TEST(HelpLauncher, PlantedLinksAreNeverFollowed) {
     // points, and the log goes to the player's own state folder, never to the shared one.
     const QString target = elsewhere.filePath(QStringLiteral("made-by-probe"));
     ASSERT_TRUE(QFile::link(target, sandbox.ProgramFolder() + QStringLiteral("/$_Temp_$.$$$")));
-    EXPECT_FALSE(HelpFuncs::IsFolderWritable(sandbox.ProgramFolder()));
+    EXPECT_FALSE(SafeFile::IsFolderWritable(sandbox.ProgramFolder()));
     sandbox.Start({QStringLiteral("/debug")});
     EXPECT_FALSE(QFileInfo::exists(target));
     const QString stateFolder = sandbox.StateHome() + QStringLiteral("/tvdl");

@@ -7,12 +7,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <utility>
 #include <vector>
 
-#include "help/HelpControl.h"
 #include "help/HelpFuncs.h"
+#include "help/HelpModules.h"
 #include "help/HelpPlatform.h"
 #include "platform/Clock.h"
 
@@ -45,20 +46,19 @@ private:
     QByteArray old;
 };
 
-// A program folder and a per-user state folder of their own, the help control loaded, message
-// boxes recorded instead of shown; everything is taken down again after the test.
+// A program folder and a per-user state folder of their own, the help modules of a program,
+// message boxes recorded instead of shown; everything is taken down again after the test.
 class HelpSandbox {
 public:
-    HelpSandbox() : stateHome("XDG_STATE_HOME", QFile::encodeName(state.path())), clockGuard(clock) {
+    // A loaded machine may take its time to start a viewer built with the sanitizers.
+    explicit HelpSandbox(HelpViewerProcess::Limits limits = {30000, 10000},
+                         const QString& viewer = QStringLiteral(TVDL_HELP_VIEWER))
+        : stateHome("XDG_STATE_HOME", QFile::encodeName(state.path())),
+          clockGuard(clock),
+          modules(HelpSystem::Options{viewer, limits}) {
         QDir(program.path()).mkdir(QStringLiteral("bin"));
-        previousBox = HelpPlatform::SetMessageBox(
+        modules.System().SetMessageBox(
             [this](const QString& caption, const QString& text) { messages.emplace_back(caption, text); });
-        HelpControl::LoadHelpControl();
-    }
-    ~HelpSandbox() {
-        HelpFuncs::Finish();
-        HelpControl::UnloadHelpControl();
-        HelpPlatform::SetMessageBox(previousBox);
     }
 
     // Runs the start steps as if the program lay in the sandbox's program folder.
@@ -66,6 +66,18 @@ public:
     // The bin folder of an installed tree, whose other folders the sandbox also holds.
     QString ProgramFolder() const { return program.path() + QStringLiteral("/bin"); }
     QString StateHome() const { return state.path(); }
+    HelpViewerProcess* Viewer() { return modules.System().Viewer(); }
+    // Until the viewer has answered everything asked, or has ended, and what it said has been
+    // told; false when that takes more than a generous bound.
+    bool Settle() {
+        const bool settled = QTest::qWaitFor(
+            [this] { return !Viewer() || !Viewer()->Running() || !Viewer()->Awaiting(); }, 40000);
+        QCoreApplication::processEvents();
+        return settled;
+    }
+    bool ViewerEnds() {
+        return QTest::qWaitFor([this] { return !Viewer() || !Viewer()->Running(); }, 40000);
+    }
 
     std::vector<std::pair<QString, QString>> messages;
 
@@ -75,5 +87,5 @@ private:
     ScopedEnvironment stateHome;
     PinnedClock clock;
     ScopedClock clockGuard;
-    HelpPlatform::MessageBoxFunction previousBox;
+    HelpModules modules;
 };

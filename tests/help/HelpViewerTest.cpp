@@ -4,19 +4,21 @@
 #include <QTreeWidget>
 
 #include "help/ChmFile.h"
-#include "help/HelpControl.h"
+#include "help/ChmLibrary.h"
+#include "help/HelpPlatform.h"
 #include "help/HelpViewer.h"
 #include "help/HelpWindows.h"
 
 namespace {
 
 TEST(HelpViewer, OpensTheCommittedFileAtContextOneAndFollowsItsLinks) {
-    HelpControl::LoadHelpControl();
-    ASSERT_NE(HelpControl::HtmlHelpA(), nullptr) << "chmlib (libchm1) is needed for this test";
+    ChmLibrary chm;
+    ASSERT_TRUE(chm.Load(HelpPlatform::HelpControlName(), QString())) << "chmlib (libchm1) is needed for this test";
+    HelpWindows windows(chm.Api());
     const QString helpFile = QStringLiteral(TVDL_HELP_FILE);
 
-    QWidget* window = HelpControl::HtmlHelpA()(nullptr, helpFile, HelpControl::HH_HELP_CONTEXT, 1);
-    auto* viewer = qobject_cast<HelpViewer*>(window);
+    ASSERT_EQ(windows.Show(helpFile, 1), HelpWindows::Outcome::Shown);
+    HelpViewer* viewer = windows.Find(helpFile);
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->CurrentTopic(), QStringLiteral("/index.htm"));
@@ -47,16 +49,17 @@ TEST(HelpViewer, OpensTheCommittedFileAtContextOneAndFollowsItsLinks) {
 
     // A second request brings the same window back at the topic asked for.
     emit page->anchorClicked(QUrl(QStringLiteral("en/play.htm")));
-    EXPECT_EQ(HelpControl::HtmlHelpA()(nullptr, helpFile, HelpControl::HH_HELP_CONTEXT, 1), window);
+    EXPECT_EQ(windows.Show(helpFile + QStringLiteral(">main"), 1), HelpWindows::Outcome::Shown);
+    EXPECT_EQ(windows.Find(helpFile), viewer);
     EXPECT_EQ(viewer->CurrentTopic(), QStringLiteral("/index.htm"));
-    EXPECT_EQ(HelpWindows::Count(), 1);
+    EXPECT_EQ(windows.Count(), 1);
 
-    // A file that cannot be read gives no window; closing all leaves none.
-    EXPECT_EQ(HelpControl::HtmlHelpA()(nullptr, helpFile + QStringLiteral(".missing"), HelpControl::HH_HELP_CONTEXT, 1),
-              nullptr);
-    HelpControl::CloseAllHelpWindows();
-    EXPECT_EQ(HelpWindows::Count(), 0);
-    HelpControl::UnloadHelpControl();
+    // A missing file and one that cannot be read give no window; closing all leaves none.
+    EXPECT_EQ(windows.Show(helpFile + QStringLiteral(".missing"), 1), HelpWindows::Outcome::Missing);
+    EXPECT_EQ(windows.Show(QStringLiteral(TVDL_HELP_VIEWER), 1), HelpWindows::Outcome::Damaged);
+    EXPECT_EQ(windows.Count(), 1);
+    windows.CloseAll();
+    EXPECT_EQ(windows.Count(), 0);
 }
 
 }  // namespace
