@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Starts an installed game on a private X desktop with openbox, as a player who has chosen a
-language before: answers the about box, presses Help and waits for the help viewer to show the
-help file, then quits the game and checks that the viewer went with it.
+language before: answers the about box, presses Help and waits for the help viewer, a process of
+its own, to show the help file, then quits the game and checks that the viewer went with it.
 
 Usage: installed_test.py PATH_TO_TVDL [SCREENSHOT.png]. Run by .ci/run on the installed package."""
 
@@ -49,9 +49,11 @@ def main():
         desktop.click(game.main, *HELP_BUTTON)
         viewer = desktop.framed_window(HELP_TITLE)
         pid = window_pid(desktop, viewer)
+        if pid is None or pid == game.process.pid:
+            raise Failure("the window %r is not the help viewer's own (pid %s, the game's %d)"
+                          % (HELP_TITLE, pid, game.process.pid))
         x, y, width, height = desktop.client_rect(viewer)
-        print("help viewer: %dx%d at %d,%d, %s" % (width, height, x, y,
-              "in the game's process" if pid == game.process.pid else "process %s" % pid))
+        print("help viewer: %s, %dx%d at %d,%d" % (os.readlink("/proc/%d/exe" % pid), width, height, x, y))
         if len(sys.argv) == 3:
             desktop.save_screen(sys.argv[2])
         # The viewer has the focus; the player goes back to the game to quit it.
