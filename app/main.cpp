@@ -8,6 +8,7 @@
 #include "game/DealPrinter.h"
 #include "media/ToolTipFilter.h"
 #include "help/HelpModules.h"
+#include "platform/QuitSignals.h"
 #include "ui/DialogLook.h"
 #include "ui/GameSession.h"
 #include "ui/TMainForm.h"
@@ -56,10 +57,15 @@ int main(int argc, char** argv) {
     // Every control's tooltip takes the shaped look, also in dialogs made later.
     ToolTipFilter toolTips;
     // The card sheets load when the first card is drawn: the window opens with an empty table.
+    // A logout, Ctrl-C or a closed terminal ends the game the orderly way, storing everything; one
+    // that comes while the window is being taken down changes nothing.
+    QuitSignals quitSignals;
     int result = 0;
     {
         // The main window makes its dialogs and destroys them before itself.
         TMainForm mainForm;
+        QObject::connect(&quitSignals, &QuitSignals::Received, &mainForm,
+                         [&mainForm] { mainForm.Session().EndWithoutQuestions(); });
         if (command.deal) mainForm.Session().SeedWith(*command.deal);
         mainForm.show();
         result = app.exec();

@@ -1,5 +1,7 @@
 #include "game/GameFlow.h"
 
+#include <utility>
+
 #include "cards/BusyWait.h"
 #include "cards/Random.h"
 #include "game/Board.h"
@@ -42,7 +44,12 @@ void GameFlow::CountGame(bool won) {
     } else {
         statistics.CountLost();
     }
+    if (countListener) countListener();
     host.RefreshScore();
+}
+
+void GameFlow::SetCountListener(std::function<void()> listener) {
+    countListener = std::move(listener);
 }
 
 void GameFlow::Leave() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class Board;
 class BoardHost;
 struct Statistics;
@@ -16,6 +18,8 @@ public:
     // A won deal: the won message, the win counted, no deal in play.
     void DealWon();
     void CountGame(bool won);
+    // Told of every game counted, right after the statistics took it in: keeps it for later runs.
+    void SetCountListener(std::function<void()> listener);
     // The program is closing: a started deal counts as lost.
     void Leave();
 
@@ -26,4 +30,5 @@ private:
     Board& board;
     BoardHost& host;
     Statistics& statistics;
+    std::function<void()> countListener;
 };

@@ -23,7 +23,8 @@ ToolTipShape ToolTipShape::On(Side side, QPoint spot, QSize bodySize) {
     const int h = bodySize.height();
     shape.body = QRect(0, IsBelow(side) ? Nose : 0, w, h);
     shape.tip = QPoint(IsLeft(side) ? w - 1 : 0, IsBelow(side) ? 0 : h + Nose - 1);
-    const QPoint tipOnScreen = spot + QPoint(0, IsBelow(side) ? Gap : -Gap);
+    const int above = side == Side::AboveLeft ? Gap + ShadowGap : Gap;
+    const QPoint tipOnScreen = spot + QPoint(0, IsBelow(side) ? Gap : -above);
     shape.window = QRect(tipOnScreen - shape.tip, QSize(w + Shadow, h + Nose + Shadow));
     return shape;
 }

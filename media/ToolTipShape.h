@@ -16,6 +16,9 @@ public:
     // The tip stops this far above or below the spot: a window under the pointer's hot spot
     // would take the pointer from the control and so end its own tooltip.
     static constexpr int Gap = 2;
+    // Above and to the left, the nose's shadow runs back down towards the spot; the tip stops
+    // this much further up so that the shadow clears the spot and the pixels around it too.
+    static constexpr int ShadowGap = 2;
 
     // In order of preference.
     enum class Side { AboveRight, BelowLeft, BelowRight, AboveLeft };

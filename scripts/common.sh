@@ -44,6 +44,34 @@ tvdl_become_owner() {
     exec runuser -u "$owner" -- "$BASH" "$script" "$@"
 }
 
+# Root may write anywhere, so tests of file permissions prove nothing when root runs them. Run as
+# root in a root-owned clone (as CI does), a test script starts itself again as the unprivileged
+# user tvdl-test, made here when missing, on a copy of the clone that this user owns. The copy
+# and its build stay in /var/tmp between runs, so the next build only redoes what changed. Every
+# package must be installed before this is called.
+TVDL_TEST_USER=tvdl-test
+tvdl_drop_root() {
+    [ "$(id -u)" -eq 0 ] || return 0
+    if ! id -u "$TVDL_TEST_USER" >/dev/null 2>&1; then
+        useradd --system --user-group --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+                "$TVDL_TEST_USER"
+    fi
+    local place
+    place="/var/tmp/tvdl-unprivileged/$(printf '%s' "$TVDL_ROOT" | cksum | cut -d' ' -f1)"
+    install -d -m 0755 /var/tmp/tvdl-unprivileged
+    install -d -m 0700 -o "$TVDL_TEST_USER" -g "$TVDL_TEST_USER" "$place" "$place/src" "$place/home"
+    # The sources afresh, with their times, so that files gone from the clone go from the copy
+    # too and the kept build sees what really changed.
+    find "$place/src" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
+    tar -C "$TVDL_ROOT" --exclude=./build --exclude=./.git -cf - . |
+        runuser -u "$TVDL_TEST_USER" -- tar -C "$place/src" -xf -
+    echo "Running as $TVDL_TEST_USER in $place/src."
+    local script
+    script="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
+    script="$place/src/${script#"$TVDL_ROOT"/}"
+    exec runuser -u "$TVDL_TEST_USER" -- env HOME="$place/home" TVDL_UNPRIVILEGED=1 "$BASH" "$script" "$@"
+}
+
 # Temporary folders made through tvdl_temp_dir are removed when the script ends, however it ends.
 TVDL_TEMP_DIRS=()
 tvdl_remove_temp_dirs() {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
-# every test on Qt's offscreen platform, with a private sound server for the audio device test;
-# the end-to-end suite (label e2e) starts its own X server and window manager on a free display
-# and stops them after.
+# every test, never as root, on Qt's offscreen platform, with a private sound server for the
+# audio device test; the end-to-end suite (label e2e) starts its own X server and window manager
+# on a free display and stops them after.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/sound.sh"
@@ -11,7 +11,11 @@ source "$(dirname "$0")/sound.sh"
 # metainfo of a staged installation.
 tvdl_install_packages xvfb xauth openbox xdotool x11-utils imagemagick python3 desktop-file-utils appstream
 tvdl_install_packages "${TVDL_SOUND_PACKAGES[@]}"
+# For the Wayland run at the end.
+tvdl_install_packages weston qt6-wayland
 tvdl_become_owner "$@"
+# Still root: the clone is root's. The tests run without privileges all the same.
+tvdl_drop_root "$@"
 build="$TVDL_ROOT/build/sanitize"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
       -DTVDL_SANITIZE=ON -DTVDL_WERROR=ON -DTVDL_BENCH=OFF >/dev/null

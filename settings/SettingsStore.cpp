@@ -2,7 +2,10 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 
 namespace {
@@ -93,29 +96,35 @@ QString SettingsStore::ReadText(const QString& section, const QString& name,
     return *text;
 }
 
-void SettingsStore::WriteInteger(const QString& section, const QString& name, int value) const {
-    WriteText(section, name, QString::number(value));
+bool SettingsStore::WriteInteger(const QString& section, const QString& name, int value) const {
+    return WriteText(section, name, QString::number(value));
 }
 
-void SettingsStore::WriteBool(const QString& section, const QString& name, bool value) const {
-    WriteText(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+bool SettingsStore::WriteBool(const QString& section, const QString& name, bool value) const {
+    return WriteText(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void SettingsStore::WriteText(const QString& section, const QString& name, const QString& value) const {
-    const QString key = KeyOf(section, name);
+bool SettingsStore::WriteText(const QString& section, const QString& name, const QString& value) const {
+    return WriteEntries({{section, name, value}});
+}
+
+bool SettingsStore::WriteEntries(const std::vector<Entry>& entries) const {
+    const auto reportEach = [this, &entries] {
+        for (const Entry& entry : entries) {
+            Report(QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(entry.name));
+        }
+        return false;
+    };
     {
         std::unique_ptr<QSettings> settings = Open();
         if (KeptInFile(*settings) && !QDir().mkpath(QFileInfo(settings->fileName()).absolutePath())) {
-            Report(QStringLiteral("Erzeugung von Schlüssel %1 misslungen").arg(section));
-            return;
+            Report(QStringLiteral("Erzeugung von Schlüssel %1 misslungen").arg(entries.front().section));
+            return false;
         }
-        settings->setValue(key, value);
+        for (const Entry& entry : entries) settings->setValue(KeyOf(entry.section, entry.name), entry.text);
         settings->sync();
-        if (settings->status() == QSettings::NoError) return;
-        if (settings->status() == QSettings::AccessError) {
-            Report(QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(name));
-            return;
-        }
+        if (settings->status() == QSettings::NoError) return true;
+        if (settings->status() == QSettings::AccessError) return reportEach();
     }
     // A file that does not parse cleanly is read again before every write, and QSettings keeps
     // only the first error it meets, so the status says nothing about the write itself. A
@@ -123,10 +132,40 @@ void SettingsStore::WriteText(const QString& section, const QString& name, const
     // settings object tries it again, meets the damaged file again and reports an error; a
     // change that did reach it leaves a clean file behind.
     const std::unique_ptr<QSettings> check = Open();
-    const QVariant stored = check->value(key);
-    if (check->status() != QSettings::NoError || stored.typeId() != QMetaType::QString ||
-        stored.toString() != value) {
-        Report(QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(name));
+    for (const Entry& entry : entries) {
+        const QVariant stored = check->value(KeyOf(entry.section, entry.name));
+        if (check->status() != QSettings::NoError || stored.typeId() != QMetaType::QString ||
+            stored.toString() != entry.text) {
+            return reportEach();
+        }
+    }
+    return true;
+}
+
+std::unique_ptr<QLockFile> SettingsStore::LockForUpdate() const {
+    const std::unique_ptr<QSettings> settings = Open();
+    if (!KeptInFile(*settings)) return nullptr;
+    const QString file = settings->fileName();
+    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return nullptr;
+    // Not the store's own lock, which every write takes for itself.
+    auto lock = std::make_unique<QLockFile>(file + QStringLiteral(".update.lock"));
+    // Another copy holds it for one read and one write: far less than this, unless it hangs.
+    if (!lock->tryLock(5000)) return nullptr;
+    return lock;
+}
+
+void SettingsStore::RemoveStaleWrites() const {
+    const QFileInfo store(FileName());
+    if (!store.dir().exists()) return;
+    QLockFile writing(store.filePath() + QStringLiteral(".lock"));
+    if (!writing.tryLock(2000)) return;
+    // The temporary name a write gives the file it later renames over the store.
+    const QRegularExpression temporary(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
+                                           .arg(QRegularExpression::escape(store.fileName())));
+    const QStringList candidates =
+        store.dir().entryList({store.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : candidates) {
+        if (temporary.match(name).hasMatch()) QFile::remove(store.dir().filePath(name));
     }
 }
 
@@ -160,16 +199,29 @@ QString SettingsStore::ReadText(SettingKey key) const {
     return ReadText(SectionOf(key), NameOf(key), QString());
 }
 
-void SettingsStore::WriteInteger(SettingKey key, int value) const {
-    WriteInteger(SectionOf(key), NameOf(key), value);
+std::optional<int> SettingsStore::ReadStoredInteger(SettingKey key) const {
+    const std::optional<QString> text = ReadStored(SectionOf(key), NameOf(key));
+    if (!text) return std::nullopt;
+    return ParseInteger(*text);
 }
 
-void SettingsStore::WriteBool(SettingKey key, bool value) const {
-    WriteBool(SectionOf(key), NameOf(key), value);
+bool SettingsStore::WriteInteger(SettingKey key, int value) const {
+    return WriteInteger(SectionOf(key), NameOf(key), value);
 }
 
-void SettingsStore::WriteText(SettingKey key, const QString& value) const {
-    WriteText(SectionOf(key), NameOf(key), value);
+bool SettingsStore::WriteBool(SettingKey key, bool value) const {
+    return WriteBool(SectionOf(key), NameOf(key), value);
+}
+
+bool SettingsStore::WriteText(SettingKey key, const QString& value) const {
+    return WriteText(SectionOf(key), NameOf(key), value);
+}
+
+bool SettingsStore::WriteIntegers(const std::vector<std::pair<SettingKey, int>>& values) const {
+    if (values.empty()) return true;
+    std::vector<Entry> entries;
+    for (const auto& [key, value] : values) entries.push_back({SectionOf(key), NameOf(key), QString::number(value)});
+    return WriteEntries(entries);
 }
 
 void SettingsStore::DeleteRetired() const {

@@ -4,16 +4,20 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "settings/SettingsKeys.h"
 
+class QLockFile;
 class QSettings;
 
 // The player's settings, statistics and window position, kept per user under
 // "TorvikGames/TorvikVandrel", key "V1/<section>/<name>", every value as text and every
 // number in plain decimal.
 // Nothing is cached: every operation opens the store, does its one read or write and closes it
-// again, so two running copies see each other's values and the last one to write wins.
+// again, so two running copies see each other's values. Each write replaces the file at once
+// (lock, temporary file, rename) and changes only the values it names.
 // The store never throws. A damaged value or a failed write is handed to the reporter and the
 // program goes on with the default, because aborting here would lose the rest of the data.
 class SettingsStore {
@@ -30,18 +34,30 @@ public:
     int ReadInteger(SettingKey key) const;
     bool ReadBool(SettingKey key) const;
     QString ReadText(SettingKey key) const;
-    void WriteInteger(SettingKey key, int value) const;
-    void WriteBool(SettingKey key, bool value) const;
-    void WriteText(SettingKey key, const QString& value) const;
+    // A value that is missing or not an integer gives nothing.
+    std::optional<int> ReadStoredInteger(SettingKey key) const;
+    // Each write returns whether the value reached the store.
+    bool WriteInteger(SettingKey key, int value) const;
+    bool WriteBool(SettingKey key, bool value) const;
+    bool WriteText(SettingKey key, const QString& value) const;
+    // Several values in one replacement of the file: all of them reach the store, or none.
+    bool WriteIntegers(const std::vector<std::pair<SettingKey, int>>& values) const;
     void DeleteRetired() const;
+
+    // Holds the lock that makes a read and the write depending on it one step for every running
+    // copy; nothing when the store is not a file or the lock cannot be had in time.
+    std::unique_ptr<QLockFile> LockForUpdate() const;
+    // Removes the temporary files a write killed halfway left beside the store. The store's own
+    // lock is held meanwhile, so no running copy is writing one of them.
+    void RemoveStaleWrites() const;
 
     int ReadInteger(const QString& section, const QString& name, int defaultValue) const;
     bool ReadBool(const QString& section, const QString& name, bool defaultValue) const;
     QString ReadText(const QString& section, const QString& name, const QString& defaultValue) const;
 
-    void WriteInteger(const QString& section, const QString& name, int value) const;
-    void WriteBool(const QString& section, const QString& name, bool value) const;
-    void WriteText(const QString& section, const QString& name, const QString& value) const;
+    bool WriteInteger(const QString& section, const QString& name, int value) const;
+    bool WriteBool(const QString& section, const QString& name, bool value) const;
+    bool WriteText(const QString& section, const QString& name, const QString& value) const;
 
     // A missing value, or one that cannot be removed, is not worth a report.
     void DeleteValue(const QString& section, const QString& name) const;
@@ -56,7 +72,14 @@ public:
 private:
     SettingsStore(QString path, Reporter onError);
 
+    struct Entry {
+        QString section;
+        QString name;
+        QString text;
+    };
+
     std::unique_ptr<QSettings> Open() const;
+    bool WriteEntries(const std::vector<Entry>& entries) const;
     // The stored text, or nothing when the value is missing or not text.
     std::optional<QString> ReadStored(const QString& section, const QString& name) const;
     void Report(const QString& message) const;

@@ -18,6 +18,7 @@
 #include "settings/SettingsStore.h"
 #include "ui/KeyControl.h"
 #include "ui/MainDialogs.h"
+#include "ui/QuietEnd.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SmallDialog.h"
 #include "ui/TFreewareDlg.h"
@@ -37,10 +38,13 @@ GameSession::GameSession(const WindowParts& parts)
       score(parts.score),
       banner(parts.banner),
       store(std::make_unique<SettingsStore>([this](const QString& message) { ReportSettingsError(message); })),
+      choices(*store),
       positionKeeper(*store),
       // The hook reads the language only when it has something to say.
       helpHook(std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
                                                  QString(), 0, &language)) {
+    // A write killed halfway in an earlier run left its temporary file behind.
+    store->RemoveStaleWrites();
     ReadSettings();
     board = std::make_unique<Board>(*this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
@@ -49,8 +53,10 @@ GameSession::GameSession(const WindowParts& parts)
     // The statistics and options dialogs read their own settings as they are made.
     dialogs = std::make_unique<MainDialogs>(window, *this, language, *store);
     flow = std::make_unique<GameFlow>(*board, *this, Stats());
+    flow->SetCountListener([this] { dialogs->Stat().Counted(); });
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     keys = std::make_unique<KeyControl>(window, tools, *board, *this, *pointer);
+    quietEnd = std::make_unique<QuietEnd>(window);
     ChangeBackground(backColor);
 
     SeedFromClock();
@@ -75,17 +81,18 @@ void GameSession::ReportSettingsError(const QString& message) {
 }
 
 void GameSession::ReadSettings() {
-    language = LanguageFromInt(store->ReadInteger(SettingKey::Language));
-    sounds.SetEnabled(store->ReadBool(SettingKey::Sound));
-    backColor = static_cast<std::uint32_t>(store->ReadInteger(SettingKey::Background));
-    frameColor = static_cast<std::uint32_t>(store->ReadInteger(SettingKey::Frame));
+    language = LanguageFromInt(choices.Read(SettingKey::Language));
+    sounds.SetEnabled(choices.ReadFlag(SettingKey::Sound));
+    backColor = static_cast<std::uint32_t>(choices.Read(SettingKey::Background));
+    frameColor = static_cast<std::uint32_t>(choices.Read(SettingKey::Frame));
 }
 
 void GameSession::WriteSettings() {
-    store->WriteInteger(SettingKey::Language, static_cast<int>(language));
-    store->WriteBool(SettingKey::Sound, sounds.Enabled());
-    store->WriteInteger(SettingKey::Background, static_cast<int>(backColor));
-    store->WriteInteger(SettingKey::Frame, static_cast<int>(frameColor));
+    // Each choice was stored when it was made; this catches what did not get there.
+    choices.Keep(SettingKey::Language, static_cast<int>(language));
+    choices.Keep(SettingKey::Sound, sounds.Enabled());
+    choices.Keep(SettingKey::Background, static_cast<int>(backColor));
+    choices.Keep(SettingKey::Frame, static_cast<int>(frameColor));
 }
 
 void GameSession::NewGame() {
@@ -115,6 +122,7 @@ void GameSession::ShowAbout() {
 
 void GameSession::ChooseLanguage() {
     dialogs->Run(dialogs->Tongue());
+    choices.Choose(SettingKey::Language, static_cast<int>(language));
     ApplyTexts();
 }
 
@@ -128,21 +136,30 @@ void GameSession::FirstShown() {
 }
 
 void GameSession::FirstActivation() {
-    if (activated) return;
+    if (activated || quietEnd->Requested()) return;
     activated = true;
-    if (language == Language::Unset) dialogs->Run(dialogs->Tongue());
+    if (language == Language::Unset) {
+        dialogs->Run(dialogs->Tongue());
+        choices.Choose(SettingKey::Language, static_cast<int>(language));
+    }
     ApplyTexts();
     ShowAbout();
 }
 
 bool GameSession::ConfirmQuit() {
-    if (dialogs->Run(dialogs->EndGame()) != SmallDialog::ResultYes) return false;
-    ShowAbout();
+    if (!quietEnd->Requested()) {
+        if (dialogs->Run(dialogs->EndGame()) != SmallDialog::ResultYes) return false;
+        ShowAbout();
+    }
     flow->Leave();
     WriteSettings();
     helpHook.reset();
     HelpControl::CloseAllHelpWindows();
     return true;
+}
+
+void GameSession::EndWithoutQuestions() {
+    quietEnd->Request();
 }
 
 namespace {
@@ -226,9 +243,16 @@ void GameSession::RefreshScore() {
     tools.SetScorePicture(score.Show(Stats()));
 }
 
+void GameSession::SetSoundOn(bool on) {
+    sounds.SetEnabled(on);
+    choices.Choose(SettingKey::Sound, on);
+}
+
 void GameSession::SetColors(std::uint32_t background, std::uint32_t frame) {
     backColor = background;
     frameColor = frame;
+    choices.Choose(SettingKey::Background, static_cast<int>(backColor));
+    choices.Choose(SettingKey::Frame, static_cast<int>(frameColor));
 }
 
 void GameSession::ApplyTexts() {

@@ -8,6 +8,7 @@
 #include "game/BoardHost.h"
 #include "game/Language.h"
 #include "media/Sound.h"
+#include "settings/ChoiceRecorder.h"
 #include "settings/PositionKeeper.h"
 #include "ui/OptionsHost.h"
 
@@ -17,6 +18,7 @@ class KeyControl;
 class KeyPlay;
 class MainDialogs;
 class PointerPlay;
+class QuietEnd;
 class QString;
 class QWidget;
 class ScoreStrip;
@@ -63,8 +65,12 @@ public:
     // the about box. Later calls do nothing.
     void FirstActivation();
     // The window is asked to close: true when the player confirms, after which the about box has
-    // been shown, a started deal counted as lost and the settings written.
+    // been shown, a started deal counted as lost and the settings written. After a request to
+    // end without questions, nothing is asked or shown.
     bool ConfirmQuit();
+    // Ends the program as the quit button does once the player said Yes, but asks nothing and
+    // shows no about box: for a request from outside, such as a logout.
+    void EndWithoutQuestions();
 
     // Mouse events on the board, in window coordinates.
     void MouseDown(Qt::MouseButton button, int x, int y);
@@ -103,7 +109,7 @@ public:
     // OptionsHost
     // The options dialog's sound box sets this; it takes effect at once.
     bool SoundOn() const override { return sounds.Enabled(); }
-    void SetSoundOn(bool on) override { sounds.SetEnabled(on); }
+    void SetSoundOn(bool on) override;
     void SetColors(std::uint32_t background, std::uint32_t frame) override;
     void ApplyTexts() override;
 
@@ -122,6 +128,7 @@ private:
     // goes before what it uses: the dialogs store the statistics and the move switches as they go,
     // while the store is still there, and the board outlives everything that plays on it.
     std::unique_ptr<SettingsStore> store;
+    ChoiceRecorder choices;
     PositionKeeper positionKeeper;
     std::unique_ptr<THookHelpSystem> helpHook;
     Sound sounds;
@@ -134,5 +141,6 @@ private:
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<PointerPlay> pointer;
     std::unique_ptr<KeyControl> keys;
+    std::unique_ptr<QuietEnd> quietEnd;
     bool activated = false;
 };

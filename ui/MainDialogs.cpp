@@ -1,5 +1,7 @@
 #include "ui/MainDialogs.h"
 
+#include "ui/RedrawUnder.h"
+
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TGiveUpDlg.h"
@@ -52,7 +54,10 @@ TWonDlg& MainDialogs::Won() {
 }
 
 int MainDialogs::Run(QDialog& dialog) const {
-    return runner ? runner(dialog) : dialog.exec();
+    const int result = runner ? runner(dialog) : dialog.exec();
+    // Before a deal's pauses and slides, which would leave the dialog's picture on the board.
+    RedrawUnder(window, dialog.frameGeometry());
+    return result;
 }
 
 void MainDialogs::SetRunner(Runner newRunner) {

@@ -30,7 +30,8 @@ public:
     MainDialogs(const MainDialogs&) = delete;
     MainDialogs& operator=(const MainDialogs&) = delete;
 
-    // Shows the dialog modally and gives its result.
+    // Shows the dialog modally and gives its result, once the main window has drawn again what
+    // the dialog covered.
     int Run(QDialog& dialog) const;
     void SetRunner(Runner runner);
 

@@ -1,10 +1,12 @@
 #include "ui/SmallDialog.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/Clock.h"
 #include "platform/FrameExtents.h"
 #include "ui/DialogPlacement.h"
 
@@ -43,6 +45,7 @@ void SmallDialog::SetInitialFocus(QWidget* control) {
 void SmallDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
+    StartInputGuard();
     Place();
     // Where the frame could not be learnt before mapping, the guess is corrected once the window
     // manager has framed the dialog; a right guess moves nothing.
@@ -55,6 +58,41 @@ void SmallDialog::showEvent(QShowEvent* event) {
     QWidget* target = lastFocus;
     if (target == nullptr || !target->isVisibleTo(this) || !target->isEnabled()) target = initialFocus;
     if (target != nullptr) target->setFocus(Qt::OtherFocusReason);
+}
+
+void SmallDialog::hideEvent(QHideEvent* event) {
+    EndInputGuard();
+    QDialog::hideEvent(event);
+}
+
+void SmallDialog::StartInputGuard() {
+    shownAt = GameClock().TickCount();
+    if (!guarding) qApp->installEventFilter(this);
+    guarding = true;
+}
+
+void SmallDialog::EndInputGuard() {
+    if (guarding) qApp->removeEventFilter(this);
+    guarding = false;
+}
+
+bool SmallDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (!guarding) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Shortcut:
+            break;
+        default:
+            return QDialog::eventFilter(watched, event);
+    }
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (target == nullptr || target->window() != this) return QDialog::eventFilter(watched, event);
+    // The tick counter wraps; the difference modulo 2^32 is the time since the showing.
+    if (GameClock().TickCount() - shownAt < InputGuardMs) return true;
+    EndInputGuard();
+    return QDialog::eventFilter(watched, event);
 }
 
 void SmallDialog::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <cstdint>
+
 class QPushButton;
 
 // What the dialogs of the game share: created once and shown modally again and again, each
@@ -16,6 +18,9 @@ public:
     static constexpr int ResultOk = 1;
     static constexpr int ResultCancel = 2;
     static constexpr int ResultYes = 6;
+    // For this long after a showing the dialog ignores mouse presses and keys: a click or key
+    // meant for what lay under it must not answer it.
+    static constexpr std::uint32_t InputGuardMs = 300;
 
     enum class Placement {
         // Every showing centred over the main window (the small questions and messages).
@@ -41,11 +46,16 @@ protected:
     void SetInitialFocus(QWidget* control);
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Subclasses that filter events of their own pass the rest on to this one.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Puts the dialog's outer corner where the placement rule says, frame included.
     void Place();
+    void StartInputGuard();
+    void EndInputGuard();
 
     QWidget* owner;
     Placement placement;
@@ -54,4 +64,7 @@ private:
     QPushButton* cancelButton = nullptr;
     QPointer<QWidget> initialFocus;
     QPointer<QWidget> lastFocus;
+    // Game clock ticks at the showing; the guard watches the application's input meanwhile.
+    std::uint32_t shownAt = 0;
+    bool guarding = false;
 };

@@ -11,7 +11,6 @@
 
 #include "platform/RasterOp.h"
 #include "settings/SettingsKeys.h"
-#include "settings/SettingsStore.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 #include "ui/OptionsHost.h"
@@ -48,7 +47,7 @@ TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const La
     : SmallDialog(mainWindow, Placement::WhereLeft),
       host(optionsHost),
       currentLanguage(language),
-      store(settings) {
+      choices(settings) {
     ApplyDialogLook(*this, QString(), 345, 140);
 
     GroupBox3 = new QGroupBox(this);
@@ -96,13 +95,13 @@ void TOptionsDlg::FormCreate() {
     ShowWindowIcon(*Image1, *parentWidget());
     workingBack = host.BackgroundColor();
     workingFrame = host.FrameColor();
-    slideOn = store.ReadBool(SettingKey::Slide);
-    showMoves = store.ReadBool(SettingKey::ShowMoves);
+    slideOn = choices.ReadFlag(SettingKey::Slide);
+    showMoves = choices.ReadFlag(SettingKey::ShowMoves);
 }
 
 void TOptionsDlg::FormDestroy() {
-    store.WriteBool(SettingKey::Slide, slideOn);
-    store.WriteBool(SettingKey::ShowMoves, showMoves);
+    choices.Keep(SettingKey::Slide, slideOn);
+    choices.Keep(SettingKey::ShowMoves, showMoves);
 }
 
 void TOptionsDlg::FormActivate() {
@@ -178,6 +177,8 @@ void TOptionsDlg::SoundCheckClick() {
 void TOptionsDlg::OKBtnClick() {
     slideOn = slideBox->isChecked();
     showMoves = showBox->isChecked();
+    choices.Choose(SettingKey::Slide, slideOn);
+    choices.Choose(SettingKey::ShowMoves, showMoves);
     host.SetColors(workingBack, workingFrame);
     host.ApplyTexts();
     done(ResultOk);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/Language.h"
+#include "settings/ChoiceRecorder.h"
 #include "ui/SmallDialog.h"
 
 class GlyphButton;
@@ -17,9 +18,10 @@ class SettingsStore;
 
 // Lets the player choose the field and frame colours and switch the move display, the sliding
 // and the sounds. It keeps the move display and sliding switches for the whole run, read from
-// the store when it is made and written back when it is destroyed, so it must go before the
-// store does. The colours it works on are taken from the main window once: a colour chosen and
-// then cancelled is still offered at the next showing.
+// the store when it is made, stored as soon as the player changes them and, if that failed,
+// again when it is destroyed, so it must go before the store does. The colours it works on are
+// taken from the main window once: a colour chosen and then cancelled is still offered at the
+// next showing.
 class TOptionsDlg : public SmallDialog {
     Q_OBJECT
 
@@ -50,7 +52,7 @@ private:
 
     OptionsHost& host;
     const Language& currentLanguage;
-    const SettingsStore& store;
+    ChoiceRecorder choices;
     bool showMoves = true;
     bool slideOn = true;
     std::uint32_t workingBack = 0x8000;

@@ -4,8 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "settings/SettingsKeys.h"
-#include "settings/SettingsStore.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 #include "ui/ScoreGauge.h"
@@ -25,7 +23,7 @@ int PercentOf(std::int32_t wonCount, std::int32_t lostCount) {
 }  // namespace
 
 TStatDlg::TStatDlg(QWidget* mainWindow, const Language& language, const SettingsStore& settings)
-    : SmallDialog(mainWindow, Placement::WhereLeft), currentLanguage(language), store(settings) {
+    : SmallDialog(mainWindow, Placement::WhereLeft), currentLanguage(language), record(settings, statistics) {
     ApplyDialogLook(*this, QString(), 250, 231);
 
     Panel4 = MakeBevel(this, QStringLiteral("Panel4"), QRect(8, 8, 237, 137), BevelKind::Etched);
@@ -98,20 +96,11 @@ QLabel* TStatDlg::MakeWord(const char* name, int y) {
 
 void TStatDlg::FormCreate() {
     ShowWindowIcon(*Image1, *parentWidget());
-    statistics.totalWon = store.ReadInteger(SettingKey::TotalWon);
-    statistics.totalLost = store.ReadInteger(SettingKey::TotalLost);
-    statistics.longestWon = store.ReadInteger(SettingKey::LongestWon);
-    statistics.longestLost = store.ReadInteger(SettingKey::LongestLost);
-    statistics.sinceStartWon = 0;
-    statistics.sinceStartLost = 0;
-    statistics.series = 0;
+    record.Load();
 }
 
 void TStatDlg::FormDestroy() {
-    store.WriteInteger(SettingKey::TotalWon, statistics.totalWon);
-    store.WriteInteger(SettingKey::TotalLost, statistics.totalLost);
-    store.WriteInteger(SettingKey::LongestWon, statistics.longestWon);
-    store.WriteInteger(SettingKey::LongestLost, statistics.longestLost);
+    record.Save();
 }
 
 void TStatDlg::FormActivate() {
@@ -147,6 +136,7 @@ void TStatDlg::OKBtnClick() {
         const std::int32_t series = statistics.series;
         statistics = ::Statistics{};
         statistics.series = series;
+        record.Reset();
     }
     done(ResultOk);
 }

@@ -2,6 +2,7 @@
 
 #include "game/Language.h"
 #include "game/Statistics.h"
+#include "settings/StatisticsRecord.h"
 #include "ui/SmallDialog.h"
 
 class GlyphButton;
@@ -13,8 +14,8 @@ class SettingsStore;
 
 // Shows the won and lost deals of this run and of all time, the longest runs and the two win
 // percentages, and lets the player reset them. It keeps the counters for the whole run: the
-// all-time ones come from the store when it is made and go back when it is destroyed, so it must
-// go before the store does.
+// all-time ones come from the store when it is made, every counted game and every reset goes back
+// at once, and anything left over when it is destroyed, so it must go before the store does.
 class TStatDlg : public SmallDialog {
     Q_OBJECT
 
@@ -23,6 +24,8 @@ public:
     ~TStatDlg() override;
 
     ::Statistics& Stats() { return statistics; }
+    // A game the statistics have just counted.
+    void Counted() { record.Store(); }
 
 protected:
     void FormActivate() override;
@@ -36,8 +39,8 @@ private:
     QLabel* MakeWord(const char* name, int y);
 
     const Language& currentLanguage;
-    const SettingsStore& store;
     ::Statistics statistics;
+    StatisticsRecord record;
 
     QFrame* Panel4;
     QLabel* Label19;

@@ -14,6 +14,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -28,6 +29,9 @@ TONGUE_TITLE = "Torvik Vandrel 1.5"
 ABOUT_TITLE = "Torvik Bytes - Freeware-Info"
 SMALL_TITLE = "Torvik Vandrel"  # give-up, quit and won dialogs
 CLIENT_WIDTH, CLIENT_HEIGHT = 683, 342
+# A dialog takes no clicks or keys this long after it shows (seconds), and a little more for the
+# way from the program to the screen.
+INPUT_GUARD = 0.3 + 0.1
 DIALOG_CLIENT = {TONGUE_TITLE: (320, 91), ABOUT_TITLE: (385, 473), SMALL_TITLE: (261, 103)}
 
 # A deal the search below wins without reshuffling; a later one is taken if it ever stops being so.
@@ -117,6 +121,7 @@ class Game:
         return window
 
     def answer(self, window, key):
+        time.sleep(INPUT_GUARD)
         self.desktop.key(key)
         wait_for("the dialog to close", lambda: window not in self.desktop.windows(self.title_of(window)))
 
@@ -238,6 +243,7 @@ def first_start_win_and_give_up(desktop, folder, report):
             game.wait_board(state, "the board after move %d of %d" % (number, len(line)))
     won = game.dialog(SMALL_TITLE, report, "won message")
     game.answer(won, "Return")
+    check(game.store().get("V1/common/won") == "1", "the win is not in the store while the game runs")
     check(game.board_pattern() == [index % 14 != 13 for index in range(56)],
           "the won board does not have its gaps in the last column")
     check(game.gauge_at(95) == LIME, "the gauge does not show one won and none lost")
@@ -272,7 +278,7 @@ def first_start_win_and_give_up(desktop, folder, report):
 
 def restarts(desktop, folder, config):
     """Restarts bring the window back where it was left, frame included, and keep a language
-    number the program does not know."""
+    number the program does not know; a SIGTERM ends the last one, losing nothing."""
     path = os.path.join(config, "TorvikGames", "TorvikVandrel.conf")
     with open(path, encoding="utf-8") as file:
         text = file.read()
@@ -299,7 +305,13 @@ def restarts(desktop, folder, config):
     check((x + width, y + height) == (Desktop.WIDTH, Desktop.HEIGHT),
           "the window came back at %s, past or short of the desktop's corner" % (game.first_main_outer,))
     game.answer(game.dialog(ABOUT_TITLE), "Return")
-    game.quit(via_close_box=True)
+
+    # A logout ends the game the orderly way, without its questions, and loses nothing.
+    game.process.send_signal(signal.SIGTERM)
+    game.wait_exit()
+    stored = game.store()
+    for key, value in (("V1/common/won", "1"), ("V1/common/lost", "1"), ("V1/common/tongue", "7")):
+        check(stored.get(key) == value, "after SIGTERM the store has %s=%r, expected %r" % (key, stored.get(key), value))
 
 
 def main():

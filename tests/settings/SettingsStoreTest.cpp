@@ -30,10 +30,22 @@ protected:
     QStringList reports;
 };
 
-TEST_F(SettingsStoreTest, NativeStoreLivesInTheUsersConfigFolder) {
+TEST_F(SettingsStoreTest, NativeStoreLivesInTheUsersConfigFolderAndKilledWritesLeaveNothing) {
     EXPECT_EQ(Store().FileName(), NativeFile());
     Store().WriteBool(QStringLiteral("common"), QStringLiteral("sound"), true);
     EXPECT_TRUE(QFile::exists(NativeFile()));
+
+    // A write killed between making its temporary file and renaming it over the store leaves
+    // that file behind; the next start removes it, and only it.
+    const QString leftover = NativeFile() + QStringLiteral(".Ab3xYz");
+    const QStringList others{NativeFile() + QStringLiteral(".bak"), NativeFile() + QStringLiteral(".Ab-xYz"),
+                             NativeFolder() + QStringLiteral("/Other.conf.Ab3xYz")};
+    WriteRawFile(leftover, "x");
+    for (const QString& path : others) WriteRawFile(path, "x");
+    Store().RemoveStaleWrites();
+    EXPECT_FALSE(QFile::exists(leftover));
+    for (const QString& path : others) EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    EXPECT_TRUE(Store().ReadBool(QStringLiteral("common"), QStringLiteral("sound"), false));
 }
 
 TEST_F(SettingsStoreTest, FirstStartGivesEveryDefaultSilently) {

@@ -15,7 +15,10 @@
 #include <memory>
 #include <vector>
 
+#include "FakeClock.h"
+#include "platform/Clock.h"
 #include "ui/DialogLook.h"
+#include "ui/SmallDialog.h"
 
 // Helpers for driving the modal dialogs the way a player does: exec() runs its own event loop,
 // so the keys and clicks are sent from inside it once the dialog is the active window.
@@ -23,7 +26,10 @@
 // The result ExecDriven reports when the drive left the dialog open.
 constexpr int StillOpen = 99;
 
+// The player acts once the dialog has been up long enough to take input.
 inline int ExecDriven(QDialog& dialog, const std::function<void()>& drive) {
+    FakeClock clock{0, SmallDialog::InputGuardMs};
+    const ScopedClock scopedClock(clock);
     QTimer::singleShot(0, &dialog, [&dialog, &drive] {
         if (!QTest::qWaitForWindowActive(&dialog)) ADD_FAILURE() << "the dialog never became active";
         drive();
@@ -84,6 +90,9 @@ private:
         last = dialog;
         seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
         if (next < answers.size()) {
+            // The player answers once the dialog takes input.
+            FakeClock later{GameClock().TickCount() + SmallDialog::InputGuardMs};
+            const ScopedClock scopedClock(later);
             answers[next++](*dialog);
         } else {
             dialog->done(2);

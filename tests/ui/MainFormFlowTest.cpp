@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "DialogDriver.h"
@@ -133,6 +137,86 @@ TEST_F(MainFormFlowTest, OptionsOkRepaintsAndAppliesTextsAndTheScoreFollowsTheSt
         EXPECT_EQ(won->text(), QStringLiteral("0"));
         EXPECT_EQ(form->findChild<ScoreGauge*>(QStringLiteral("gproz"))->Progress(), 50);
     }
+}
+
+TEST_F(MainFormFlowTest, AClickOrKeyRightAfterTheQuestionShowsDoesNotAnswerIt) {
+    StartInEnglish();
+    Session().NewGame();
+    GameBoard().SetState(GameState::Started);
+    // Time stands still unless the answer moves it.
+    clock.stepMs = 0;
+    bool openAfterClick = false;
+    bool openAfterKey = false;
+    int shown = 0;
+    Session().Dialogs().SetRunner([&](QDialog& d) {
+        ++shown;
+        QTimer::singleShot(0, &d, [&] {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+            auto* yes = d.findChild<QPushButton*>(QStringLiteral("OKBtn"));
+            clock.ticks += 100;
+            QTest::mouseClick(yes, Qt::LeftButton);
+            openAfterClick = d.isVisible();
+            if (openAfterClick) PressKey(Qt::Key_Return);
+            openAfterKey = d.isVisible();
+            // Time runs again for the pause after giving up.
+            clock.ticks += SmallDialog::InputGuardMs - 100;
+            clock.stepMs = 1000;
+            if (openAfterKey) QTest::mouseClick(yes, Qt::LeftButton);
+            if (d.isVisible()) d.done(StillOpen);
+        });
+        return d.exec();
+    });
+    Button(Command::NewDeal)->click();
+    EXPECT_TRUE(openAfterClick) << "a click 0.1 s after the question came up answered it";
+    EXPECT_TRUE(openAfterKey) << "Enter 0.1 s after the question came up answered it";
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(Stats().sinceStartLost, 1) << "once the question takes input, a click answers it";
+    EXPECT_EQ(GameBoard().State(), GameState::Dealt);
+}
+
+// Calls a probe at its next read, then goes on as a clock whose reads are a second apart.
+class ProbeClock final : public Clock {
+public:
+    std::uint32_t TickCount() override {
+        if (probe) std::exchange(probe, {})();
+        return ticks += 1000;
+    }
+    bool PerformanceCounter(std::uint64_t&) override { return false; }
+
+    std::uint32_t ticks = 0;
+    std::function<void()> probe;
+};
+
+TEST_F(MainFormFlowTest, TheBoardUnderAnAnsweredQuestionIsDrawnAgainBeforeThePause) {
+    StartInEnglish();
+    Session().NewGame();
+    GameBoard().SetState(GameState::Started);
+    ProbeClock probeClock;
+    const ScopedClock scoped(probeClock);
+    QRect under;
+    int stale = -1;
+    Answerer answerer({[&](QDialog& d) {
+        // What a window system without a picture of each window shows under a dialog: its
+        // pixels, until the window draws there again.
+        under = QRect(form->mapFromGlobal(d.geometry().topLeft()), d.size()).intersected(
+            QRect(0, Board::ToolStripHeight, TMainForm::ClientWidth, 290));
+        ASSERT_FALSE(under.isEmpty());
+        QPainter(form->backingStore()->paintDevice()).fillRect(under, Qt::magenta);
+        ClickButton(d, "OKBtn");
+        // The pause after giving up is the first thing to read the clock.
+        probeClock.probe = [&] {
+            const QImage shown = form->screen()->grabWindow(form->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+            stale = 0;
+            for (int y = under.top(); y <= under.bottom(); ++y) {
+                for (int x = under.left(); x <= under.right(); ++x) {
+                    stale += (shown.pixel(x, y) & 0xFFFFFF) != (Session().WindowSurface().Pixel(x, y) & 0xFFFFFF);
+                }
+            }
+        };
+    }});
+    Session().NewGame();
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(stale, 0) << "pixels under the question differ from the board before the pause";
 }
 
 }  // namespace

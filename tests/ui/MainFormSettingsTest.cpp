@@ -6,10 +6,12 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <csignal>
 #include <vector>
 
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
+#include "platform/QuitSignals.h"
 #include "settings/SettingsStore.h"
 #include "ui/SmallDialog.h"
 #include "ui/TOptionsDlg.h"
@@ -74,13 +76,13 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     Stats().CountWon();
     Session().ShowOptions();
     EXPECT_FALSE(Session().SlideOn());
+    EXPECT_FALSE(store.ReadBool(SettingKey::Slide)) << "a choice is stored as it is made";
     // A deal still in play when the program closes is stored as lost.
     Session().NewGame();
     GameBoard().SetState(GameState::Started);
     form->close();
     EXPECT_EQ(Stats().sinceStartLost, 1);
-    EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 0) << "written only when the dialog goes";
-    EXPECT_TRUE(store.ReadBool(SettingKey::Slide));
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1) << "a game is stored as it is counted";
     form.reset();
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 2);
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1);
@@ -109,6 +111,57 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     for (SettingKey key : {SettingKey::TotalWon, SettingKey::TotalLost, SettingKey::LongestWon, SettingKey::LongestLost}) {
         EXPECT_EQ(store.ReadInteger(key), 0) << RowOf(key).name;
     }
+}
+
+TEST_F(MainFormSettingsTest, TwoRunningCopiesAddUpTheirGamesAndTheLatestChoiceWins) {
+    const SettingsStore store;
+    TMainForm& first = Open();
+    auto second = std::make_unique<TMainForm>();
+    first.Session().Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
+    second->Session().Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
+    first.Session().Stats().CountWon();
+    second->Session().Stats().CountWon();
+    second->Session().SetSoundOn(false);
+    // The copy that knows less ends last.
+    second->close();
+    second.reset();
+    first.close();
+    form.reset();
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalWon), 2);
+    // Each copy won once in a row; games in two windows do not make one run.
+    EXPECT_EQ(store.ReadInteger(SettingKey::LongestWon), 1);
+    EXPECT_FALSE(store.ReadBool(SettingKey::Sound)) << "the copy that ended last put its old choice back";
+}
+
+TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
+    const SettingsStore store;
+    Open();
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::Received, form.get(), [this] { Session().EndWithoutQuestions(); });
+    Session().CurrentLanguage() = Language::English;
+    {
+        Answerer about({});
+        ShowAndSettle();
+    }
+    Session().NewGame();
+    GameBoard().SetState(GameState::Started);
+    {
+        Answerer yes({[](QDialog& d) { ClickButton(d, "OKBtn"); }});
+        Session().NewGame();
+    }
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1) << "a lost deal is stored as it is counted";
+
+    // The next deal is under way and its give-up question is up when the signal comes.
+    GameBoard().SetState(GameState::Started);
+    Answerer signalled({[](QDialog& d) {
+        std::raise(SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor([&d] { return !d.isVisible(); })) << "the question stayed up";
+    }});
+    Session().NewGame();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }));
+    EXPECT_EQ(signalled.seen, std::vector<QString>{QStringLiteral("TGiveUpDlg")}) << "no quit question, no about box";
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 2) << "the deal in play counts as lost";
+    EXPECT_EQ(store.ReadInteger(SettingKey::Language), 0);
 }
 
 TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIsKept) {
