@@ -57,6 +57,7 @@ void Board::Deal() {
     deck->Clear();
 
     reshufflesLeft = 2;
+    ++round;
     gameState = GameState::Dealt;
     host.SetReshuffleEnabled(true);
 }
@@ -117,6 +118,7 @@ void Board::Reshuffle() {
     }
 
     --reshufflesLeft;
+    ++round;
     if (reshufflesLeft == 0) host.SetReshuffleEnabled(false);
 }
 

@@ -35,6 +35,8 @@ public:
     void SetDealSeed(std::uint32_t seed) { dealSeed = seed; }
     int ReshufflesLeft() const { return reshufflesLeft; }
     GameState State() const { return gameState; }
+    // Counts the deals and reshuffles so far: whatever remembers a layout can tell it is gone.
+    int Round() const { return round; }
     void SetState(GameState state) { gameState = state; }
 
     int originColumn = 0;
@@ -67,5 +69,6 @@ private:
     std::unique_ptr<CardPile> hand;
     std::uint32_t dealSeed = 0;
     int reshufflesLeft = 0;
+    int round = 0;
     GameState gameState = GameState::Over;
 };

@@ -31,6 +31,12 @@ void GameFlow::ResetGame() {
     board.Deal();
 }
 
+void GameFlow::PlayDeal(std::uint32_t number) {
+    if (!GiveUpCurrent()) return;
+    GeneratorSeed = number;
+    board.Deal();
+}
+
 void GameFlow::DealWon() {
     host.PlayCue(SoundCue::Won);
     host.ShowWonMessage();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 class Board;
@@ -15,6 +16,9 @@ public:
     void NewGame();
     // Deals the previous layout again.
     void ResetGame();
+    // Deals the layout of that number, as the command line's choice of deal does; asks first,
+    // like a new deal, when a deal is in play.
+    void PlayDeal(std::uint32_t number);
     // A won deal: the won message, the win counted, no deal in play.
     void DealWon();
     void CountGame(bool won);

@@ -39,6 +39,10 @@ void KeyPlay::Press(Key key) {
         if (board.Hand() != nullptr) pointer.ReturnCard();
         return;
     }
+    if (key == Key::Undo || key == Key::Redo) {
+        Replay(key == Key::Undo);
+        return;
+    }
     if (!shown) {
         ShowCursor();
         if (board.Hand() != nullptr) CarryHeldCard();
@@ -50,14 +54,21 @@ void KeyPlay::Press(Key key) {
         case Key::Up: MoveCursor(0, -1); break;
         case Key::Down: MoveCursor(0, 1); break;
         case Key::Act: Act(); break;
-        case Key::Back: break;
+        case Key::Back:
+        case Key::Undo:
+        case Key::Redo: break;
     }
+}
+
+void KeyPlay::SetCursorListener(std::function<void(int column, int row)> listener) {
+    cursorListener = std::move(listener);
 }
 
 void KeyPlay::ShowCursor() {
     if (shown) return;
     shown = true;
     Draw();
+    if (cursorListener) cursorListener(column, row);
 }
 
 void KeyPlay::HideCursor() {
@@ -70,11 +81,29 @@ void KeyPlay::MoveCursor(int columnStep, int rowStep) {
     const int nextColumn = std::clamp(column + columnStep, 0, Board::Columns - 1);
     const int nextRow = std::clamp(row + rowStep, 0, Board::Rows - 1);
     if (nextColumn == column && nextRow == row) return;
-    Erase();
+    PlaceCursor(nextColumn, nextRow);
+    if (board.Hand() != nullptr) CarryHeldCard();
+}
+
+void KeyPlay::PlaceCursor(int nextColumn, int nextRow) {
+    if (shown) Erase();
     column = nextColumn;
     row = nextRow;
+    if (!shown) return;
     Draw();
-    if (board.Hand() != nullptr) CarryHeldCard();
+    if (cursorListener) cursorListener(column, row);
+}
+
+void KeyPlay::Replay(bool undo) {
+    if (board.Hand() != nullptr) pointer.ReturnCard();
+    MoveHistory& history = pointer.History();
+    const std::optional<MoveHistory::Move> move = undo ? history.Undo() : history.Redo();
+    if (!move) return;
+    if (undo) {
+        PlaceCursor(move->fromColumn, move->fromRow);
+    } else {
+        PlaceCursor(move->toColumn, move->toRow);
+    }
 }
 
 void KeyPlay::Act() {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 
+#include <functional>
 #include <vector>
 
 class Board;
@@ -19,7 +20,7 @@ class PointerPlay;
 // the board; whatever draws over it (the held card, a slide) restores it in turn.
 class KeyPlay {
 public:
-    enum class Key { Left, Right, Up, Down, Act, Back };
+    enum class Key { Left, Right, Up, Down, Act, Back, Undo, Redo };
 
     // Where a card picked up from the keyboard floats, relative to the cursor's place: low and
     // to the right, so the corner of the card it covers can still be read.
@@ -35,13 +36,20 @@ public:
     // Takes the cursor off the surface, which is then exactly as it would be without it.
     void HideCursor();
 
+    // Told where the cursor stands whenever it is shown or moves, so it can be read out.
+    void SetCursorListener(std::function<void(int column, int row)> listener);
+
     bool CursorShown() const { return shown; }
     int Column() const { return column; }
     int Row() const { return row; }
 
 private:
     void MoveCursor(int columnStep, int rowStep);
+    void PlaceCursor(int nextColumn, int nextRow);
     void Act();
+    // Takes a move back or makes it again; a held card goes home first. The cursor follows the
+    // card, as it stands on a card the keys have just dropped.
+    void Replay(bool undo);
     // Lays the held card over the cursor's place the way the pointer would carry it there.
     void CarryHeldCard();
     QPoint PlaceCorner() const;
@@ -56,6 +64,7 @@ private:
     int column = 1;
     int row = 0;
     bool shown = false;
+    std::function<void(int, int)> cursorListener;
     // The frame's pixels relative to its place's corner, and what lay under them.
     std::vector<QPoint> framePixels;
     std::vector<QRgb> saved;

@@ -6,27 +6,44 @@
 #include "cards/CardSheets.h"
 #include "platform/Surface.h"
 
+#include <cstdlib>
+
 PointerPlay::PointerPlay(Board& boardRef, BoardHost& hostRef, GameFlow& flowRef)
-    : board(boardRef), host(hostRef), flow(flowRef) {}
+    : board(boardRef), host(hostRef), flow(flowRef), history(boardRef, hostRef) {}
 
 void PointerPlay::MouseDown(Button button, int x, int y) {
     if (board.State() == GameState::Over) return;
     if (button == Button::Secondary) {
         if (host.ShowMovesOn()) ShowHints(x, y);
     } else if (board.Hand() != nullptr) {
+        pressing = false;
         Drop(x, y);
     } else {
         PickUp(x, y);
+        pressing = board.Hand() != nullptr;
+        dragged = false;
+        pressX = pointerX = x;
+        pressY = pointerY = y;
     }
 }
 
 void PointerPlay::MouseMove(int x, int y) {
+    pointerX = x;
+    pointerY = y;
+    if (pressing && std::abs(x - pressX) + std::abs(y - pressY) >= DragDistance) dragged = true;
     if (board.Hand() == nullptr) return;
     board.Hand()->Relocate(host.DrawingSurface(), x - grabX, y - grabY, false);
 }
 
 void PointerPlay::MouseUp(Button button) {
-    if (button == Button::Secondary) EndHints();
+    if (button == Button::Secondary) {
+        EndHints();
+        return;
+    }
+    // A click leaves the card in the hand; a drag puts it down where it was let go.
+    const bool drop = pressing && dragged && board.Hand() != nullptr;
+    pressing = false;
+    if (drop) Drop(pointerX, pointerY);
 }
 
 void PointerPlay::PickUp(int x, int y) {
@@ -59,6 +76,10 @@ void PointerPlay::Drop(int x, int y) {
             if (!board.MayPlace(suit, rank, column, row)) continue;
             host.PlayCue(SoundCue::Drop);
             place.MoveOnto(surface, hand, host.SlideOn());
+            // A card put back where it came from moved nowhere: there is nothing to undo.
+            if (column != board.originColumn || row != board.originRow) {
+                history.Record({board.originColumn, board.originRow, column, row});
+            }
             if (board.State() == GameState::Dealt) board.SetState(GameState::Started);
             if (board.IsWon()) flow.DealWon();
         }

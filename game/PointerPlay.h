@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "game/MoveHistory.h"
+
 class Board;
 class BoardHost;
 class GameFlow;
@@ -10,6 +12,8 @@ class Surface;
 // Turns mouse events on the board into moves. Play is by clicking: a primary click picks a card
 // up, the card follows the pointer with no button held, the next primary click drops it. The
 // right button shows, while it is down, where a card may go or which cards may fill a gap.
+// A card may also be dragged: pressed, carried with the button held and let go over a gap, the
+// release drops it as the second click would.
 class PointerPlay {
 public:
     enum class Button { Primary, Secondary };
@@ -24,7 +28,13 @@ public:
 
     // The hint frame around place (column, row) of a board whose first row is at top; drawn in the
     // background colour it erases the frame again.
+    // How far the pointer must travel with the button held before a release drops the card.
+    static constexpr int DragDistance = 6;
+
     static void FramePlace(Surface* surface, int top, int column, int row, std::uint32_t colorRef);
+
+    // The moves made by drops in this round, for undo and redo.
+    MoveHistory& History() { return history; }
 
     int GrabX() const { return grabX; }
     int GrabY() const { return grabY; }
@@ -48,6 +58,14 @@ private:
     GameFlow& flow;
     int grabX = 0;
     int grabY = 0;
+    // A press that picked a card up and has not been released yet, and whether it has moved.
+    bool pressing = false;
+    bool dragged = false;
+    int pressX = 0;
+    int pressY = 0;
+    int pointerX = 0;
+    int pointerY = 0;
     Hint hintA;
     Hint hintB;
+    MoveHistory history;
 };

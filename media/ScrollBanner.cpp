@@ -56,6 +56,7 @@ QString ScrollBanner::TextFor(Language language) {
 
 ScrollBanner::ScrollBanner(QWidget* parent) : QWidget(parent), text(InitialText()) {
     setObjectName(QStringLiteral("tvbScroll"));
+    setAccessibleName(text.simplified());
     setFont(BannerFont());
     setCursor(Qt::PointingHandCursor);
     // Every frame covers the whole strip, so nothing beneath it needs painting first.
@@ -71,7 +72,15 @@ ScrollBanner::~ScrollBanner() {
 void ScrollBanner::SetText(const QString& newText) {
     if (newText == text) return;
     text = newText;
+    // A screen reader reads the whole text at once rather than the part scrolled into view.
+    setAccessibleName(text.simplified());
     Remeasure();
+}
+
+void ScrollBanner::ApplyLanguage(Language language) {
+    SetText(TextFor(language));
+    setAccessibleDescription(Pick(language, QStringLiteral("Ein Klick öffnet die Homepage von Torvik Bytes."),
+                                  QStringLiteral("A click opens the Torvik Bytes homepage.")));
 }
 
 void ScrollBanner::StartScrolling() {

@@ -39,7 +39,7 @@ public:
     // current step puts a text of the new width.
     void SetText(const QString& text);
     QString Text() const { return text; }
-    void ApplyLanguage(Language language) { SetText(TextFor(language)); }
+    void ApplyLanguage(Language language);
 
     // Back to step 0, draws the first frame and starts the timer.
     void StartScrolling();

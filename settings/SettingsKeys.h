@@ -18,6 +18,7 @@ enum class SettingKey {
     Slide,
     ShowMoves,
     Placement,
+    Zoom,
     Count
 };
 
@@ -40,6 +41,8 @@ inline constexpr std::array<SettingRow, static_cast<std::size_t>(SettingKey::Cou
     {SettingKey::Slide, "common", "slide", 1},
     {SettingKey::ShowMoves, "common", "show", 1},
     {SettingKey::Placement, "Form", "MainForm", 0},
+    // Ours: how many times the desktop's density the window is shown, 1 to 4.
+    {SettingKey::Zoom, "common", "zoom", 1},
 }};
 
 // A row out of its place would read one setting under another's name.

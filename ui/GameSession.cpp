@@ -29,6 +29,7 @@
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 #include "ui/ToolStrip.h"
+#include "ui/WindowExtras.h"
 #include "ui/WinningHint.h"
 
 GameSession::GameSession(const WindowParts& parts)
@@ -56,6 +57,8 @@ GameSession::GameSession(const WindowParts& parts)
     flow->SetCountListener([this] { dialogs->Stat().Counted(); });
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     keys = std::make_unique<KeyControl>(window, tools, *board, *this, *pointer);
+    extras = std::make_unique<WindowExtras>(WindowExtras::Parts{window, parts.boardView, *board, *flow, *dialogs, *keys,
+                                                                *store, language, QSize(surface.Width(), surface.Height())});
     quietEnd = std::make_unique<QuietEnd>(window);
     ChangeBackground(backColor);
 
@@ -259,4 +262,5 @@ void GameSession::ApplyTexts() {
     tools.ApplyTexts(language);
     score.ApplyTexts(language);
     banner.ApplyLanguage(language);
+    extras->ApplyTexts();
 }

@@ -27,6 +27,7 @@ class SettingsStore;
 class Surface;
 class THookHelpSystem;
 class ToolStrip;
+class WindowExtras;
 class WinningHint;
 struct Statistics;
 
@@ -39,6 +40,8 @@ public:
     struct WindowParts {
         QWidget& window;
         Surface& surface;
+        // The widget the surface is shown in.
+        QWidget& boardView;
         ToolStrip& tools;
         ScoreStrip& score;
         ScrollBanner& banner;
@@ -92,6 +95,7 @@ public:
     MainDialogs& Dialogs() { return *dialogs; }
     Sound& Sounds() { return sounds; }
     KeyPlay& Keys();
+    WindowExtras& Extras() { return *extras; }
 
     // BoardHost
     Surface* DrawingSurface() override { return &surface; }
@@ -141,6 +145,7 @@ private:
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<PointerPlay> pointer;
     std::unique_ptr<KeyControl> keys;
+    std::unique_ptr<WindowExtras> extras;
     std::unique_ptr<QuietEnd> quietEnd;
     bool activated = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -19,9 +20,19 @@ KeyControl::~KeyControl() {
     qApp->removeEventFilter(this);
 }
 
+void KeyControl::Bind(const QKeySequence& key, std::function<void()> command) {
+    bindings.emplace_back(key, std::move(command));
+}
+
 bool KeyControl::HandleKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     const int key = event.key();
+    const QKeySequence pressed(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
+    for (const auto& [sequence, command] : bindings) {
+        if (sequence != pressed) continue;
+        if (!event.isAutoRepeat()) RunCommand(command);
+        return true;
+    }
     if (modifiers == Qt::NoModifier) {
         switch (key) {
             case Qt::Key_Left: keys.Press(KeyPlay::Key::Left); return true;
@@ -46,11 +57,21 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
     }
     if (modifiers == Qt::ControlModifier) {
         switch (key) {
+            case Qt::Key_Z: keys.Press(KeyPlay::Key::Undo); return true;
+            case Qt::Key_Y: keys.Press(KeyPlay::Key::Redo); return true;
             case Qt::Key_R: return Press(ToolStrip::Command::Replay);
             case Qt::Key_M: return Press(ToolStrip::Command::Reshuffle);
             case Qt::Key_Q: return Press(ToolStrip::Command::Quit);
+            case Qt::Key_Comma: return Press(ToolStrip::Command::Options);
+            case Qt::Key_T: return Press(ToolStrip::Command::Statistics);
+            case Qt::Key_L: return Press(ToolStrip::Command::Language);
+            case Qt::Key_I: return Press(ToolStrip::Command::About);
             default: return false;
         }
+    }
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z) {
+        keys.Press(KeyPlay::Key::Redo);
+        return true;
     }
     return false;
 }
@@ -58,14 +79,21 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
 bool KeyControl::Press(ToolStrip::Command command) {
     QAbstractButton* button = tools.Button(command);
     if (button == nullptr || !button->isEnabled()) return true;
+    QPointer<QAbstractButton> guard(button);
+    RunCommand([guard] {
+        if (guard) guard->click();
+    });
+    return true;
+}
+
+void KeyControl::RunCommand(const std::function<void()>& command) {
     // The command may deal, ask, or close the window: the cursor keeps out of its way and comes
     // back afterwards if the window is still in play.
     const bool wasShown = keys.CursorShown();
     keys.HideCursor();
-    QPointer<QAbstractButton> guard(button);
-    button->click();
+    QPointer<QWidget> guard(&window);
+    command();
     if (wasShown && guard && window.isVisible()) keys.ShowCursor();
-    return true;
 }
 
 bool KeyControl::eventFilter(QObject* watched, QEvent* event) {
@@ -73,11 +101,18 @@ bool KeyControl::eventFilter(QObject* watched, QEvent* event) {
     const bool ours = widget != nullptr && widget->window() == &window;
     switch (event->type()) {
         case QEvent::KeyPress:
+            keyDriven = true;
             if (ours && HandleKey(*static_cast<QKeyEvent*>(event))) return true;
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            keyDriven = false;
             if (ours) keys.HideCursor();
+            break;
+        case QEvent::Show:
+            if (auto* dialog = qobject_cast<QDialog*>(watched); dialog != nullptr && !event->spontaneous()) {
+                dialog->setAttribute(Qt::WA_KeyboardFocusChange, keyDriven);
+            }
             break;
         case QEvent::WindowDeactivate:
             if (watched == &window) keys.HideCursor();

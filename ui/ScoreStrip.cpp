@@ -45,10 +45,29 @@ QPixmap ScoreStrip::Show(const Statistics& statistics) {
     lost_label->setText(QString::number(statistics.sinceStartLost));
     const int percent = statistics.Percent();
     gproz->SetProgress(percent);
+    Describe();
     return faces.value(QLatin1String(Statistics::FaceFor(percent)));
 }
 
 void ScoreStrip::ApplyTexts(Language language) {
+    currentLanguage = language;
     won_label->setToolTip(Pick(language, QStringLiteral("Gewonnene Spiele"), QStringLiteral("Won games")));
     lost_label->setToolTip(Pick(language, QStringLiteral("Verlorenen Spiele"), QStringLiteral("Lost games")));
+    Describe();
+}
+
+void ScoreStrip::Describe() {
+    // A screen reader hears each count with what it counts, and the gauge as its percentage.
+    const Language language = currentLanguage;
+    won_label->setAccessibleName(
+        Pick(language, QStringLiteral("Gewonnen: %1"), QStringLiteral("Won: %1")).arg(won_label->text()));
+    lost_label->setAccessibleName(
+        Pick(language, QStringLiteral("Verloren: %1"), QStringLiteral("Lost: %1")).arg(lost_label->text()));
+    for (QLabel* count : {won_label, lost_label}) {
+        count->setAccessibleDescription(Pick(language, QStringLiteral("Spiele seit dem Start"),
+                                             QStringLiteral("Games since start-up")));
+    }
+    gproz->setAccessibleName(Pick(language, QStringLiteral("%1 % gewonnen"), QStringLiteral("%1 % won")).arg(gproz->Progress()));
+    gproz->setAccessibleDescription(Pick(language, QStringLiteral("Anteil der gewonnenen Spiele seit dem Start"),
+                                         QStringLiteral("Share of the games won since start-up")));
 }

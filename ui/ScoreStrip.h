@@ -26,6 +26,10 @@ public:
     void ApplyTexts(Language language);
 
 private:
+    // The names a screen reader reads, in the current language, with the counts shown.
+    void Describe();
+
+    Language currentLanguage = Language::Unset;
     QLabel* won_label;
     ScoreGauge* gproz;
     QLabel* lost_label;

@@ -174,6 +174,20 @@ void TFreewareDlg::FormActivate() {
     memberlabel->setText(
         Pick(currentLanguage, QStringLiteral("Torvik Bytes ist Mitglied im Ring freier Spieleautoren e.V."),
              QStringLiteral("Torvik Bytes is a member of the Ring freier Spieleautoren e.V.")));
+    DescribeForScreenReaders();
+}
+
+void TFreewareDlg::DescribeForScreenReaders() {
+    const auto pick = [this](const char* german, const char* english) {
+        return Pick(currentLanguage, QString::fromUtf8(german), QString::fromUtf8(english));
+    };
+    // The two logos stand for names; the window icon beside the title is only decoration and
+    // stays unnamed.
+    Image1->setAccessibleName(pick("Logo von Torvik Bytes", "Torvik Bytes logo"));
+    Image5->setAccessibleName(pick("Logo des Rings freier Spieleautoren", "Ring freier Spieleautoren logo"));
+    LMDSimpleLabel1->setAccessibleDescription(pick("Schreibt eine E-Mail an Torvik Bytes", "Writes an e-mail to Torvik Bytes"));
+    LMDSimpleLabel2->setAccessibleDescription(pick("Öffnet die Homepage von Torvik Bytes", "Opens the Torvik Bytes homepage"));
+    for (QPlainTextEdit* memo : {Memodeu, Memoeng}) memo->setAccessibleName(pick("Nutzungsbedingungen", "Terms of use"));
 }
 
 bool TFreewareDlg::eventFilter(QObject* watched, QEvent* event) {

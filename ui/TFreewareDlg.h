@@ -28,6 +28,8 @@ private:
     // first showing: text layout loads the fonts, and neither they nor the pictures should hold up
     // the main window's first appearance.
     void LayOutTexts();
+    // Names and descriptions a screen reader reads, in the current language.
+    void DescribeForScreenReaders();
 
     const Language& currentLanguage;
     bool textsLaidOut = false;

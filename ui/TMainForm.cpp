@@ -38,7 +38,7 @@ TMainForm::TMainForm(QWidget* parent)
     TVBLabel->SetLink(MakerWebAddress());
     TVBLabel->hide();
 
-    session = std::make_unique<GameSession>(GameSession::WindowParts{*this, surface, *Panel1, *scoreStrip, *tvbScroll});
+    session = std::make_unique<GameSession>(GameSession::WindowParts{*this, surface, *view, *Panel1, *scoreStrip, *tvbScroll});
 
     connect(view, &SurfaceView::MouseDown, this, &TMainForm::FormMouseDown);
     connect(view, &SurfaceView::MouseMove, this, &TMainForm::FormMouseMove);

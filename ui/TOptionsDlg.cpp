@@ -124,6 +124,30 @@ void TOptionsDlg::ChangeMessages() {
     OKBtn->setText(QStringLiteral("OK"));
     CancelBtn->setText(pick("Abbrechen", "Escape"));
     SoundCheck->setText(pick("Geräusche", "Sound"));
+    // The colour buttons show only a picture, the preview nothing but colours: a screen reader
+    // needs their names.
+    ColorBtnB->setAccessibleName(ColorBtnB->toolTip());
+    ColorBtnF->setAccessibleName(ColorBtnF->toolTip());
+    for (QToolButton* button : {ColorBtnB, ColorBtnF}) {
+        button->setAccessibleDescription(pick("Öffnet die Farbauswahl", "Opens the colour chooser"));
+    }
+    boxa->setAccessibleName(pick("Vorschau", "Preview"));
+    DescribePreview();
+}
+
+void TOptionsDlg::DescribePreview() {
+    const auto pick = [this](const char* german, const char* english) {
+        return Pick(currentLanguage, QString::fromUtf8(german), QString::fromUtf8(english));
+    };
+    const auto spoken = [&pick](std::uint32_t colorRef) {
+        const QColor colour = ColorFromRef(colorRef);
+        return pick("rot %1, grün %2, blau %3", "red %1, green %2, blue %3")
+            .arg(colour.red())
+            .arg(colour.green())
+            .arg(colour.blue());
+    };
+    boxa->setAccessibleDescription(
+        pick("Fläche %1; Rahmen %2", "Field %1; frame %2").arg(spoken(workingBack), spoken(workingFrame)));
 }
 
 bool TOptionsDlg::ChooseColor(std::uint32_t& colorRef) {
@@ -139,6 +163,7 @@ bool TOptionsDlg::ChooseColor(std::uint32_t& colorRef) {
     const QColor chosen = ColorDlg->selectedColor();
     if (!chosen.isValid()) return false;
     colorRef = ColorRefFromPixel(chosen.rgb());
+    DescribePreview();
     boxa->repaint();
     return true;
 }

@@ -42,6 +42,8 @@ private:
     void FormCreate();
     void FormDestroy();
     void ChangeMessages();
+    // Tells a screen reader the colours the preview shows.
+    void DescribePreview();
     void ColorBtnBClick();
     void ColorBtnFClick();
     // Offers the chooser preset with the colour; true when the player confirmed another one.

@@ -128,6 +128,9 @@ void TStatDlg::ChangeMessages() {
     for (QLabel* word : {Label23, Label24, Label3}) word->setText(pick("aufgegeben", "lost"));
     reset->setText(pick("Statistik rücksetzen", "Reset statistics"));
     CancelBtn->setText(pick("Abbrechen", "Escape"));
+    // The gauges show nothing but colours and a figure: a screen reader hears what they measure.
+    gthis->setAccessibleName(pick("Diese Sitzung: %1 % aufgegangen", "This session: %1 % won").arg(gthis->Progress()));
+    gtotal->setAccessibleName(pick("Alle Sitzungen: %1 % aufgegangen", "All sessions: %1 % won").arg(gtotal->Progress()));
 }
 
 void TStatDlg::OKBtnClick() {

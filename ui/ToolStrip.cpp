@@ -23,6 +23,7 @@ ToolStrip::ToolStrip(QWidget* parent) : QWidget(parent) {
     InfoBtn = MakeButton("InfoBtn", 648, 29, "btn_info", false);
     // The reshuffle button keeps one tooltip in both languages.
     MixBtn->setToolTip(QStringLiteral("Neu auslegen"));
+    ApplyAccessibleTexts(Language::Unset);
 
     connect(NewBtn, &QToolButton::clicked, this, &ToolStrip::newDeal);
     connect(ResetBtn, &QToolButton::clicked, this, &ToolStrip::replay);
@@ -76,6 +77,44 @@ void ToolStrip::ApplyTexts(Language language) {
     set(OptionsBtn, "Ich möcht etwas verändern.", "I want to change the configuration.");
     set(StatisticBtn, "Wie gut war ich bisher.", "How well have I done up to now.");
     set(TongueBtn, "Sprache", "Language");
+    ApplyAccessibleTexts(language);
+}
+
+void ToolStrip::ApplyAccessibleTexts(Language language) {
+    // The tooltips stay as they are; a screen reader gets a short name and, as the description,
+    // what the button does and its key, both in the current language.
+    struct Texts {
+        QToolButton* button;
+        const char* germanName;
+        const char* englishName;
+        const char* germanWhat;
+        const char* englishWhat;
+        const char* key;
+    };
+    const Texts texts[] = {
+        {NewBtn, "Neues Spiel", "New deal", "Die Karten neu mischen und austeilen", "Shuffle and deal the cards anew", "F2"},
+        {ResetBtn, "Gleiches Spiel nochmals", "Replay this deal", "Die gleiche Auslage nochmals probieren",
+         "Try again with the same deal", "Ctrl+R"},
+        {MixBtn, "Neu auslegen", "Reshuffle", "Die nicht gelegten Karten neu auslegen",
+         "Lay the cards not yet in order out anew", "Ctrl+M"},
+        {OptionsBtn, "Einstellungen", "Options", "Farben, Ton und Züge einstellen", "Colours, sound and moves",
+         "Ctrl+,"},
+        {StatisticBtn, "Statistik", "Statistics", "Gewonnene und verlorene Spiele", "Games won and lost", "Ctrl+T"},
+        {ExitBtn, "Beenden", "Quit", "Das Spiel beenden", "Leave the game", "Ctrl+Q"},
+        {TongueBtn, "Sprache", "Language", "Deutsch oder Englisch", "German or English", "Ctrl+L"},
+        {HelpBtn, "Hilfe", "Help", "Die Spielregeln und Tasten", "The rules of the game and its keys", "F1"},
+        {InfoBtn, "Über das Spiel", "About", "Wer das Spiel gemacht hat", "Who made the game", "Ctrl+I"},
+    };
+    for (const Texts& text : texts) {
+        QString key = QString::fromLatin1(text.key);
+        // German keyboards call the control key Strg.
+        if (language == Language::German) key.replace(QLatin1String("Ctrl+"), QLatin1String("Strg+"));
+        text.button->setAccessibleName(Pick(language, QString::fromUtf8(text.germanName), QString::fromUtf8(text.englishName)));
+        text.button->setAccessibleDescription(
+            QStringLiteral("%1 (%2: %3)")
+                .arg(Pick(language, QString::fromUtf8(text.germanWhat), QString::fromUtf8(text.englishWhat)),
+                     Pick(language, QStringLiteral("Taste"), QStringLiteral("Key")), key));
+    }
 }
 
 void ToolStrip::SetReshuffleEnabled(bool enabled) {

@@ -40,6 +40,8 @@ signals:
     void about();
 
 private:
+    // The names and descriptions a screen reader reads, with each button's key.
+    void ApplyAccessibleTexts(Language language);
     QToolButton* MakeButton(const char* name, int x, int width, const char* image, bool withDisabled);
 
     QToolButton* NewBtn;

@@ -277,8 +277,9 @@ def first_start_win_and_give_up(desktop, folder, report):
 
 
 def restarts(desktop, folder, config):
-    """Restarts bring the window back where it was left, frame included, and keep a language
-    number the program does not know; a SIGTERM ends the last one, losing nothing."""
+    """Restarts bring the window back where it was left, frame included, as does a return from
+    full screen, and keep a language number the program does not know; a SIGTERM ends the last
+    one, losing nothing."""
     path = os.path.join(config, "TorvikGames", "TorvikVandrel.conf")
     with open(path, encoding="utf-8") as file:
         text = file.read()
@@ -292,6 +293,13 @@ def restarts(desktop, folder, config):
     check(desktop.windows(TONGUE_TITLE) == [], "a known language number brought the language question")
     game.answer(about, "Return")
     check(desktop.outer_rect(game.main)[:2] == (150, 100), "the main window moved after it was shown")
+    # Full screen and back (F11): the whole screen, then the window where it was, at its size.
+    desktop.wait_active(game.main)
+    desktop.key("F11")
+    wait_for("full screen", lambda: desktop.client_rect(game.main) == (0, 0, Desktop.WIDTH, Desktop.HEIGHT))
+    desktop.key("F11")
+    wait_for("the window back from full screen",
+             lambda: desktop.outer_rect(game.main) == (150, 100, CLIENT_WIDTH + 2, CLIENT_HEIGHT + 21), timeout=10)
     game.quit(via_close_box=False)
     check(game.store().get("V1/common/tongue") == "7", "the language number was not written back unchanged")
 

@@ -186,6 +186,68 @@ TEST_F(PointerPlayTest, RightButtonMarksGapsAndFramesAndReleaseClearsThem) {
     EXPECT_EQ(host.surface.Image(), clean);
 }
 
+// Plays the first legal move it finds by two clicks; false when there is none.
+bool PlayAnyMove(Board& board, PointerPlay& pointer) {
+    for (int gapColumn = 1; gapColumn < Board::Columns; ++gapColumn) {
+        for (int gapRow = 0; gapRow < Board::Rows; ++gapRow) {
+            for (int column = 1; column < Board::Columns; ++column) {
+                for (int row = 0; row < Board::Rows; ++row) {
+                    const CardPile& card = board.Place(column, row);
+                    if (card.Count() == 0 || !board.MayPlace(card.TopSuit(), card.TopRank(), gapColumn, gapRow)) continue;
+                    pointer.MouseDown(Button::Primary, board.PlaceX(column) + 21, board.PlaceY(row) + 30);
+                    pointer.MouseDown(Button::Primary, board.PlaceX(gapColumn) + 21, board.PlaceY(gapRow) + 30);
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+TEST_F(PointerPlayTest, UndoTakesTheWholeRoundBackPixelForPixelAndRedoReplaysIt) {
+    host.slide = true;
+    const QImage dealt = host.surface.Image().copy();
+    const QString dealtLayout = Layout(board);
+    MoveHistory& history = pointer.History();
+    EXPECT_FALSE(history.CanUndo());
+
+    int played = 0;
+    while (played < 6 && PlayAnyMove(board, pointer)) ++played;
+    ASSERT_GE(played, 3);
+    const QString playedLayout = Layout(board);
+    const QImage playedImage = host.surface.Image().copy();
+
+    // A held card blocks undo until it is back home.
+    ClickPlace(board.Place(7, 1).Count() != 0 ? 7 : 8, 1);
+    ASSERT_NE(board.Hand(), nullptr);
+    EXPECT_FALSE(history.Undo());
+    pointer.ReturnCard();
+
+    host.cues.clear();
+    for (int i = 0; i < played; ++i) ASSERT_TRUE(history.Undo()) << i;
+    EXPECT_FALSE(history.Undo());
+    EXPECT_EQ(Layout(board), dealtLayout);
+    EXPECT_EQ(host.surface.Image(), dealt);
+    EXPECT_EQ(host.cues, std::vector<SoundCue>(static_cast<std::size_t>(played), SoundCue::Drop));
+    // The deal stays started and nothing is counted either way.
+    EXPECT_EQ(board.State(), GameState::Started);
+    EXPECT_EQ(statistics.sinceStartLost + statistics.sinceStartWon, 0);
+
+    for (int i = 0; i < played; ++i) ASSERT_TRUE(history.Redo()) << i;
+    EXPECT_FALSE(history.Redo());
+    EXPECT_EQ(Layout(board), playedLayout);
+    EXPECT_EQ(host.surface.Image(), playedImage);
+
+    // A new move after an undo drops what was undone; a reshuffle starts the history afresh.
+    ASSERT_TRUE(history.Undo());
+    ASSERT_TRUE(PlayAnyMove(board, pointer));
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_TRUE(history.CanUndo());
+    board.Reshuffle();
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_EQ(statistics.sinceStartLost + statistics.sinceStartWon, 0);
+}
+
 TEST_F(PointerPlayTest, RightButtonShowsNothingWhenMovesAreNotShown) {
     host.showMoves = false;
     const QImage before = host.surface.Image().copy();

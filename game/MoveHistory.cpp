@@ -1,0 +1,66 @@
+#include "game/MoveHistory.h"
+
+#include "game/Board.h"
+#include "game/BoardHost.h"
+
+MoveHistory::MoveHistory(Board& boardRef, BoardHost& hostRef) : board(boardRef), host(hostRef) {}
+
+void MoveHistory::Follow() const {
+    if (round == board.Round()) return;
+    round = board.Round();
+    moves.clear();
+    made = 0;
+}
+
+void MoveHistory::Record(const Move& move) {
+    Follow();
+    moves.resize(made);
+    moves.push_back(move);
+    made = moves.size();
+}
+
+bool MoveHistory::Playable() const {
+    return board.State() != GameState::Over && board.Hand() == nullptr;
+}
+
+bool MoveHistory::CanUndo() const {
+    Follow();
+    return Playable() && made > 0;
+}
+
+bool MoveHistory::CanRedo() const {
+    Follow();
+    return Playable() && made < moves.size();
+}
+
+std::optional<MoveHistory::Move> MoveHistory::Undo() {
+    if (!CanUndo()) return std::nullopt;
+    const Move move = moves[made - 1];
+    if (!Carry(move.toColumn, move.toRow, move.fromColumn, move.fromRow)) return std::nullopt;
+    --made;
+    return move;
+}
+
+std::optional<MoveHistory::Move> MoveHistory::Redo() {
+    if (!CanRedo()) return std::nullopt;
+    const Move move = moves[made];
+    if (!Carry(move.fromColumn, move.fromRow, move.toColumn, move.toRow)) return std::nullopt;
+    ++made;
+    return move;
+}
+
+bool MoveHistory::Carry(int fromColumn, int fromRow, int toColumn, int toRow) {
+    CardPile& from = board.Place(fromColumn, fromRow);
+    CardPile& to = board.Place(toColumn, toRow);
+    // A stale record (a place changed behind the history's back) is dropped rather than played.
+    if (from.Count() != 1 || to.Count() != 0) {
+        moves.clear();
+        made = 0;
+        return false;
+    }
+    std::unique_ptr<CardPile>& hand = board.Hand();
+    from.TakeTop(hand);
+    host.PlayCue(SoundCue::Drop);
+    to.MoveOnto(host.DrawingSurface(), hand, host.SlideOn());
+    return true;
+}
