@@ -60,7 +60,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
         QString option = arguments[i];
         QString value;
         bool hasValue = false;
-        const int equals = option.indexOf(QLatin1Char('='));
+        const qsizetype equals = option.indexOf(QLatin1Char('='));
         if (option.startsWith(QLatin1String("--")) && equals > 0) {
             value = option.mid(equals + 1);
             option = option.left(equals);
@@ -87,7 +87,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             continue;
         }
         if (option == QLatin1String("--winnability")) {
-            const int dash = value.indexOf(QLatin1Char('-'));
+            const qsizetype dash = value.indexOf(QLatin1Char('-'));
             const std::optional<std::uint32_t> firstDeal = ParseDeal(dash < 0 ? value : value.left(dash));
             const std::optional<std::uint32_t> lastDeal = ParseDeal(dash < 0 ? value : value.mid(dash + 1));
             if (!firstDeal || !lastDeal || *lastDeal < *firstDeal) {

@@ -134,7 +134,7 @@ int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPa
                  .arg(first)
                  .arg(last)
                  .arg(options.maxPositions)
-                 .arg(options.timePerRound.count() / 1000.0)
+                 .arg(std::chrono::duration<double>(options.timePerRound).count())
                  .arg(threads);
     lines << QStringLiteral("Won by the fair player: %1").arg(Share(won, total));
     lines << QStringLiteral("Won without a reshuffle: %1").arg(Share(wonWithout, total));

@@ -47,7 +47,7 @@ void RepaintBoard(benchmark::State& state) {
     std::vector<std::unique_ptr<CardPile>> places;
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 14; ++column) {
-            auto place = std::make_unique<CardPile>(column * 48 + 8, row * 70 + 47, 0, 0, 1);
+            auto place = std::make_unique<CardPile>(PlaceLeft(column), PlaceTop(row), 0, 0, 1);
             place->AddCard(row, column % 13 + 1, 1);
             place->Show(&surface);
             places.push_back(std::move(place));

@@ -9,19 +9,19 @@ source "$(dirname "$0")/../scripts/common.sh"
 seconds="${1:-60}"
 display="${TVDL_BENCH_DISPLAY:-:97}"
 tvdl_install_packages xvfb xauth x11-utils openbox xdotool
+tvdl_become_owner "$@"
 
-build="$TVDL_ROOT/build/release"
-cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_TESTS=OFF -DTVDL_BENCH=OFF >/dev/null
+build="$TVDL_ROOT/build/bench"
+cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_TESTS=OFF -DTVDL_BENCH=ON >/dev/null
 cmake --build "$build" --target tvdl >/dev/null
 
-work="$(mktemp -d /tmp/tvdl-idle.XXXXXX)"
+tvdl_temp_dir work idle
 pids=()
-cleanup() {
+stop_started() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
-    rm -rf "$work"
 }
-trap cleanup EXIT
+tvdl_on_exit stop_started
 
 # A language already chosen, so the first start shows only the about box.
 mkdir -p "$work/config/TorvikGames"

@@ -38,7 +38,8 @@ else
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 fi
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; tvdl_remove_temp_dirs' EXIT
+stop_xvfb() { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; }
+tvdl_on_exit stop_xvfb
 for _ in $(seq 50); do
     [ -z "$display" ] && [ -s "$work/display" ] && display=":$(head -n1 "$work/display")"
     [ -n "$display" ] && [ -e "/tmp/.X11-unix/X${display#:}" ] && break

@@ -2,10 +2,9 @@
 
 #include <QImage>
 
-class Surface;
+#include "cards/TableGeometry.h"
 
-inline constexpr int CardWidth = 43;
-inline constexpr int CardHeight = 60;
+class Surface;
 
 // The four shared images every card and place marker is drawn from. They are loaded once, by
 // name from the embedded resources, when the first one is asked for.

@@ -4,7 +4,7 @@
 #include "cards/Random.h"
 #include "game/BoardHost.h"
 
-Board::Board(BoardHost& boardHost, int topValue) : host(boardHost), top(topValue) {
+Board::Board(BoardHost& boardHost) : host(boardHost) {
     for (int column = 0; column < Columns; ++column) {
         for (int row = 0; row < Rows; ++row) {
             places[Index(column, row)] = std::make_unique<CardPile>(PlaceX(column), PlaceY(row), 0, 0, 1);
@@ -15,8 +15,9 @@ Board::Board(BoardHost& boardHost, int topValue) : host(boardHost), top(topValue
 Board::~Board() = default;
 
 std::unique_ptr<CardPile> Board::MakeDeck() const {
-    // The deck is never shown, so where it stands only matters to the cards' slide paths.
-    return std::make_unique<CardPile>(632, top + 210, 0, 0, 52);
+    // The deck is never shown, so where it stands only matters to the cards' slide paths: on the
+    // last place.
+    return std::make_unique<CardPile>(PlaceX(Columns - 1), PlaceY(Rows - 1), 0, 0, 52);
 }
 
 void Board::Deal() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cards/CardPile.h"
+#include "cards/TableGeometry.h"
 #include "game/GameState.h"
 
 class BoardHost;
@@ -15,18 +16,16 @@ class Board {
 public:
     static constexpr int Columns = 14;
     static constexpr int Rows = 4;
-    static constexpr int ToolStripHeight = 37;
 
-    explicit Board(BoardHost& host, int top = ToolStripHeight + 10);
+    explicit Board(BoardHost& host);
     ~Board();
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
 
     CardPile& Place(int column, int row) { return *places[Index(column, row)]; }
     const CardPile& Place(int column, int row) const { return *places[Index(column, row)]; }
-    int PlaceX(int column) const { return column * 48 + 8; }
-    int PlaceY(int row) const { return row * 70 + top; }
-    int Top() const { return top; }
+    static constexpr int PlaceX(int column) { return PlaceLeft(column); }
+    static constexpr int PlaceY(int row) { return PlaceTop(row); }
 
     std::unique_ptr<CardPile>& Hand() { return hand; }
     const CardPile* Hand() const { return hand.get(); }
@@ -64,7 +63,6 @@ private:
     bool InOrder(int column, int row) const;
 
     BoardHost& host;
-    int top;
     std::array<std::unique_ptr<CardPile>, Columns * Rows> places;
     std::unique_ptr<CardPile> hand;
     std::uint32_t dealSeed = 0;

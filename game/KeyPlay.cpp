@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cards/TableGeometry.h"
 #include "game/Board.h"
 #include "game/BoardHost.h"
 #include "game/PointerPlay.h"
@@ -10,16 +11,17 @@
 
 namespace {
 
-// The frame lies from 3 px left of and above a place to 3 px right of and below it, like a hint
-// frame; the pen reaches two pixels further out.
-constexpr int FrameMargin = 5;
-constexpr int FrameWidth = 43 + 2 * FrameMargin;
-constexpr int FrameHeight = 60 + 2 * FrameMargin;
+// The frame lies around a place like a hint frame; the pen reaches two pixels further out.
+constexpr int FrameMargin = FrameOffset + 2;
+constexpr int FrameWidth = CardWidth + 2 * FrameMargin;
+constexpr int FrameHeight = CardHeight + 2 * FrameMargin;
 
 std::vector<QPoint> FramePixels() {
     // Drawn once with the hint frames' own outline operation, so the cursor has their shape.
     Surface shape(FrameWidth, FrameHeight, 0);
-    shape.RoundRectOutline(FrameMargin - 3, FrameMargin - 3, FrameMargin + 46, FrameMargin + 63, 6, 6, 3, 0xFFFFFF);
+    constexpr int near = FrameMargin - FrameOffset;
+    shape.RoundRectOutline(near, near, FrameMargin + CardWidth + FrameOffset, FrameMargin + CardHeight + FrameOffset,
+                           6, 6, 3, 0xFFFFFF);
     std::vector<QPoint> pixels;
     for (int y = 0; y < FrameHeight; ++y) {
         for (int x = 0; x < FrameWidth; ++x) {
@@ -110,7 +112,8 @@ void KeyPlay::Act() {
     // A click near the middle of the place, or, with a card held, where the drop point falls on
     // the place whatever spot of the card the pointer grabbed it by.
     if (board.Hand() == nullptr) {
-        pointer.MouseDown(PointerPlay::Button::Primary, PlaceCorner().x() + 21, PlaceCorner().y() + 30);
+        pointer.MouseDown(PointerPlay::Button::Primary, PlaceCorner().x() + CardWidth / 2,
+                          PlaceCorner().y() + CardHeight / 2);
         if (board.Hand() != nullptr) CarryHeldCard();
         return;
     }

@@ -4,6 +4,7 @@
 #include "game/BoardHost.h"
 #include "game/GameFlow.h"
 #include "cards/CardSheets.h"
+#include "cards/TableGeometry.h"
 #include "platform/Surface.h"
 
 #include <cstdlib>
@@ -64,8 +65,8 @@ void PointerPlay::PickUp(int x, int y) {
 
 void PointerPlay::Drop(int x, int y) {
     Surface* surface = host.DrawingSurface();
-    const int dropX = x - grabX + 21;
-    const int dropY = y - grabY + 30;
+    const int dropX = x - grabX + CardWidth / 2;
+    const int dropY = y - grabY + CardHeight / 2;
     std::unique_ptr<CardPile>& hand = board.Hand();
     const int suit = hand->TopSuit();
     const int rank = hand->TopRank();
@@ -115,13 +116,15 @@ PointerPlay::Hint PointerPlay::FindCard(int suit, int rank) const {
     return {};
 }
 
-void PointerPlay::FramePlace(Surface* surface, int top, int column, int row, std::uint32_t colorRef) {
+void PointerPlay::FramePlace(Surface* surface, int column, int row, std::uint32_t colorRef) {
     if (column <= 0 || surface == nullptr) return;
-    surface->RoundRectOutline(column * 48 + 5, row * 70 + top - 3, column * 48 + 54, row * 70 + top + 63, 6, 6, 3, colorRef);
+    surface->RoundRectOutline(PlaceLeft(column) - FrameOffset, PlaceTop(row) - FrameOffset,
+                              PlaceLeft(column) + CardWidth + FrameOffset,
+                              PlaceTop(row) + CardHeight + FrameOffset, 6, 6, 3, colorRef);
 }
 
 void PointerPlay::DrawHintFrame(const Hint& hint, unsigned colorRef) {
-    FramePlace(host.DrawingSurface(), board.Top(), hint.column, hint.row, colorRef);
+    FramePlace(host.DrawingSurface(), hint.column, hint.row, colorRef);
 }
 
 void PointerPlay::ShowHints(int x, int y) {
@@ -162,7 +165,8 @@ void PointerPlay::EndHints() {
         for (int column = 1; column < Board::Columns; ++column) {
             for (int row = 0; row < Board::Rows; ++row) {
                 if (board.Place(column, row).Count() != 0) continue;
-                surface->FillRect({board.PlaceX(column), board.PlaceY(row), 43, 60}, host.BackgroundColor());
+                surface->FillRect({board.PlaceX(column), board.PlaceY(row), CardWidth, CardHeight},
+                                  host.BackgroundColor());
             }
         }
     }

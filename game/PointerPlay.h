@@ -26,12 +26,12 @@ public:
     // Sends the held card back to the place it was taken from, as a drop on no gap does.
     void ReturnCard();
 
-    // The hint frame around place (column, row) of a board whose first row is at top; drawn in the
-    // background colour it erases the frame again.
     // How far the pointer must travel with the button held before a release drops the card.
     static constexpr int DragDistance = 6;
 
-    static void FramePlace(Surface* surface, int top, int column, int row, std::uint32_t colorRef);
+    // The hint frame around place (column, row); drawn in the background colour it erases the
+    // frame again.
+    static void FramePlace(Surface* surface, int column, int row, std::uint32_t colorRef);
 
     // The moves made by drops in this round, for undo and redo.
     MoveHistory& History() { return history; }

@@ -20,15 +20,18 @@ constexpr std::array<const char*, Sound::CueCount> Resources = {
 
 }  // namespace
 
-Sound::Sound(std::unique_ptr<AudioOut> out) {
-    SetOutput(out ? std::move(out) : std::make_unique<ThreadedAudioOut>());
+Sound::Sound(std::unique_ptr<AudioOut> out) : output(out ? std::move(out) : std::make_unique<ThreadedAudioOut>()) {
+    // The platform may refuse every cue the same way; saying so once is enough.
+    output->SetRefusalHandler([logged = refusalLogged](const QString& why) {
+        if (!logged->exchange(true)) qCWarning(lcSound).noquote() << "Cannot play sound:" << why;
+    });
 }
 
 void Sound::LoadRecordings() {
     // Once, at the first cue: the window's start has no sound to make.
     if (loaded) return;
     loaded = true;
-    for (int i = 0; i < CueCount; ++i) {
+    for (std::size_t i = 0; i < Resources.size(); ++i) {
         QFile file(QString::fromLatin1(Resources[i]));
         if (!file.open(QIODevice::ReadOnly)) {
             qCWarning(lcSound) << "missing sound" << Resources[i];
@@ -36,14 +39,6 @@ void Sound::LoadRecordings() {
         }
         SetRecording(static_cast<SoundCue>(i), file.readAll());
     }
-}
-
-void Sound::SetOutput(std::unique_ptr<AudioOut> replacement) {
-    output = std::move(replacement);
-    // The platform may refuse every cue the same way; saying so once is enough.
-    output->SetRefusalHandler([logged = refusalLogged](const QString& why) {
-        if (!logged->exchange(true)) qCWarning(lcSound).noquote() << "Cannot play sound:" << why;
-    });
 }
 
 Sound::~Sound() {

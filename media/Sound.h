@@ -32,8 +32,6 @@ public:
 
     // Replaces one recording by the bytes of a wave file; an unreadable file leaves the cue silent.
     void SetRecording(SoundCue cue, const QByteArray& waveFile);
-    // Plays through another output from now on; tests hand in a fake.
-    void SetOutput(std::unique_ptr<AudioOut> replacement);
 
 private:
     struct Recording {

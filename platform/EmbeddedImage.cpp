@@ -17,7 +17,7 @@ public:
     bool Word(quint32& value) {
         if (data.size() - at < qsizetype(sizeof value)) return false;
         std::memcpy(&value, data.data() + at, sizeof value);
-        at += sizeof value;
+        at += qsizetype(sizeof value);
         return true;
     }
     // A length word and that many bytes, padded to four.

@@ -44,7 +44,7 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {
     struct sigaction action {};
     action.sa_handler = OnQuitSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    action.sa_flags = static_cast<int>(SA_RESTART | SA_RESETHAND);
     for (std::size_t i = 0; i < caught.size(); ++i) {
         sigaction(caught[i], nullptr, &previous[i]);
         // A signal the program was started to ignore (nohup) stays ignored.

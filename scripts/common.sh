@@ -73,15 +73,30 @@ tvdl_drop_root() {
     exec runuser -u "$TVDL_TEST_USER" -- env HOME="$place/home" TVDL_UNPRIVILEGED=1 "$BASH" "$script" "$@"
 }
 
+# Clean-up steps run when the script ends, however it ends, the latest first (what was started
+# last stops first). A script adds its own with tvdl_on_exit and never sets an EXIT trap, which
+# would drop the steps of the others.
+TVDL_EXIT_STEPS=()
+tvdl_on_exit() {
+    TVDL_EXIT_STEPS+=("$1")
+}
+tvdl_run_exit_steps() {
+    local i
+    for ((i = ${#TVDL_EXIT_STEPS[@]} - 1; i >= 0; i--)); do
+        "${TVDL_EXIT_STEPS[i]}" || true
+    done
+}
+trap tvdl_run_exit_steps EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 # Temporary folders made through tvdl_temp_dir are removed when the script ends, however it ends.
 TVDL_TEMP_DIRS=()
 tvdl_remove_temp_dirs() {
     local dir
     for dir in "${TVDL_TEMP_DIRS[@]}"; do rm -rf -- "$dir"; done
 }
-trap tvdl_remove_temp_dirs EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+tvdl_on_exit tvdl_remove_temp_dirs
 
 # tvdl_temp_dir VARIABLE NAME: a new private folder /tmp/tvdl-NAME.XXXXXX in VARIABLE.
 tvdl_temp_dir() {

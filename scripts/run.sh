@@ -5,7 +5,7 @@ source "$(dirname "$0")/common.sh"
 
 tvdl_install_packages
 tvdl_become_owner "$@"
-build="$TVDL_ROOT/build/release"
+build="$TVDL_ROOT/build/run"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_TESTS=OFF -DTVDL_BENCH=OFF >/dev/null
 cmake --build "$build" --target tvdl
 

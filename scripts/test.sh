@@ -31,8 +31,8 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$TVDL_ROOT/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # The audio device test plays into a null sink.
-trap tvdl_sound_server_stop EXIT
+tvdl_on_exit tvdl_sound_server_stop
 tvdl_sound_server_start
 cd "$build"
-ctest --output-on-failure --timeout 900 -j"$(nproc)"
+ctest --output-on-failure --timeout 60 -j"$(nproc)"
 "$TVDL_ROOT/scripts/wayland-test.sh" "$build"

@@ -9,18 +9,17 @@ tvdl_install_packages weston qt6-wayland
 build="${1:-$TVDL_ROOT/build/sanitize}"
 [ -x "$build/tests/test_ui" ] || cmake --build "$build" --target test_ui
 
-runtime="$(mktemp -d /tmp/tvdl-wayland.XXXXXX)"
+tvdl_temp_dir runtime wayland
 chmod 0700 "$runtime"
 socket="wayland-tvdl-$$"
 XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
     >"$runtime/weston.log" 2>&1 &
 weston_pid=$!
-cleanup() {
+stop_weston() {
     kill "$weston_pid" 2>/dev/null || true
     wait "$weston_pid" 2>/dev/null || true
-    rm -rf "$runtime"
 }
-trap cleanup EXIT
+tvdl_on_exit stop_weston
 
 for _ in $(seq 50); do
     [ -S "$runtime/$socket" ] && break
@@ -32,7 +31,7 @@ if [ ! -S "$runtime/$socket" ]; then
     exit 1
 fi
 
-XDG_CONFIG_HOME="$(mktemp -d /tmp/tvdl-config.XXXXXX)"
+tvdl_temp_dir XDG_CONFIG_HOME config
 export XDG_CONFIG_HOME XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:strict_string_checks=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$TVDL_ROOT/tests/lsan.supp:print_suppressions=0}"
@@ -42,5 +41,4 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
 # A window left waiting for an answer must fail the run, not stall it.
 timeout 600 "$build/tests/test_ui" --gtest_filter='KeyPlayTest.*' --gtest_brief=1
-rm -rf "$XDG_CONFIG_HOME"
 echo "Wayland: the window started and a deal was won by keys."

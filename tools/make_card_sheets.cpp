@@ -123,17 +123,20 @@ int InkOf(char code, const Inks& inks) {
 
 class Canvas {
 public:
-    Canvas(int width, int height, int fill) : w(width), h(height), pixels(width * height, fill) {}
+    Canvas(int width, int height, int fill)
+        : w(width), h(height), pixels(static_cast<std::size_t>(width * height), fill) {}
 
     int Width() const { return w; }
     int Height() const { return h; }
 
-    int At(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h ? pixels[y * w + x] : Clear; }
+    int At(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h ? pixels[Index(x, y)] : Clear; }
 
     void Plot(int x, int y, int colour) {
         if (colour == Clear || !clip.contains(x, y) || x < 0 || y < 0 || x >= w || y >= h) return;
-        pixels[y * w + x] = colour;
+        pixels[Index(x, y)] = colour;
     }
+
+    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y * w + x); }
 
     // Later drawing stays inside this rectangle, so a picture cannot spill over a card's frame.
     void ClipTo(const QRect& rect) { clip = rect; }
@@ -200,9 +203,10 @@ public:
              bool turned = false) {
         const int rows = static_cast<int>(sprite.size());
         for (int j = 0; j < rows; ++j) {
-            const int columns = static_cast<int>(sprite[j].size());
+            const auto& line = sprite[static_cast<std::size_t>(j)];
+            const int columns = static_cast<int>(line.size());
             for (int i = 0; i < columns; ++i) {
-                const int colour = InkOf(sprite[j][i], inks);
+                const int colour = InkOf(line[static_cast<std::size_t>(i)], inks);
                 if (turned)
                     Plot(x + columns - 1 - i, y + rows - 1 - j, colour);
                 else
@@ -456,7 +460,7 @@ Canvas IndexLayer(int suit, int rank, int ink) {
     const Sprite& glyph = Glyph(RankCodes[rank - 1]);
     const int glyphWidth = static_cast<int>(glyph[0].size());
     layer.Art(5 - glyphWidth / 2, 3, glyph, {ink, ink, ink});
-    layer.Art(3, 11, SmallSuits[suit], {ink, ink, ink});
+    layer.Art(3, 11, SmallSuits[static_cast<std::size_t>(suit)], {ink, ink, ink});
     return layer;
 }
 
@@ -523,9 +527,9 @@ std::vector<Pip> PipLayout(int rank) {
 void DrawPips(Canvas& card, int suit, int rank, int ink) {
     const Inks inks = {ink, ink, ink};
     for (const Pip& pip : PipLayout(rank)) {
-        card.Art(pip.x, pip.y, Pips[suit], inks);
+        card.Art(pip.x, pip.y, Pips[static_cast<std::size_t>(suit)], inks);
         if (pip.mirrored)
-            card.Art(CellWidth - PipWidth - pip.x, CellHeight - PipHeight - pip.y, Pips[suit], inks, true);
+            card.Art(CellWidth - PipWidth - pip.x, CellHeight - PipHeight - pip.y, Pips[static_cast<std::size_t>(suit)], inks, true);
     }
 }
 
@@ -601,7 +605,7 @@ void DrawCourt(Canvas& card, int suit, int rank, int ink) {
     Canvas half = BlankCell();
     half.Art(frame.left() + 1, frame.top() + 1, art, {colours.robe, colours.trim, hair});
     Canvas sign = BlankCell();
-    sign.Art(frame.left() + 1, frame.top() + 1, SmallSuits[suit], {ink, ink, ink});
+    sign.Art(frame.left() + 1, frame.top() + 1, SmallSuits[static_cast<std::size_t>(suit)], {ink, ink, ink});
 
     card.ClipTo(frame.adjusted(1, 1, -1, -1));
     card.Stamp(half, Black);
@@ -788,7 +792,7 @@ void RainbowNight(Canvas& card, const Theme& theme) {
     const std::array<int, 6> bands = {Red, Yellow, Lime, Aqua, Blue, Fuchsia};
     const double cx = 21.5, cy = 43;
     for (int i = 0; i < 6; ++i) {
-        card.Shape(bands[i], [&](double x, double y) {
+        card.Shape(bands[static_cast<std::size_t>(i)], [&](double x, double y) {
             const double d = std::hypot(x - cx, y - cy);
             return y <= cy && d <= 18 - 2 * i && d > 16 - 2 * i;
         });

@@ -115,7 +115,7 @@ public:
     static QRect CellRect(int index) {
         const int column = index % Board::Columns;
         const int row = index / Board::Columns;
-        return {column * 48 + 8, row * 70 + Board::ToolStripHeight + 10, 43, 60};
+        return {PlaceLeft(column), PlaceTop(row), CardWidth, CardHeight};
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }

@@ -1,40 +1,36 @@
 #pragma once
 
 #include <Qt>
-
 #include <cstdint>
 #include <memory>
 
 #include "game/BoardHost.h"
-#include "game/Language.h"
 #include "media/Sound.h"
-#include "settings/ChoiceRecorder.h"
-#include "settings/PositionKeeper.h"
-#include "ui/OptionsHost.h"
+#include "ui/PlayerChoices.h"
+#include "ui/SessionServices.h"
 
 class Board;
 class GameFlow;
 class KeyControl;
-class KeyPlay;
 class MainDialogs;
 class PointerPlay;
-class QuietEnd;
-class QString;
 class QWidget;
 class ScoreStrip;
 class ScrollBanner;
 class SettingsStore;
 class Surface;
+class TablePainter;
 class THookHelpSystem;
 class ToolStrip;
 class WindowExtras;
+class WindowLifetime;
 class WinningHint;
 struct Statistics;
 
 // One run of the game in the main window: the board and its play by mouse and keys, the course
-// of the deals, the winning hint, the sounds, the dialogs and the settings. The window lays out
-// the strips and hands its events here; everything the game decides happens here.
-class GameSession final : public BoardHost, public OptionsHost {
+// of the deals, the winning hint, the sounds, the dialogs and the player's choices. The window
+// lays out the strips and hands its events here; everything the game decides happens here.
+class GameSession final : public BoardHost {
 public:
     // The parts of the window the session draws on and shows its state in.
     struct WindowParts {
@@ -47,7 +43,7 @@ public:
         ScrollBanner& banner;
     };
 
-    explicit GameSession(const WindowParts& parts);
+    GameSession(const WindowParts& parts, SessionServices services);
     ~GameSession() override;
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
@@ -87,41 +83,22 @@ public:
     // Seeds the random source with a chosen deal number instead of the clock.
     void SeedWith(std::uint32_t seed);
 
-    Board& GameBoard() { return *board; }
     // The counters of the run, kept by the statistics dialog.
     ::Statistics& Stats();
-    Language& CurrentLanguage() { return language; }
-    Surface& WindowSurface() { return surface; }
-    MainDialogs& Dialogs() { return *dialogs; }
-    Sound& Sounds() { return sounds; }
-    KeyPlay& Keys();
-    WindowExtras& Extras() { return *extras; }
 
     // BoardHost
     Surface* DrawingSurface() override { return &surface; }
     void PlayCue(SoundCue cue) override { sounds.Play(cue); }
     bool SlideOn() const override;
     bool ShowMovesOn() const override;
-    // BoardHost and OptionsHost
-    std::uint32_t BackgroundColor() const override { return backColor; }
-    std::uint32_t FrameColor() const override { return frameColor; }
+    std::uint32_t BackgroundColor() const override { return choices.BackgroundColor(); }
+    std::uint32_t FrameColor() const override { return choices.FrameColor(); }
     void SetReshuffleEnabled(bool enabled) override;
     bool ConfirmGiveUp() override;
     void ShowWonMessage() override;
     void RefreshScore() override;
 
-    // OptionsHost
-    // The options dialog's sound box sets this; it takes effect at once.
-    bool SoundOn() const override { return sounds.Enabled(); }
-    void SetSoundOn(bool on) override;
-    void SetColors(std::uint32_t background, std::uint32_t frame) override;
-    void ApplyTexts() override;
-
 private:
-    void ReadSettings();
-    void WriteSettings();
-    void ReportSettingsError(const QString& message);
-
     QWidget& window;
     Surface& surface;
     ToolStrip& tools;
@@ -132,20 +109,17 @@ private:
     // goes before what it uses: the dialogs store the statistics and the move switches as they go,
     // while the store is still there, and the board outlives everything that plays on it.
     std::unique_ptr<SettingsStore> store;
-    ChoiceRecorder choices;
-    PositionKeeper positionKeeper;
-    std::unique_ptr<THookHelpSystem> helpHook;
     Sound sounds;
-    Language language = Language::Unset;
-    std::uint32_t backColor = 0x8000;
-    std::uint32_t frameColor = 0;
+    PlayerChoices choices;
+    std::unique_ptr<THookHelpSystem> helpHook;
     std::unique_ptr<Board> board;
+    std::unique_ptr<TablePainter> painter;
     std::unique_ptr<WinningHint> hint;
     std::unique_ptr<MainDialogs> dialogs;
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<PointerPlay> pointer;
     std::unique_ptr<KeyControl> keys;
     std::unique_ptr<WindowExtras> extras;
-    std::unique_ptr<QuietEnd> quietEnd;
-    bool activated = false;
+    // Last, so that it keeps the window's position before any other part goes.
+    std::unique_ptr<WindowLifetime> lifetime;
 };

@@ -11,9 +11,10 @@
 #include "ui/TWonDlg.h"
 
 MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& currentLanguage,
-                         const SettingsStore& store)
+                         const SettingsStore& store, Runner dialogRunner)
     : window(mainWindow),
       language(currentLanguage),
+      runner(std::move(dialogRunner)),
       stat(new TStatDlg(&mainWindow, currentLanguage, store)),
       options(new TOptionsDlg(&mainWindow, host, currentLanguage, store)) {}
 
@@ -58,8 +59,4 @@ int MainDialogs::Run(QDialog& dialog) const {
     // Before a deal's pauses and slides, which would leave the dialog's picture on the board.
     RedrawUnder(window, dialog.frameGeometry());
     return result;
-}
-
-void MainDialogs::SetRunner(Runner newRunner) {
-    runner = std::move(newRunner);
 }

@@ -22,10 +22,11 @@ class TWonDlg;
 // the main window and its settings store still exist, since some store what they own as they go.
 class MainDialogs {
 public:
-    // How a dialog is shown; tests put an answering function in place of the modal loop.
+    // How a dialog is shown: by default in its own modal loop.
     using Runner = std::function<int(QDialog&)>;
 
-    MainDialogs(QWidget& mainWindow, OptionsHost& options, Language& language, const SettingsStore& store);
+    MainDialogs(QWidget& mainWindow, OptionsHost& options, Language& language, const SettingsStore& store,
+                Runner runner = {});
     ~MainDialogs();
     MainDialogs(const MainDialogs&) = delete;
     MainDialogs& operator=(const MainDialogs&) = delete;
@@ -33,7 +34,6 @@ public:
     // Shows the dialog modally and gives its result, once the main window has drawn again what
     // the dialog covered.
     int Run(QDialog& dialog) const;
-    void SetRunner(Runner runner);
 
     TStatDlg& Stat() { return *stat; }
     TOptionsDlg& Options() { return *options; }

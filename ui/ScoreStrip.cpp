@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "cards/TableGeometry.h"
 #include "game/Statistics.h"
 #include "platform/EmbeddedImage.h"
 #include "ui/ScoreGauge.h"
@@ -27,7 +28,7 @@ QLabel* MakeCount(QWidget* parent, const char* name, QRect geometry, Qt::Alignme
 
 ScoreStrip::ScoreStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ScoreStrip"));
-    setGeometry(Left, 0, 301, 37);
+    setGeometry(Left, 0, 301, ToolStripHeight);
     won_label = MakeCount(this, "won_label", QRect(0, 7, 100, 20), Qt::AlignRight, QColor(0, 255, 0));
     gproz = new ScoreGauge(this);
     gproz->setObjectName(QStringLiteral("gproz"));

@@ -13,7 +13,7 @@
 #include "ui/SurfaceView.h"
 #include "ui/ToolStrip.h"
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(SessionServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("MainForm"));
@@ -29,16 +29,17 @@ TMainForm::TMainForm(QWidget* parent)
     view->setGeometry(0, 0, ClientWidth, ClientHeight);
     surface.SetFlushHandler([this](const QRect& rect) { view->Flush(rect); });
     Panel1 = new ToolStrip(this);
-    Panel1->setGeometry(0, 0, ClientWidth, ToolStrip::Height);
+    Panel1->setGeometry(0, 0, ClientWidth, ToolStripHeight);
     scoreStrip = new ScoreStrip(Panel1);
     tvbScroll = new ScrollBanner(this);
-    tvbScroll->setGeometry(0, ClientHeight - 15, ClientWidth, 15);
+    tvbScroll->setGeometry(0, ClientHeight - BannerHeight, ClientWidth, BannerHeight);
     TVBLabel = new LinkLabel(this);
     TVBLabel->setObjectName(QStringLiteral("TVBLabel"));
     TVBLabel->SetLink(MakerWebAddress());
     TVBLabel->hide();
 
-    session = std::make_unique<GameSession>(GameSession::WindowParts{*this, surface, *view, *Panel1, *scoreStrip, *tvbScroll});
+    const GameSession::WindowParts parts{*this, surface, *view, *Panel1, *scoreStrip, *tvbScroll};
+    session = std::make_unique<GameSession>(parts, std::move(services));
 
     connect(view, &SurfaceView::MouseDown, this, &TMainForm::FormMouseDown);
     connect(view, &SurfaceView::MouseMove, this, &TMainForm::FormMouseMove);

@@ -4,8 +4,9 @@
 
 #include <memory>
 
-#include "game/Board.h"
+#include "cards/TableGeometry.h"
 #include "platform/Surface.h"
+#include "ui/SessionServices.h"
 
 class GameSession;
 class LinkLabel;
@@ -20,10 +21,7 @@ class TMainForm : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int ClientWidth = 683;
-    static constexpr int ClientHeight = Board::ToolStripHeight + 15 + 290;
-
-    explicit TMainForm(QWidget* parent = nullptr);
+    explicit TMainForm(SessionServices services = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     GameSession& Session() { return *session; }

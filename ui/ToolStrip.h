@@ -14,8 +14,6 @@ class ToolStrip : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int Height = 37;
-
     // What each button does; keys and tests find a button by its command.
     enum class Command { NewDeal, Replay, Reshuffle, Options, Statistics, Quit, Language, Help, About };
 

@@ -115,8 +115,8 @@ void WinningHint::Say(const QString& german, const QString& english) {
 
 void WinningHint::Frames(std::uint32_t colorRef) {
     Surface* surface = host.DrawingSurface();
-    PointerPlay::FramePlace(surface, board.Top(), shown->fromColumn, shown->fromRow, colorRef);
-    PointerPlay::FramePlace(surface, board.Top(), shown->toColumn, shown->toRow, colorRef);
+    PointerPlay::FramePlace(surface, shown->fromColumn, shown->fromRow, colorRef);
+    PointerPlay::FramePlace(surface, shown->toColumn, shown->toRow, colorRef);
 }
 
 bool WinningHint::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "ScopedSeed.h"
 #include "app/SolverCommands.h"
 #include "cards/Random.h"
 #include "game/Board.h"
@@ -15,7 +16,7 @@ namespace {
 void ExpectLineReplays(std::uint32_t deal, const QString& text, int& reshuffles) {
     RecordingHost host;
     Board board(host);
-    GeneratorSeed = deal;
+    const ScopedSeed seeded(deal);
     board.Deal();
     const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());

@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <vector>
 
-#include "CardTestSupport.h"
 #include "FakeClock.h"
 #include "cards/BusyWait.h"
 #include "platform/Clock.h"
 
 namespace {
-
-using cardtest::ScriptedClock;
 
 TEST(BusyWaitTest, WaitsUntilMoreThanTheDelayHasPassedAtAnyCounterValue) {
     // Starts near zero, across the sign bit and just before the counter wraps around.
@@ -23,34 +21,26 @@ TEST(BusyWaitTest, WaitsUntilMoreThanTheDelayHasPassedAtAnyCounterValue) {
     }
 }
 
-TEST(BusyWaitTest, CoarseCounterEndsOnTheFirstReadPastTheDelay) {
-    FakeClock clock(0xFFFFFFF0u, 10);
-    const ScopedClock guard(clock);
-    BusyWait(25);
-    // Reads at +0, +10, +20, +30: 30 is the first elapsed time above 25.
-    EXPECT_EQ(clock.reads, 4u);
-}
-
-TEST(BusyWaitTest, ExactlyTheDelayIsNotEnough) {
-    ScriptedClock clock({0xFFFFFFF0u, 0xFFFFFFF0u, 0xFFFFFFFFu, 0x00000009u, 0x00000009u, 0x0000000Au});
-    const ScopedClock guard(clock);
-    BusyWait(25);
-    // 0x09 is 25 ms after the start, across the wrap; only 0x0A, 26 ms after, ends the wait.
-    EXPECT_EQ(clock.reads, 6u);
-}
-
-TEST(BusyWaitTest, ZeroWaitsForTheCounterToMove) {
-    ScriptedClock clock({100, 100, 100, 101});
-    const ScopedClock guard(clock);
-    BusyWait(0);
-    EXPECT_EQ(clock.reads, 4u);
-}
-
-TEST(BusyWaitTest, NegativeDelayEndsOnTheSecondRead) {
-    ScriptedClock clock({500, 500});
-    const ScopedClock guard(clock);
-    BusyWait(-1);
-    EXPECT_EQ(clock.reads, 2u);
+TEST(BusyWaitTest, EndsOnTheFirstReadMoreThanTheDelayAfterTheStart) {
+    const struct {
+        std::int32_t delay;
+        std::vector<std::uint32_t> ticks;
+    } cases[] = {
+        // A coarse counter: 30 is the first elapsed time above 25.
+        {25, {0xFFFFFFF0u, 0xFFFFFFFAu, 0x00000004u, 0x0000000Eu}},
+        // 0x09 is 25 ms after the start, across the wrap: exactly the delay is not enough.
+        {25, {0xFFFFFFF0u, 0xFFFFFFF0u, 0xFFFFFFFFu, 0x00000009u, 0x00000009u, 0x0000000Au}},
+        // Zero waits for the counter to move; a negative delay ends on the second read.
+        {0, {100, 100, 100, 101}},
+        {-1, {500, 500}},
+    };
+    for (const auto& c : cases) {
+        FakeClock clock;
+        clock.script = c.ticks;
+        const ScopedClock guard(clock);
+        BusyWait(c.delay);
+        EXPECT_EQ(clock.reads, c.ticks.size()) << c.delay << " ms, " << c.ticks.size() << " reads expected";
+    }
 }
 
 TEST(BusyWaitTest, ScopedClocksNestAndGiveTheSystemClockBack) {

@@ -166,7 +166,7 @@ TEST(CardTest, DrawComposesTheRightCellThroughTheMask) {
         EXPECT_EQ(MismatchesOfCell(before, surface.Image(), 37, 21, sheet, c.cellX, c.cellY), 0);
         // Composed off the surface: the surface changes once.
         ASSERT_EQ(log.rects.size(), 1u);
-        EXPECT_EQ(log.rects[0], QRect(37, 21, 43, 60));
+        EXPECT_EQ(log.rects[0], QRect(37, 21, CardWidth, CardHeight));
     }
 }
 
@@ -227,7 +227,7 @@ TEST(CardTest, SaveDrawRestoreLeavesTheSurfaceAsItWas) {
         card.RestoreBackground(&surface, 50, 40);
         EXPECT_EQ(surface.Image(), before) << "faceDown " << faceDown;
         ASSERT_EQ(log.rects.size(), 2u);
-        EXPECT_EQ(log.rects[1], QRect(50, 40, 43, 60));
+        EXPECT_EQ(log.rects[1], QRect(50, 40, CardWidth, CardHeight));
     }
 }
 
@@ -235,13 +235,13 @@ TEST(CardTest, BackgroundStartsAsTheMaskAndTravelsToAnyPlace) {
     Surface surface = PatternSurface(150, 120);
     Card card(0, 1, 0);
     card.RestoreBackground(&surface, 0, 0);
-    EXPECT_EQ(surface.Image().copy(0, 0, 43, 60), CardSheets::Mask());
+    EXPECT_EQ(surface.Image().copy(0, 0, CardWidth, CardHeight), CardSheets::Mask());
 
     // A saved background is put back wherever it is restored.
     const QImage before = surface.Image();
     card.SaveBackground(&surface, 100, 60);
     card.RestoreBackground(&surface, 10, 10);
-    EXPECT_EQ(surface.Image().copy(10, 10, 43, 60), before.copy(100, 60, 43, 60));
+    EXPECT_EQ(surface.Image().copy(10, 10, CardWidth, CardHeight), before.copy(100, 60, CardWidth, CardHeight));
 }
 
 TEST(CardTest, NullSurfaceChangesNothing) {
@@ -277,7 +277,7 @@ TEST(CardTest, DrawingAcrossTheEdgeIsClipped) {
         card.Draw(&surface, place.x, place.y, false);
         EXPECT_EQ(MismatchesOfCell(before, surface.Image(), place.x, place.y, CardSheets::Cards(), 516, 180), 0);
         ASSERT_EQ(log.rects.size(), 1u);
-        EXPECT_EQ(log.rects[0], QRect(place.x, place.y, 43, 60) & QRect(0, 0, 100, 80));
+        EXPECT_EQ(log.rects[0], QRect(place.x, place.y, CardWidth, CardHeight) & QRect(0, 0, 100, 80));
         card.RestoreBackground(&surface, place.x, place.y);
         EXPECT_EQ(surface.Image(), before);
     }
@@ -321,7 +321,7 @@ TEST(PlaceMarkerTest, MarkersComeFromTheirCellarCellClamped) {
         DrawPlaceMarker(&surface, 30, 12, c.marker);
         EXPECT_EQ(MismatchesOfCell(before, surface.Image(), 30, 12, CardSheets::Cellar(), c.cellX, 0), 0);
         ASSERT_EQ(log.rects.size(), 1u);
-        EXPECT_EQ(log.rects[0], QRect(30, 12, 43, 60));
+        EXPECT_EQ(log.rects[0], QRect(30, 12, CardWidth, CardHeight));
     }
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 using cardtest::FlushLog;
 using cardtest::PatternSurface;
-using cardtest::SteppingClock;
+using cardtest::TwoReadsAWait;
 
 QRect CardRect(int x, int y) {
     return {x, y, CardWidth, CardHeight};
@@ -36,7 +36,7 @@ SlideTrace Slide(QPoint from, QPoint to) {
 
     std::vector<QPoint> seen;
     std::vector<std::size_t> flushesSeen;
-    SteppingClock clock([&] {
+    FakeClock clock = TwoReadsAWait([&] {
         seen.emplace_back(pile.X(), pile.Y());
         flushesSeen.push_back(log.rects.size());
     });
@@ -46,8 +46,8 @@ SlideTrace Slide(QPoint from, QPoint to) {
     }
 
     SlideTrace trace;
-    EXPECT_EQ(clock.reads % 2, 0) << "every wait takes two reads of this clock";
-    trace.waits = clock.reads / 2;
+    EXPECT_EQ(clock.reads % 2, 0u) << "every wait takes two reads of this clock";
+    trace.waits = static_cast<int>(clock.reads / 2);
     for (int wait = 0; wait < trace.waits; ++wait) {
         const auto first = static_cast<std::size_t>(2 * wait);
         // The pile stands still while it waits, and each wait comes before its step is drawn.
@@ -106,12 +106,12 @@ TEST(CardPileSlideTest, HiddenPileSlidesInvisiblyWithTheSameWaits) {
     FlushLog log(surface);
     CardPile pile(0, 0, 0, 0, 1);
     pile.AddCard(0, 1, 0);
-    SteppingClock clock;
+    FakeClock clock = TwoReadsAWait();
     {
         const ScopedClock guard(clock);
         pile.Relocate(&surface, 100, 0, true);
     }
-    EXPECT_EQ(clock.reads, 8);
+    EXPECT_EQ(clock.reads, 8u);
     EXPECT_EQ(pile.X(), 100);
     EXPECT_TRUE(pile.Hidden());
     EXPECT_TRUE(log.rects.empty());
@@ -123,7 +123,7 @@ TEST(CardPileSlideTest, OverlappingPileSlidesWithoutSmearing) {
     CardPile pile(10, 10, 0, 15, 3);
     pile.FillDeck(3, 11, 13, 0);
     pile.Show(&surface);
-    SteppingClock clock;
+    FakeClock clock = TwoReadsAWait();
     {
         const ScopedClock guard(clock);
         pile.Relocate(&surface, 25, 20, true);
@@ -141,7 +141,7 @@ TEST(CardPileRelocateTest, WithoutSlideJumpsAndRedrawsInPlace) {
     pile.Show(&surface);
     const QImage shown = surface.Image();
     FlushLog log(surface);
-    SteppingClock clock;
+    FakeClock clock = TwoReadsAWait();
     const ScopedClock guard(clock);
 
     pile.Relocate(&surface, 10, 10, false);
@@ -149,7 +149,7 @@ TEST(CardPileRelocateTest, WithoutSlideJumpsAndRedrawsInPlace) {
     EXPECT_EQ(surface.Image(), shown);
 
     pile.Relocate(&surface, 120, 90, false);
-    EXPECT_EQ(clock.reads, 0);
+    EXPECT_EQ(clock.reads, 0u);
     EXPECT_EQ(pile.X(), 120);
     EXPECT_EQ(pile.Y(), 90);
     EXPECT_FALSE(pile.Hidden());
@@ -307,7 +307,7 @@ TEST(CardPileMoveTest, OntoAHiddenPileTheSourceLeavesFirstAndNothingIsDrawn) {
     FlushLog log(surface);
 
     int readsWithSourceOnSurface = 0;
-    SteppingClock clock([&] {
+    FakeClock clock = TwoReadsAWait([&] {
         if (surface.Image() != before) ++readsWithSourceOnSurface;
     });
     {
@@ -315,7 +315,7 @@ TEST(CardPileMoveTest, OntoAHiddenPileTheSourceLeavesFirstAndNothingIsDrawn) {
         ASSERT_TRUE(destination.MoveOnto(&surface, source, true));
     }
     EXPECT_FALSE(source);
-    EXPECT_EQ(clock.reads, 8) << "the invisible slide still waits four times";
+    EXPECT_EQ(clock.reads, 8u) << "the invisible slide still waits four times";
     EXPECT_EQ(readsWithSourceOnSurface, 0);
     EXPECT_EQ(log.rects, (std::vector<QRect>{CardRect(130, 10)}));
     EXPECT_EQ(surface.Image(), before);
@@ -334,12 +334,12 @@ TEST(CardPileMoveTest, OntoAShownPileTheSourceSlidesAndIsRedrawnAsPartOfIt) {
     source->Show(&surface);
     FlushLog log(surface);
 
-    SteppingClock clock;
+    FakeClock clock = TwoReadsAWait();
     {
         const ScopedClock guard(clock);
         ASSERT_TRUE(destination.MoveOnto(&surface, source, true));
     }
-    EXPECT_EQ(clock.reads, 8);
+    EXPECT_EQ(clock.reads, 8u);
     // Four steps of a restore and a draw, the source taken off, then drawn again as card 2.
     ASSERT_EQ(log.rects.size(), 10u);
     EXPECT_EQ(log.rects[7], CardRect(10, 25));
@@ -357,7 +357,7 @@ TEST(CardPileMoveTest, OntoAShownPileTheSourceSlidesAndIsRedrawnAsPartOfIt) {
     log.rects.clear();
     ASSERT_TRUE(destination.MoveOnto(&surface, fromDeck, false));
     EXPECT_EQ(log.rects, (std::vector<QRect>{CardRect(10, 40)}));
-    EXPECT_EQ(clock.reads, 8);
+    EXPECT_EQ(clock.reads, 8u);
 
     destination.Hide(&surface);
     EXPECT_EQ(surface.Image(), before);

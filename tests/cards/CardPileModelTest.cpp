@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "ScopedSeed.h"
 #include "cards/CardPile.h"
 #include "cards/Random.h"
 
@@ -25,13 +26,7 @@ std::uint32_t SeedAfterSteps(std::uint32_t seed, int steps) {
 // Every test starts from seed 0 and leaves the process-wide seed as it found it.
 class CardPileModelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        savedSeed = GeneratorSeed;
-        GeneratorSeed = 0;
-    }
-    void TearDown() override { GeneratorSeed = savedSeed; }
-
-    std::uint32_t savedSeed = 0;
+    ScopedSeed seeded{0};
 };
 
 TEST_F(CardPileModelTest, NewPileIsEmptyHiddenAndClampsItsCapacity) {

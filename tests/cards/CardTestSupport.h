@@ -8,13 +8,14 @@
 #include <utility>
 #include <vector>
 
+#include "FakeClock.h"
 #include "cards/BusyWait.h"
 #include "cards/CardSheets.h"
 #include "platform/Clock.h"
 #include "platform/Surface.h"
 
 // Shared helpers of the card tests: surfaces with a pattern in which every pixel differs from its
-// neighbours, the pixels a card should leave behind, and clocks that let a busy wait finish at once.
+// neighbours, the pixels a card should leave behind, and a clock that lets a busy wait finish at once.
 namespace cardtest {
 
 // A surface whose pixels all differ, so that a pixel copied from the wrong place shows up.
@@ -71,48 +72,13 @@ struct FlushLog {
     std::vector<QRect> rects;
 };
 
-// A tick counter that moves by 26 ms per read, so every BusyWait(25) takes exactly two reads. Each
-// read first runs the probe, which lets a test look at the world while a slide waits.
-class SteppingClock final : public Clock {
-public:
-    explicit SteppingClock(std::function<void()> probeOnRead = {}) : probe(std::move(probeOnRead)) {}
-
-    std::uint32_t TickCount() override {
-        if (probe) probe();
-        ++reads;
-        const std::uint32_t now = ticks;
-        ticks += 26;
-        return now;
-    }
-    bool PerformanceCounter(std::uint64_t& value) override {
-        value = 0;
-        return false;
-    }
-
-    std::function<void()> probe;
-    std::uint32_t ticks = 0;
-    int reads = 0;
-};
-
-// A tick counter that plays back the given values and then keeps returning the last one plus the
-// number of reads past the end, so a faulty wait still stops.
-class ScriptedClock final : public Clock {
-public:
-    explicit ScriptedClock(std::vector<std::uint32_t> script) : values(std::move(script)) {}
-
-    std::uint32_t TickCount() override {
-        const std::size_t index = reads++;
-        if (index < values.size()) return values[index];
-        return values.back() + static_cast<std::uint32_t>(index - values.size() + 1) * 1000u;
-    }
-    bool PerformanceCounter(std::uint64_t& value) override {
-        value = 0;
-        return false;
-    }
-
-    std::vector<std::uint32_t> values;
-    std::size_t reads = 0;
-};
-
+// A clock that moves by 26 ms per read, so every BusyWait(25) takes exactly two reads; each read
+// first runs the probe.
+inline FakeClock TwoReadsAWait(std::function<void()> probe = {}) {
+    FakeClock clock(0, 26);
+    clock.hasCounter = false;
+    clock.probe = std::move(probe);
+    return clock;
+}
 
 }  // namespace cardtest

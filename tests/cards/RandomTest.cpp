@@ -2,27 +2,22 @@
 
 #include <vector>
 
-#include "cards/Random.h"
 #include "FakeClock.h"
+#include "ScopedSeed.h"
+#include "cards/Random.h"
 
 namespace {
 
 // Every test starts from a known seed and leaves the process-wide seed as it found it.
 class RandomTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        savedSeed = GeneratorSeed;
-        GeneratorSeed = 0;
-    }
-    void TearDown() override { GeneratorSeed = savedSeed; }
+    ScopedSeed seeded{0};
 
     static std::vector<std::uint32_t> Draw(std::uint32_t n, int times) {
         std::vector<std::uint32_t> values;
         for (int i = 0; i < times; ++i) values.push_back(NextRandom(n));
         return values;
     }
-
-    std::uint32_t savedSeed = 0;
 };
 
 TEST_F(RandomTest, FirstDrawsOfFiftyTwoFromSeedZero) {

@@ -4,6 +4,7 @@
 
 #include "BoardTestUtil.h"
 #include "RecordingHost.h"
+#include "ScopedSeed.h"
 #include "cards/Random.h"
 #include "game/DealPrinter.h"
 
@@ -33,7 +34,7 @@ TEST(BoardGeometry, PlacesStandOnTheGridFromTheirCreation) {
 TEST(BoardDeal, SeedZeroDealsDiamondSixFirstAndHeartNineLast) {
     RecordingHost host;
     Board board(host);
-    GeneratorSeed = 0;
+    const ScopedSeed seeded(0);
     board.Deal();
     // The top of the shuffled deck goes to column 1 row 0, its bottom card to column 13 row 3.
     EXPECT_EQ(Token(board, 1, 0), QStringLiteral("6d"));
@@ -46,7 +47,7 @@ TEST(BoardDeal, AcesEndInColumnZeroInSuitOrderLeavingFourGaps) {
     for (std::uint32_t seed : {0u, 1u, 77u, 4294967295u}) {
         RecordingHost host;
         Board board(host);
-        GeneratorSeed = seed;
+        const ScopedSeed seeded(seed);
         board.Deal();
         for (int row = 0; row < Board::Rows; ++row) {
             EXPECT_EQ(board.Place(0, row).TopRank(), 1) << seed;
@@ -72,7 +73,7 @@ TEST(BoardDeal, AcesEndInColumnZeroInSuitOrderLeavingFourGaps) {
 TEST(BoardDeal, SameSeedSameLayoutAfterMovesAndReshuffles) {
     RecordingHost host;
     Board board(host);
-    GeneratorSeed = 12345;
+    const ScopedSeed seeded(12345);
     board.Deal();
     const QString first = Layout(board);
     board.Reshuffle();
@@ -86,7 +87,7 @@ TEST(BoardDeal, SameSeedSameLayoutAfterMovesAndReshuffles) {
 TEST(BoardDeal, DestroysACardStillHeld) {
     RecordingHost host;
     Board board(host);
-    GeneratorSeed = 3;
+    const ScopedSeed seeded(3);
     board.Deal();
     board.Place(1, 0).TakeTop(board.Hand());
     board.Deal();
@@ -97,7 +98,7 @@ TEST(BoardDeal, DestroysACardStillHeld) {
 TEST(BoardDeal, SlidingAcesWaitAndEndInTheSamePlaces) {
     RecordingHost host;
     Board board(host);
-    GeneratorSeed = 9;
+    const ScopedSeed seeded(9);
     board.Deal();
     const QString jumped = Layout(board);
     const auto readsWithoutSlide = host.clock.reads;
@@ -171,7 +172,7 @@ TEST(Reshuffle, RefusedWithACardHeldOrNoneLeft) {
     board.Reshuffle();  // nothing dealt, none left
     EXPECT_EQ(DistinctCards(board), 0);
 
-    GeneratorSeed = 42;
+    const ScopedSeed seeded(42);
     board.Deal();
     const QString dealt = Layout(board);
     board.Place(3, 1).TakeTop(board.Hand());
@@ -196,7 +197,7 @@ TEST(Reshuffle, RefusedWithACardHeldOrNoneLeft) {
 TEST(Reshuffle, KeepsOrderedRunsAndPutsEachRowsGapRightOfIt) {
     RecordingHost host;
     Board board(host);
-    GeneratorSeed = 2024;
+    const ScopedSeed seeded(2024);
     board.Deal();
     // Make row 2 ordered up to column 3 by hand: 2, 3, 4 of diamonds.
     auto find = [&](int suit, int rank, int& column, int& row) {
@@ -238,7 +239,7 @@ TEST(Reshuffle, KeepsOrderedRunsAndPutsEachRowsGapRightOfIt) {
 TEST(Reshuffle, AfterAWonDealMovesNothingButUsesOneUp) {
     RecordingHost host;
     Board board(host);
-    GeneratorSeed = 5;
+    const ScopedSeed seeded(5);
     board.Deal();
     LayWonBoard(board);
     const QString won = Layout(board);
@@ -252,7 +253,7 @@ TEST(Reshuffle, AfterAWonDealMovesNothingButUsesOneUp) {
 TEST(Reshuffle, ARowOrderedUpToTwelveGathersNothing) {
     RecordingHost host;
     Board board(host);
-    GeneratorSeed = 77;
+    const ScopedSeed seeded(77);
     board.Deal();
     // Swap the whole clubs row into order: collect every club into row 0.
     std::vector<std::unique_ptr<CardPile>> held;

@@ -5,22 +5,16 @@
 #include <set>
 
 #include "game/Board.h"
+#include "game/DealPrinter.h"
 
 // The board as text, one token per place, row by row: "6d", "--" for a gap.
 inline QString Layout(const Board& board) {
-    static const char ranks[] = "A23456789TJQK";
-    static const char suits[] = "csdh";
     QString text;
     for (int row = 0; row < Board::Rows; ++row) {
         for (int column = 0; column < Board::Columns; ++column) {
             const CardPile& place = board.Place(column, row);
-            if (place.Count() == 0) {
-                text += QStringLiteral("-- ");
-            } else {
-                text += QChar::fromLatin1(ranks[place.TopRank() - 1]);
-                text += QChar::fromLatin1(suits[place.TopSuit()]);
-                text += QLatin1Char(' ');
-            }
+            text += place.Count() == 0 ? QStringLiteral("--") : CardToken(place.TopSuit(), place.TopRank());
+            text += QLatin1Char(' ');
         }
         text += QLatin1Char('\n');
     }

@@ -2,6 +2,7 @@
 
 #include "BoardTestUtil.h"
 #include "RecordingHost.h"
+#include "ScopedSeed.h"
 #include "cards/Random.h"
 #include "game/GameFlow.h"
 #include "game/Statistics.h"
@@ -10,8 +11,9 @@ namespace {
 
 class GameFlowTest : public ::testing::Test {
 protected:
-    GameFlowTest() : board(host), flow(board, host, statistics) { GeneratorSeed = 555; }
+    GameFlowTest() : board(host), flow(board, host, statistics) {}
 
+    ScopedSeed seeded{555};
     RecordingHost host;
     Statistics statistics;
     Board board;
@@ -69,7 +71,7 @@ TEST_F(GameFlowTest, ReplayRestoresTheDealCardForCard) {
     Board fresh(otherHost);
     GameFlow freshFlow(fresh, otherHost, statistics);
     fresh.SetDealSeed(4242);
-    GeneratorSeed = 4242;
+    const ScopedSeed replaySeed(4242);
     freshFlow.ResetGame();
     const QString replayed = Layout(fresh);
     GeneratorSeed = 4242;

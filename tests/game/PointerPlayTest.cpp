@@ -2,6 +2,7 @@
 
 #include "BoardTestUtil.h"
 #include "RecordingHost.h"
+#include "ScopedSeed.h"
 #include "cards/CardSheets.h"
 #include "cards/Random.h"
 #include "game/GameFlow.h"
@@ -16,7 +17,6 @@ using Button = PointerPlay::Button;
 class PointerPlayTest : public ::testing::Test {
 protected:
     PointerPlayTest() : board(host), flow(board, host, statistics), pointer(board, host, flow) {
-        GeneratorSeed = 31;
         board.Deal();
         host.cues.clear();
     }
@@ -39,6 +39,7 @@ protected:
         }
     }
 
+    ScopedSeed seeded{31};
     RecordingHost host;
     Statistics statistics;
     Board board;
@@ -155,7 +156,7 @@ TEST_F(PointerPlayTest, WinningDropShowsTheMessageCountsAndEndsPlay) {
 TEST_F(PointerPlayTest, RightButtonMarksGapsAndFramesAndReleaseClearsThem) {
     board.HideAll();
     ClearBoard(board);
-    host.surface.FillRect(QRect(0, 0, 683, 342), host.BackgroundColor());
+    host.surface.FillRect(QRect(0, 0, ClientWidth, ClientHeight), host.BackgroundColor());
     for (int row = 0; row < Board::Rows; ++row) Put(board, 0, row, row, 1);
     Put(board, 3, 0, 0, 5);
     Put(board, 5, 0, 0, 7);
@@ -173,7 +174,8 @@ TEST_F(PointerPlayTest, RightButtonMarksGapsAndFramesAndReleaseClearsThem) {
 
     // A pointed-at gap: frames around the cards that may fill it.
     pointer.MouseDown(Button::Secondary, CenterX(4), CenterY(0));
-    EXPECT_EQ(host.surface.Pixel(8 * 48 + 5 + 1, board.PlaceY(2) + 20), PixelFromColorRef(host.FrameColor()));
+    EXPECT_EQ(host.surface.Pixel(PlaceLeft(8) - 2, board.PlaceY(2) + 20),
+              PixelFromColorRef(host.FrameColor()));
     pointer.MouseUp(Button::Secondary);
     EXPECT_EQ(host.surface.Image(), clean);
 

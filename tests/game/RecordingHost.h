@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cards/BusyWait.h"
+#include "cards/TableGeometry.h"
 #include "game/BoardHost.h"
 #include "FakeClock.h"
 #include "platform/Clock.h"
@@ -12,7 +13,7 @@
 // a clock that lets every wait pass at once.
 class RecordingHost : public BoardHost {
 public:
-    RecordingHost() : surface(683, 342, 0x8000), clock(0, 1000), scopedClock(clock) {}
+    RecordingHost() : surface(ClientWidth, ClientHeight, 0x8000), clock(0, 1000), scopedClock(clock) {}
 
     Surface* DrawingSurface() override { return withSurface ? &surface : nullptr; }
     void PlayCue(SoundCue cue) override { cues.push_back(cue); }

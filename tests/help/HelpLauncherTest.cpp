@@ -29,7 +29,7 @@ QStringList Lines(const QString& path) {
 }
 
 QString Timed(const QString& text) {
-    return QLocale::system().toString(PinnedClock().LocalTime().time(), QLocale::LongFormat) + QStringLiteral("   ") +
+    return QLocale::system().toString(FakeClock().LocalTime().time(), QLocale::LongFormat) + QStringLiteral("   ") +
            text;
 }
 
@@ -118,7 +118,7 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
         EXPECT_TRUE(HelpApi::HelpContext(1));
         EXPECT_FALSE(sandbox.Viewer() && sandbox.Viewer()->Running());
         // Only topic requests open help; 13 is swallowed, the rest go back to the toolkit.
-        for (std::uint16_t command : {2, 3, 8, 13, 257}) {
+        for (std::uint16_t command : {std::uint16_t{2}, std::uint16_t{3}, std::uint16_t{8}, std::uint16_t{13}, std::uint16_t{257}}) {
             bool letToolkitHelp = true;
             EXPECT_TRUE(hook.HelpHook(command, 0, letToolkitHelp));
             EXPECT_EQ(letToolkitHelp, command != 8 && command != 13) << command;

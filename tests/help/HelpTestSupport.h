@@ -12,18 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "FakeClock.h"
 #include "help/HelpFuncs.h"
 #include "help/HelpModules.h"
 #include "help/HelpPlatform.h"
 #include "platform/Clock.h"
-
-// A clock whose time of day never moves, so log lines can be compared whole.
-class PinnedClock final : public Clock {
-public:
-    std::uint32_t TickCount() override { return 0; }
-    bool PerformanceCounter(std::uint64_t&) override { return false; }
-    QDateTime LocalTime() override { return QDateTime(QDate(2026, 12, 7), QTime(21, 5, 9)); }
-};
 
 // Sets an environment variable for one test and puts the old value back after.
 class ScopedEnvironment {
@@ -85,7 +78,7 @@ private:
     QTemporaryDir program;
     QTemporaryDir state;
     ScopedEnvironment stateHome;
-    PinnedClock clock;
+    FakeClock clock;
     ScopedClock clockGuard;
     HelpModules modules;
 };

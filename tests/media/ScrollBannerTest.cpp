@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "cards/TableGeometry.h"
 #include "media/ScrollBanner.h"
 
 namespace {
@@ -26,7 +27,7 @@ class ScrollBannerTest : public ::testing::Test {
 protected:
     ScrollBanner banner;
 
-    void SetUp() override { banner.setGeometry(0, 0, 683, 15); }
+    void SetUp() override { banner.setGeometry(0, 0, ClientWidth, BannerHeight); }
 };
 
 TEST(ScrollBannerFrame, TextLeftEdgeForTheStepsOfAPass) {

@@ -135,7 +135,7 @@ TEST(WaveFileTest, RejectsMalformedFilesWithoutReadingPastThem) {
     Chunk(noData, "fmt ", Format(1, 1, 11025, 8));
     EXPECT_FALSE(Read(Riff(noData)));
     Bytes huge = good;
-    for (int i = 0; i < 4; ++i) huge[40 + i] = 0xFF;  // the data chunk's size
+    for (std::size_t i = 40; i < 44; ++i) huge[i] = 0xFF;  // the data chunk's size
     EXPECT_FALSE(Read(huge));
     // A RIFF length that ends before the data chunk cuts the file there.
     EXPECT_FALSE(Read(Riff(Bytes(good.begin() + 12, good.end()), -48)));

@@ -5,29 +5,13 @@
 #include <QSettings>
 #include <QStringList>
 
-#include "ConfigHome.h"
 #include "PrintQt.h"
+#include "StoreFixture.h"
 #include "settings/SettingsStore.h"
 
 namespace {
 
-QByteArray FileText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
-}
-
-class SettingsStoreFailureTest : public ::testing::Test {
-protected:
-    void SetUp() override { ClearNativeFolder(); }
-    void TearDown() override { ClearNativeFolder(); }
-
-    SettingsStore Store() {
-        return SettingsStore([this](const QString& message) { reports << message; });
-    }
-
-    QStringList reports;
-};
+using SettingsStoreFailureTest = StoreFixture;
 
 TEST_F(SettingsStoreFailureTest, ValuesThatAreNotTextAreReportedAndGiveTheDefault) {
     WriteRawFile(NativeFile(),
@@ -89,7 +73,7 @@ TEST_F(SettingsStoreFailureTest, ReadOnlyFolderLosesNothingStoredBefore) {
     const QString common = QStringLiteral("common");
     store.WriteInteger(common, QStringLiteral("won"), 12);
     store.WriteBool(common, QStringLiteral("sound"), false);
-    const QByteArray before = FileText(NativeFile());
+    const QByteArray before = NativeFileText();
     QFile::setPermissions(NativeFolder(), QFile::ReadOwner | QFile::ExeOwner);
 
     if (PermissionsIgnored(NativeFolder())) {
@@ -105,7 +89,7 @@ TEST_F(SettingsStoreFailureTest, ReadOnlyFolderLosesNothingStoredBefore) {
         EXPECT_EQ(reports, QStringList({QStringLiteral("Fehler beim Setzen der Daten für 'lost'"),
                                         QStringLiteral("Fehler beim Setzen der Daten für 'sound'")}));
     }
-    EXPECT_EQ(FileText(NativeFile()), before);
+    EXPECT_EQ(NativeFileText(), before);
     EXPECT_EQ(store.ReadInteger(common, QStringLiteral("won"), 0), 12);
 }
 
@@ -130,7 +114,7 @@ TEST_F(SettingsStoreFailureTest, DamagedFileIsReplacedByAWriteOrReported) {
     store.WriteInteger(QStringLiteral("common"), QStringLiteral("lost"), 7);
     EXPECT_EQ(reports, QStringList({QStringLiteral("Fehler beim Setzen der Daten für 'won'"),
                                     QStringLiteral("Fehler beim Setzen der Daten für 'lost'")}));
-    EXPECT_EQ(FileText(NativeFile()), damaged);
+    EXPECT_EQ(NativeFileText(), damaged);
 }
 
 QStringList warnings;

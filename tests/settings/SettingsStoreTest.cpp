@@ -4,30 +4,15 @@
 #include <QStringList>
 #include <climits>
 
-#include "ConfigHome.h"
 #include "PrintQt.h"
+#include "StoreFixture.h"
 #include "settings/SettingsStore.h"
 
 namespace {
 
-class SettingsStoreTest : public ::testing::Test {
+class SettingsStoreTest : public StoreFixture {
 protected:
-    void SetUp() override { ClearNativeFolder(); }
-    void TearDown() override { ClearNativeFolder(); }
-
-    SettingsStore Store() {
-        return SettingsStore([this](const QString& message) { reports << message; });
-    }
-
     static void StoreRaw(const QByteArray& content) { WriteRawFile(NativeFile(), content); }
-
-    static QByteArray FileText() {
-        QFile file(NativeFile());
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return file.readAll();
-    }
-
-    QStringList reports;
 };
 
 TEST_F(SettingsStoreTest, NativeStoreLivesInTheUsersConfigFolderAndKilledWritesLeaveNothing) {
@@ -131,7 +116,7 @@ TEST_F(SettingsStoreTest, FileHoldsPlainDecimalTextUnderV1) {
     store.WriteInteger(QStringLiteral("common"), QStringLiteral("back"), 32768);
     store.WriteText(QStringLiteral("Form"), QStringLiteral("MainForm"),
                     QStringLiteral("200,0,1,269,375,900,800"));
-    EXPECT_EQ(FileText(), QByteArray("[V1]\n"
+    EXPECT_EQ(NativeFileText(), QByteArray("[V1]\n"
                                      "Form\\MainForm=\"200,0,1,269,375,900,800\"\n"
                                      "common\\back=32768\n"
                                      "common\\show=0\n"
@@ -148,7 +133,7 @@ TEST_F(SettingsStoreTest, WritesKeepValuesOthersStored) {
     EXPECT_EQ(store.ReadInteger(QStringLiteral("common"), QStringLiteral("won"), 0), 12);
     EXPECT_EQ(store.ReadInteger(QStringLiteral("common"), QStringLiteral("lost"), 0), 3);
     EXPECT_EQ(store.ReadInteger(QStringLiteral("Form"), QStringLiteral("MainFormColor"), -7), -7);
-    EXPECT_TRUE(FileText().contains("[Other]\nkept=yes\n"));
+    EXPECT_TRUE(NativeFileText().contains("[Other]\nkept=yes\n"));
     EXPECT_TRUE(reports.isEmpty());
 }
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "tests/ui/DialogDriver.h"
+#include "DialogDriver.h"
 #include "ui/TEndGameDlg.h"
 #include "ui/TGiveUpDlg.h"
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "tests/ui/DialogDriver.h"
+#include "DialogDriver.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 #include "ui/TEndGameDlg.h"

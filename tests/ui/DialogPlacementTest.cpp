@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/DialogDriver.h"
+#include "DialogDriver.h"
 #include "ui/DialogPlacement.h"
 #include "ui/TGiveUpDlg.h"
 

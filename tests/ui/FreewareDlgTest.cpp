@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "media/LinkLabel.h"
-#include "tests/ui/DialogDriver.h"
+#include "DialogDriver.h"
 #include "ui/TFreewareDlg.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -19,58 +18,59 @@
 
 namespace {
 
-QString FileText() {
-    QFile file(NativeFile());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 using MainFormSettingsTest = MainWindowFixture;
 
 TEST_F(MainFormSettingsTest, FirstStartTakesTheDefaults) {
     Open();
-    EXPECT_EQ(Session().CurrentLanguage(), Language::Unset);
     EXPECT_EQ(Session().BackgroundColor(), 0x8000u);
     EXPECT_EQ(Session().FrameColor(), 0u);
-    EXPECT_EQ(Session().WindowSurface().Pixel(300, 200), PixelFromColorRef(0x8000));
+    EXPECT_EQ(Canvas().pixel(300, 200), PixelFromColorRef(0x8000));
     EXPECT_EQ(form->pos(), QPoint(269, 375));
 }
 
 TEST_F(MainFormSettingsTest, AnOrderlyRunStoresItsValuesAndTheNextRunReadsThem) {
     Open();
     AnswerEvery(SmallDialog::ResultYes);
-    Show();
-    Session().CurrentLanguage() = Language::German;
+    ShowAndSettle();
+    answer = [](QDialog& dialog) {
+        return ExecDriven(dialog, [&dialog] { ClickButton(dialog, "GermanBtn"); });
+    };
+    Click(ToolStrip::Command::Language);
+    AnswerEvery(SmallDialog::ResultYes);
+    SwitchSound(false);
     Session().ChangeBackground(0x800000);
-    Session().SetSoundOn(false);
     form->move(40, 30);
     form->close();
     form.reset();
-    const QString text = FileText();
+    const QString text = QString::fromUtf8(NativeFileText());
     EXPECT_TRUE(text.contains(QStringLiteral("common\\tongue=1"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("common\\sound=0")));
     EXPECT_TRUE(text.contains(QStringLiteral("common\\back=8388608")));
     EXPECT_TRUE(text.contains(QStringLiteral("common\\frame=0")));
     EXPECT_TRUE(text.contains(QStringLiteral("Form\\MainForm=\"200,")));
 
+    dialogsRun.clear();
     Open();
     AnswerEvery(SmallDialog::ResultYes);
-    EXPECT_EQ(Session().CurrentLanguage(), Language::German);
-    EXPECT_FALSE(Session().SoundOn());
-    EXPECT_EQ(Session().WindowSurface().Pixel(300, 200), PixelFromColorRef(0x800000));
-    Show();
+    EXPECT_EQ(Canvas().pixel(300, 200), PixelFromColorRef(0x800000));
+    ShowAndSettle();
+    Session().NewGame();
+    EXPECT_TRUE(Cues().empty()) << "the sound stays off";
     EXPECT_EQ(form->pos(), QPoint(40, 30));
+    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
+    EXPECT_EQ(Button(ToolStrip::Command::Quit)->toolTip(), QStringLiteral("Ich hab genug!"));
 }
 
 TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros) {
     const SettingsStore store;
     Open();
-    Session().Dialogs().SetRunner([](QDialog& dialog) {
+    answer = [](QDialog& dialog) {
         if (qobject_cast<TOptionsDlg*>(&dialog) == nullptr) return SmallDialog::ResultYes;
         return ExecDriven(dialog, [&dialog] {
             dialog.findChild<QCheckBox*>(QStringLiteral("slide"))->click();
             ClickButton(dialog, "OKBtn");
         });
-    });
+    };
     Show();
     Stats().CountWon();
     Stats().CountWon();
@@ -79,7 +79,7 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     EXPECT_FALSE(store.ReadBool(SettingKey::Slide)) << "a choice is stored as it is made";
     // A deal still in play when the program closes is stored as lost.
     Session().NewGame();
-    GameBoard().SetState(GameState::Started);
+    MakeAMove();
     form->close();
     EXPECT_EQ(Stats().sinceStartLost, 1);
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1) << "a game is stored as it is counted";
@@ -94,14 +94,14 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     // The next run starts from them; a reset and an orderly end store zeros.
     Open();
     QString shownTotal;
-    Session().Dialogs().SetRunner([&shownTotal](QDialog& dialog) {
+    answer = [&shownTotal](QDialog& dialog) {
         if (qobject_cast<TStatDlg*>(&dialog) == nullptr) return SmallDialog::ResultYes;
         return ExecDriven(dialog, [&] {
             shownTotal = dialog.findChild<QLabel*>(QStringLiteral("twon"))->text();
             dialog.findChild<QCheckBox*>(QStringLiteral("reset"))->click();
             ClickButton(dialog, "OKBtn");
         });
-    });
+    };
     EXPECT_FALSE(Session().SlideOn());
     Show();
     Session().ShowStatistics();
@@ -116,12 +116,14 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
 TEST_F(MainFormSettingsTest, TwoRunningCopiesAddUpTheirGamesAndTheLatestChoiceWins) {
     const SettingsStore store;
     TMainForm& first = Open();
-    auto second = std::make_unique<TMainForm>();
-    first.Session().Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
-    second->Session().Dialogs().SetRunner([](QDialog&) { return SmallDialog::ResultYes; });
+    AnswerEvery(SmallDialog::ResultYes);
+    auto answerSecond = [](QDialog& dialog) {
+        return qobject_cast<TOptionsDlg*>(&dialog) ? AnswerWithSound(dialog, false) : SmallDialog::ResultYes;
+    };
+    auto second = std::make_unique<TMainForm>(SessionServices{std::make_unique<FakeAudioOut>(), answerSecond});
     first.Session().Stats().CountWon();
     second->Session().Stats().CountWon();
-    second->Session().SetSoundOn(false);
+    second->Session().ShowOptions();
     // The copy that knows less ends last.
     second->close();
     second.reset();
@@ -135,16 +137,16 @@ TEST_F(MainFormSettingsTest, TwoRunningCopiesAddUpTheirGamesAndTheLatestChoiceWi
 
 TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
     const SettingsStore store;
+    StoreLanguage(Language::English);
     Open();
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::Received, form.get(), [this] { Session().EndWithoutQuestions(); });
-    Session().CurrentLanguage() = Language::English;
     {
         Answerer about({});
         ShowAndSettle();
     }
     Session().NewGame();
-    GameBoard().SetState(GameState::Started);
+    MakeAMove();
     {
         Answerer yes({[](QDialog& d) { ClickButton(d, "OKBtn"); }});
         Session().NewGame();
@@ -152,7 +154,7 @@ TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 1) << "a lost deal is stored as it is counted";
 
     // The next deal is under way and its give-up question is up when the signal comes.
-    GameBoard().SetState(GameState::Started);
+    MakeAMove();
     Answerer signalled({[](QDialog& d) {
         std::raise(SIGTERM);
         EXPECT_TRUE(QTest::qWaitFor([&d] { return !d.isVisible(); })) << "the question stayed up";
@@ -167,26 +169,23 @@ TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
 TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIsKept) {
     WriteRawFile(NativeFile(), "[V1]\ncommon\\tongue=7\n");
     Open();
-    std::vector<QString> shown;
-    Session().Dialogs().SetRunner([&shown](QDialog& dialog) {
-        shown.push_back(QString::fromLatin1(dialog.metaObject()->className()));
-        return SmallDialog::ResultYes;
-    });
-    form->show();
-    // The first activation ends with the about box.
-    ASSERT_TRUE(QTest::qWaitFor([&shown] { return !shown.empty(); }));
-    EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
+    AnswerEvery(SmallDialog::ResultYes);
+    ShowAndSettle();
+    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")}) << "no language question";
     EXPECT_EQ(Button(ToolStrip::Command::Quit)->toolTip(), QStringLiteral("I've got enough..."));
     form->close();
     form.reset();
-    EXPECT_TRUE(FileText().contains(QStringLiteral("common\\tongue=7\n"))) << FileText().toStdString();
+    EXPECT_TRUE(NativeFileText().contains("common\\tongue=7\n")) << NativeFileText().toStdString();
 }
 
 TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindow) {
     WriteRawFile(NativeFile(), "[V1]\ncommon\\back=a, b\ncommon\\tongue=0\n");
     Open();
     EXPECT_EQ(Session().BackgroundColor(), 0x8000u);
-    EXPECT_EQ(Session().CurrentLanguage(), Language::English) << "the other values are still read";
+    AnswerEvery(SmallDialog::ResultYes);
+    ShowAndSettle();
+    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")})
+        << "the other values are still read";
 }
 
 }  // namespace

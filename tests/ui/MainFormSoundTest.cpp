@@ -13,44 +13,41 @@
 
 namespace {
 
-int AcesInColumnZero(Board& board) {
+int AcesInColumnZero(const BoardPicture& board) {
     int aces = 0;
-    for (int row = 0; row < Board::Rows; ++row) aces += board.Place(0, row).TopRank() == 1;
+    for (int row = 0; row < Board::Rows; ++row) aces += board.Place(0, row) == SeenCard{row, 1};
     return aces;
 }
 
 // The cues the main window plays, as they reach the sound output: which recording (told apart by
-// its length), when, and how many aces stood in column 0 at that moment.
+// its length), when, and how many aces the window showed in column 0 at that moment.
 class MainFormSoundTest : public MainWindowFixture {
 protected:
     struct Heard {
-        qsizetype bytes;
+        SoundCue cue;
         std::uint32_t tick;
         int aces;
     };
-    static constexpr qsizetype Pick = 81, Deal = 2573, GiveUp = 11302;
 
     MainFormSoundTest() {
         clock.stepMs = 1;
+        StoreLanguage(Language::English);
         Open();
-        auto fake = std::make_unique<FakeAudioOut>();
-        out = fake.get();
+        out = audio;
+        out->requests.clear();
         out->now = [this] {
-            heardAces.push_back(AcesInColumnZero(GameBoard()));
+            heardAces.push_back(AcesInColumnZero(Picture()));
             return clock.ticks;
         };
-        Session().Sounds().SetOutput(std::move(fake));
-        Session().CurrentLanguage() = Language::English;
         Answerer first({});
-        Show();
-        QTest::qWait(50);
+        ShowAndSettle();
     }
 
     std::vector<Heard> Plays() {
         std::vector<Heard> heard;
         for (std::size_t i = 0; i < out->requests.size(); ++i) {
             const FakeAudioOut::Request& r = out->requests[i];
-            if (r.play) heard.push_back({r.samples.size(), r.tick, heardAces[i]});
+            if (r.play) heard.push_back({CueOf(r), r.tick, heardAces[i]});
         }
         return heard;
     }
@@ -60,11 +57,11 @@ protected:
 };
 
 TEST_F(MainFormSoundTest, SoundOffIsSilentAndAGivenUpDealSighsWaitsThenDealsWithTwoPicksPerAce) {
-    Session().SetSoundOn(false);
+    SwitchSound(false);
     Session().NewGame();
     EXPECT_TRUE(Plays().empty());
 
-    Session().SetSoundOn(true);
+    SwitchSound(true);
     out->requests.clear();
     heardAces.clear();
     Answerer yes({[](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton); }});
@@ -73,15 +70,15 @@ TEST_F(MainFormSoundTest, SoundOffIsSilentAndAGivenUpDealSighsWaitsThenDealsWith
 
     const std::vector<Heard> heard = Plays();
     ASSERT_EQ(heard.size(), 10u);
-    EXPECT_EQ(heard[0].bytes, GiveUp);
-    EXPECT_EQ(heard[1].bytes, Deal);
+    EXPECT_EQ(heard[0].cue, SoundCue::GiveUp);
+    EXPECT_EQ(heard[1].cue, SoundCue::Deal);
     EXPECT_GE(heard[1].tick - heard[0].tick, 500u) << "the pause between giving up and dealing";
     for (int ace = 0; ace < 4; ++ace) {
         SCOPED_TRACE(ace);
-        const Heard& before = heard[2 + 2 * ace];
-        const Heard& after = heard[3 + 2 * ace];
-        EXPECT_EQ(before.bytes, Pick);
-        EXPECT_EQ(after.bytes, Pick);
+        const Heard& before = heard[static_cast<std::size_t>(2 + 2 * ace)];
+        const Heard& after = heard[static_cast<std::size_t>(3 + 2 * ace)];
+        EXPECT_EQ(before.cue, SoundCue::Pick);
+        EXPECT_EQ(after.cue, SoundCue::Pick);
         EXPECT_EQ(before.aces, ace) << "one pick before the ace leaves its place";
         EXPECT_EQ(after.aces, ace + 1) << "one after it has landed in column 0";
     }

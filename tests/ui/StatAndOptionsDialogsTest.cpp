@@ -8,7 +8,7 @@
 
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
-#include "tests/ui/DialogDriver.h"
+#include "DialogDriver.h"
 #include "ui/OptionsHost.h"
 #include "ui/ScoreGauge.h"
 #include "ui/TOptionsDlg.h"

@@ -3,12 +3,11 @@
 #include <QWindow>
 
 #include "MainWindowFixture.h"
+#include "game/DealPrinter.h"
 #include "platform/ScreenScale.h"
 #include "settings/SettingsStore.h"
 #include "ui/SmallDialog.h"
 #include "ui/SurfaceView.h"
-#include "ui/WindowExtras.h"
-#include "ui/ZoomController.h"
 
 namespace {
 
@@ -20,7 +19,7 @@ protected:
         Show();
         Session().SeedWith(seed);
         QTest::keyClick(form.get(), Qt::Key_F2);
-        ASSERT_EQ(GameBoard().State(), GameState::Dealt);
+        ASSERT_EQ(Picture().Text(), DealText(seed));
     }
 
     // Presses on one place, carries the card there in steps with the button held, lets go.
@@ -35,7 +34,6 @@ protected:
 TEST_F(WindowExtrasTest, DragDropsOnAGapAndARefusedDragGoesHomeAtScaleOneAndTwo) {
     // The first card with a gap to go to and a filled neighbour to be refused by.
     ShowAndDeal(5);
-    Board& board = GameBoard();
     for (const qreal factor : {1.0, 2.0}) {
         if (factor != 1.0) {
             ScreenScale::SetFactor(factor);
@@ -43,34 +41,32 @@ TEST_F(WindowExtrasTest, DragDropsOnAGapAndARefusedDragGoesHomeAtScaleOneAndTwo)
         }
         ASSERT_EQ(form->devicePixelRatioF(), factor);
         bool dropped = false;
-        for (int column = 1; column < Board::Columns && !dropped; ++column) {
-            for (int row = 0; row < Board::Rows && !dropped; ++row) {
-                const CardPile& card = board.Place(column, row);
-                if (card.Count() == 0) continue;
-                for (int gap = 0; gap < Board::Columns * Board::Rows && !dropped; ++gap) {
-                    const int gapColumn = gap % Board::Columns;
-                    const int gapRow = gap / Board::Columns;
-                    if (!board.MayPlace(card.TopSuit(), card.TopRank(), gapColumn, gapRow)) continue;
-                    // A drag to a filled place is refused: the card goes home.
-                    const int filledColumn = column == 13 ? 12 : column + 1;
-                    if (board.Place(filledColumn, row).Count() == 0) continue;
-                    Drag(PlaceCenter(column, row), PlaceCenter(filledColumn, row) + QPoint(3, 2));
-                    EXPECT_EQ(board.Hand(), nullptr) << factor;
-                    EXPECT_EQ(board.Place(column, row).Count(), 1) << factor;
-                    Drag(PlaceCenter(column, row), PlaceCenter(gapColumn, gapRow) + QPoint(3, 2));
-                    EXPECT_EQ(board.Hand(), nullptr) << factor;
-                    EXPECT_EQ(board.Place(column, row).Count(), 0) << factor;
-                    EXPECT_EQ(board.Place(gapColumn, gapRow).Count(), 1) << factor;
-                    // A click without moving still only picks up, as it always did.
-                    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                                      PlaceCenter(gapColumn, gapRow));
-                    EXPECT_NE(board.Hand(), nullptr) << factor;
-                    QTest::keyClick(form.get(), Qt::Key_Escape);
-                    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-                    EXPECT_EQ(board.Place(column, row).Count(), 1) << "undone " << factor;
-                    dropped = true;
-                }
-            }
+        const BoardPicture board = Picture();
+        for (int gap = 0; gap < Board::Columns * Board::Rows && !dropped; ++gap) {
+            const int gapColumn = gap % Board::Columns;
+            const int gapRow = gap / Board::Columns;
+            const std::optional<SeenCard> left = gapColumn > 0 ? board.Place(gapColumn - 1, gapRow) : std::nullopt;
+            if (gapColumn == 0 || board.Place(gapColumn, gapRow) || !left || left->rank == 13) continue;
+            const SeenCard card{left->suit, left->rank + 1};
+            const QPoint from = *board.Find(card);
+            // A drag to a filled place is refused: the card goes home.
+            const int filledColumn = from.x() == 13 ? 12 : from.x() + 1;
+            if (!board.Place(filledColumn, from.y())) continue;
+            Drag(PlaceCenter(from.x(), from.y()), PlaceCenter(filledColumn, from.y()) + QPoint(3, 2));
+            EXPECT_EQ(Picture().Cards(), 52) << factor;
+            EXPECT_EQ(Picture().Place(from.x(), from.y()), card) << factor;
+            Drag(PlaceCenter(from.x(), from.y()), PlaceCenter(gapColumn, gapRow) + QPoint(3, 2));
+            EXPECT_EQ(Picture().Cards(), 52) << factor;
+            EXPECT_FALSE(Picture().Place(from.x(), from.y())) << factor;
+            EXPECT_EQ(Picture().Place(gapColumn, gapRow), card) << factor;
+            // A click without moving still only picks up, as it always did.
+            const std::size_t heard = audio->requests.size();
+            QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, PlaceCenter(gapColumn, gapRow));
+            EXPECT_EQ(Cues(heard), std::vector<SoundCue>{SoundCue::Pick}) << factor;
+            QTest::keyClick(form.get(), Qt::Key_Escape);
+            QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(Picture().Place(from.x(), from.y()), card) << "undone " << factor;
+            dropped = true;
         }
         EXPECT_TRUE(dropped) << factor;
     }
@@ -81,17 +77,16 @@ TEST_F(WindowExtrasTest, DragDropsOnAGapAndARefusedDragGoesHomeAtScaleOneAndTwo)
 TEST_F(WindowExtrasTest, DealDialogShowsTheNumberAndPlaysTheTypedDeal) {
     ShowAndDeal(77);
     QString shown;
-    Session().Dialogs().SetRunner([&shown](QDialog& dialog) {
+    answer = [&shown](QDialog& dialog) {
         if (dialog.objectName() != QLatin1String("DealNumberDialog")) return SmallDialog::ResultYes;
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("NumberEdit"));
         shown = edit->text();
         edit->setText(QStringLiteral("4294967295"));
         return SmallDialog::ResultOk;
-    });
+    };
     QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(shown, QStringLiteral("77"));
-    EXPECT_EQ(GameBoard().DealSeed(), 4294967295u);
-    EXPECT_EQ(GameBoard().State(), GameState::Dealt);
+    EXPECT_EQ(Picture().Text(), DealText(4294967295u));
 }
 
 TEST_F(WindowExtrasTest, TheWindowOpensOnlyAsLargeAsTheScreenHasRoomForAndComesBackFromFullScreen) {
@@ -105,7 +100,7 @@ TEST_F(WindowExtrasTest, TheWindowOpensOnlyAsLargeAsTheScreenHasRoomForAndComesB
     EXPECT_EQ(form->devicePixelRatioF(), 1.0);
     QTest::keyClick(form.get(), Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(form->devicePixelRatioF(), 1.0);
-    EXPECT_EQ(Session().Extras().Zoom().ChosenStep(), 4) << "kept for a larger screen";
+    EXPECT_EQ(SettingsStore().ReadInteger(SettingKey::Zoom), 4) << "kept for a larger screen";
     // Full screen and back: the board centred in the screen, then the window where it was.
     const QRect normal = form->geometry();
     QTest::keyClick(form.get(), Qt::Key_F11);

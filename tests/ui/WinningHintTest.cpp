@@ -5,28 +5,31 @@
 #include <QTest>
 #include <QWidget>
 
+#include "Waits.h"
 #include "game/BoardTestUtil.h"
 #include "game/RecordingHost.h"
 #include "ui/WinningHint.h"
 
 namespace {
 
-void AwaitAnswer(const WinningHint& hint) {
-    while (hint.Searching()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+// The search runs on a thread of its own; its answer comes back through the event loop.
+bool Answered(const WinningHint& hint) {
+    const bool done = QTest::qWaitFor([&hint] { return !hint.Searching(); }, WaitLimitMs);
     QCoreApplication::processEvents();
+    return done;
 }
 
 // Whether the frame's left edge around place (column, row) is drawn, taken half-way down.
 bool Framed(const RecordingHost& host, const Board& board, int column, int row) {
     const QImage& image = host.surface.Image();
-    return image.pixel(column * 48 + 6, board.PlaceY(row) + 30) != image.pixel(4, 4);
+    return image.pixel(board.PlaceX(column) - 2, board.PlaceY(row) + 30) != image.pixel(4, 4);
 }
 
 TEST(WinningHint, FramesTheWinningMoveOrSaysTheRoundIsLostUntilTheNextInput) {
     RecordingHost host;
     Board board(host);
     QWidget window;
-    window.resize(683, 342);
+    window.resize(ClientWidth, ClientHeight);
     Language language = Language::German;
     WinningHint hint(&window, board, host, language);
 
@@ -36,7 +39,7 @@ TEST(WinningHint, FramesTheWinningMoveOrSaysTheRoundIsLostUntilTheNextInput) {
     Put(board, 13, 0, 3, 13);
     board.SetState(GameState::Started);
     hint.Request();
-    AwaitAnswer(hint);
+    ASSERT_TRUE(Answered(hint));
     ASSERT_TRUE(hint.ShownMove().has_value());
     EXPECT_EQ(*hint.ShownMove(), (Move{13, 0, 12, 3}));
     EXPECT_TRUE(Framed(host, board, 13, 0));
@@ -55,7 +58,7 @@ TEST(WinningHint, FramesTheWinningMoveOrSaysTheRoundIsLostUntilTheNextInput) {
     Put(board, 12, 1, 0, 13);
     window.show();
     hint.Request();
-    AwaitAnswer(hint);
+    ASSERT_TRUE(Answered(hint));
     EXPECT_FALSE(hint.ShownMove().has_value());
     EXPECT_TRUE(hint.Message()->isVisible());
     EXPECT_EQ(hint.Message()->text(), QStringLiteral("Diese Runde ist ohne Neumischen nicht zu gewinnen."));

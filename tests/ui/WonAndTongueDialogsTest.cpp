@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "tests/ui/DialogDriver.h"
+#include "DialogDriver.h"
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 

@@ -35,6 +35,11 @@ QString NativeFile() {
     return NativeFolder() + QStringLiteral("/TorvikVandrel.conf");
 }
 
+QByteArray NativeFileText() {
+    QFile file(NativeFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void ClearNativeFolder() {
     const QFileInfo info(NativeFolder());
     if (info.isDir()) {

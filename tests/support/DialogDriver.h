@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "FakeClock.h"
+#include "Waits.h"
+#include "cards/TableGeometry.h"
 #include "platform/Clock.h"
 #include "ui/DialogLook.h"
 #include "ui/SmallDialog.h"
@@ -31,7 +33,8 @@ inline int ExecDriven(QDialog& dialog, const std::function<void()>& drive) {
     FakeClock clock{0, SmallDialog::InputGuardMs};
     const ScopedClock scopedClock(clock);
     QTimer::singleShot(0, &dialog, [&dialog, &drive] {
-        if (!QTest::qWaitForWindowActive(&dialog)) ADD_FAILURE() << "the dialog never became active";
+        if (!QTest::qWaitForWindowActive(&dialog, WaitLimitMs))
+            ADD_FAILURE() << "the dialog never became active";
         drive();
         if (dialog.isVisible()) dialog.done(StillOpen);
     });
@@ -55,7 +58,7 @@ inline void ClickButton(QDialog& dialog, const char* name) {
 }
 
 // A stand-in for the main window: a visible top-level window with an icon, at a known place.
-inline std::unique_ptr<QWidget> MakeMainWindow(QRect geometry = QRect(100, 120, 683, 342)) {
+inline std::unique_ptr<QWidget> MakeMainWindow(QRect geometry = QRect(100, 120, ClientWidth, ClientHeight)) {
     InstallFontSubstitutions();
     auto window = std::make_unique<QWidget>();
     QPixmap icon(32, 32);
@@ -73,7 +76,7 @@ public:
     using Answer = std::function<void(QDialog&)>;
 
     explicit Answerer(std::vector<Answer> script) : answers(std::move(script)) {
-        timer.setInterval(5);
+        timer.setInterval(PollMs);
         QObject::connect(&timer, &QTimer::timeout, [this] { Poll(); });
         timer.start();
     }
@@ -81,12 +84,21 @@ public:
     std::vector<QString> seen;
 
 private:
+    static constexpr int PollMs = 5;
+
     void Poll() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr || !dialog->isVisible() || dialog == last) return;
         // Keys go to the focus, which the dialog has only once it is the active window; on a busy
-        // machine that can take a few polls.
-        if (!dialog->isActiveWindow()) return;
+        // machine that can take a few polls, but a dialog that never gets there must not hold
+        // its modal loop for ever.
+        if (!dialog->isActiveWindow()) {
+            if (++inactivePolls * PollMs < WaitLimitMs) return;
+            ADD_FAILURE() << "the dialog never became active";
+            dialog->done(StillOpen);
+        }
+        inactivePolls = 0;
+        if (!dialog->isVisible()) return;
         last = dialog;
         seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
         if (next < answers.size()) {
@@ -104,4 +116,5 @@ private:
     std::vector<Answer> answers;
     std::size_t next = 0;
     QDialog* last = nullptr;
+    int inactivePolls = 0;
 };

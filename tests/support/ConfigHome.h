@@ -12,6 +12,9 @@ QString ConfigHome();
 QString NativeFolder();
 QString NativeFile();
 
+// The native file's bytes; empty when there is none.
+QByteArray NativeFileText();
+
 // Removes the native folder, whatever a test left behind (a plain file, a read-only folder).
 void ClearNativeFolder();
 

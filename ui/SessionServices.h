@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/AudioOut.h"
+
+class QDialog;
+
+// What a game session takes from outside instead of making it itself. The program hands in
+// nothing and gets the system's sound output and dialogs in their own modal loops; the window
+// tests hand in an output they can listen to and a runner that answers the dialogs.
+struct SessionServices {
+    std::unique_ptr<AudioOut> audioOut;
+    // Shows a dialog and gives its modal result.
+    std::function<int(QDialog&)> runDialog;
+};
