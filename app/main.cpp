@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     InstallFontSubstitutions();
     // Every control's tooltip takes the shaped look, also in dialogs made later.
     ToolTipFilter toolTips;
-    CardSheets::Load();
+    // The card sheets load when the first card is drawn: the window opens with an empty table.
     // A logout, Ctrl-C or a closed terminal ends the game the orderly way, storing everything; one
     // that comes while the window is being taken down changes nothing.
     QuitSignals quitSignals;

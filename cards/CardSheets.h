@@ -7,7 +7,7 @@
 class Surface;
 
 // The four shared images every card and place marker is drawn from. They are loaded once, by
-// name from the embedded resources, before any window exists.
+// name from the embedded resources, when the first one is asked for.
 class CardSheets {
 public:
     // Loads "mask", "cards", "decks" and "cellar" in that order. A sheet that cannot be read is

@@ -34,7 +34,7 @@ std::vector<QPoint> FramePixels() {
 }  // namespace
 
 KeyPlay::KeyPlay(Board& boardRef, BoardHost& hostRef, PointerPlay& pointerRef)
-    : board(boardRef), host(hostRef), pointer(pointerRef), framePixels(FramePixels()) {}
+    : board(boardRef), host(hostRef), pointer(pointerRef) {}
 
 void KeyPlay::Press(Key key) {
     if (key == Key::Back) {
@@ -147,6 +147,8 @@ void KeyPlay::Draw() {
     std::uint32_t color = host.FrameColor();
     if (color == host.BackgroundColor()) color ^= 0xFFFFFF;
     const QRgb pixel = PixelFromColorRef(color);
+    // Made when the cursor is first shown, not at start: many players never touch the keys.
+    if (framePixels.empty()) framePixels = FramePixels();
     saved.clear();
     for (const QPoint& p : framePixels) {
         QRgb& at = reinterpret_cast<QRgb*>(patch.scanLine(p.y() + FrameMargin))[p.x() + FrameMargin];

@@ -7,12 +7,13 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QSysInfo>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 
 #ifndef TVDL_INSTALLED_HELP_FILE
@@ -62,6 +63,43 @@ HelpPlatform::Version VersionFromText(const QString& text) {
 
 QString RealPath(const QString& path) {
     return QFileInfo(path).canonicalFilePath();
+}
+
+// Plain string work below: a regular expression would bring its compiler into every start of the
+// game, which looks at these numbers before its window opens.
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// "1.0.0" from "libchm.so.1.0.0": one to four groups of digits after the last ".so."; empty when
+// the name ends otherwise.
+QString SonameNumbers(const QString& fileName) {
+    const qsizetype at = fileName.lastIndexOf(QLatin1String(".so."));
+    if (at < 0) return {};
+    const QString numbers = fileName.mid(at + 4);
+    const QStringList groups = numbers.split(QLatin1Char('.'));
+    if (groups.size() > 4) return {};
+    for (const QString& group : groups) {
+        if (group.isEmpty() || !std::all_of(group.begin(), group.end(), IsDigit)) return {};
+    }
+    return numbers;
+}
+
+// Up to three leading groups of digits, "6.1.0-18-amd64" giving 6, 1 and 0; missing ones are 0.
+std::array<int, 3> LeadingNumbers(const QString& text) {
+    std::array<int, 3> numbers{};
+    qsizetype at = 0;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i > 0) {
+            if (at >= text.size() || text[at] != QLatin1Char('.')) break;
+            ++at;
+        }
+        const qsizetype start = at;
+        while (at < text.size() && IsDigit(text[at])) ++at;
+        if (at == start) break;
+        numbers[i] = text.mid(start, at - start).toInt();
+    }
+    return numbers;
 }
 
 }  // namespace
@@ -130,21 +168,19 @@ HelpPlatform::Version HelpPlatform::VersionResource(const QString& path) {
     if (real == RealPath(QStringLiteral("/proc/self/exe"))) {
         return VersionFromText(QStringLiteral(TVDL_VERSION_TEXT));
     }
-    static const QRegularExpression soname(QStringLiteral("\\.so\\.(\\d+(?:\\.\\d+){0,3})$"));
-    const QRegularExpressionMatch match = soname.match(QFileInfo(real).fileName());
-    if (!match.hasMatch()) return {};
-    return VersionFromText(match.captured(1));
+    const QString numbers = SonameNumbers(QFileInfo(real).fileName());
+    if (numbers.isEmpty()) return {};
+    return VersionFromText(numbers);
 }
 
 HelpPlatform::OperatingSystem HelpPlatform::System() {
     OperatingSystem system;
     system.name = QSysInfo::kernelType();
     if (!system.name.isEmpty()) system.name[0] = system.name[0].toUpper();
-    static const QRegularExpression numbers(QStringLiteral("^(\\d+)(?:\\.(\\d+))?(?:\\.(\\d+))?"));
-    const QRegularExpressionMatch match = numbers.match(QSysInfo::kernelVersion());
-    system.major = match.captured(1).toInt();
-    system.minor = match.captured(2).toInt();
-    system.build = match.captured(3).toInt();
+    const std::array<int, 3> numbers = LeadingNumbers(QSysInfo::kernelVersion());
+    system.major = numbers[0];
+    system.minor = numbers[1];
+    system.build = numbers[2];
     system.servicePack = QSysInfo::prettyProductName();
     return system;
 }

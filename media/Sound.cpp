@@ -6,7 +6,7 @@
 #include <span>
 
 #include "media/WaveFile.h"
-#include "platform/QtAudioOut.h"
+#include "platform/ThreadedAudioOut.h"
 
 namespace {
 
@@ -20,11 +20,17 @@ constexpr std::array<const char*, Sound::CueCount> Resources = {
 
 }  // namespace
 
-Sound::Sound(std::unique_ptr<AudioOut> out) : output(out ? std::move(out) : std::make_unique<QtAudioOut>()) {
+Sound::Sound(std::unique_ptr<AudioOut> out) : output(out ? std::move(out) : std::make_unique<ThreadedAudioOut>()) {
     // The platform may refuse every cue the same way; saying so once is enough.
     output->SetRefusalHandler([logged = refusalLogged](const QString& why) {
         if (!logged->exchange(true)) qCWarning(lcSound).noquote() << "Cannot play sound:" << why;
     });
+}
+
+void Sound::LoadRecordings() {
+    // Once, at the first cue: the window's start has no sound to make.
+    if (loaded) return;
+    loaded = true;
     for (std::size_t i = 0; i < Resources.size(); ++i) {
         QFile file(QString::fromLatin1(Resources[i]));
         if (!file.open(QIODevice::ReadOnly)) {
@@ -46,6 +52,7 @@ void Sound::SetEnabled(bool on) {
 }
 
 void Sound::SetRecording(SoundCue cue, const QByteArray& waveFile) {
+    LoadRecordings();
     Recording& recording = recordings.at(static_cast<std::size_t>(cue));
     recording = {};
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(waveFile.constData()), std::size_t(waveFile.size()));
@@ -62,6 +69,7 @@ void Sound::Play(SoundCue cue) {
     if (!enabled) return;
     const int index = static_cast<int>(cue);
     if (index < 0 || index >= CueCount) return;
+    LoadRecordings();
     const Recording& recording = recordings[static_cast<std::size_t>(index)];
     if (recording.samples.isEmpty()) return;
     qCDebug(lcSound) << "cue" << index;

@@ -15,8 +15,8 @@ class Sound {
 public:
     static constexpr int CueCount = 6;
 
-    // Loads the recordings from the program's resources; plays through the system's sound
-    // output unless another output is given.
+    // Plays the recordings in the program's resources, loaded at the first cue, through the
+    // system's sound output unless another output is given.
     explicit Sound(std::unique_ptr<AudioOut> output = nullptr);
     ~Sound();
     Sound(const Sound&) = delete;
@@ -39,7 +39,10 @@ private:
         PcmFormat format;
     };
 
+    void LoadRecordings();
+
     std::array<Recording, CueCount> recordings;
+    bool loaded = false;
     // Declared after the recordings, so it stops playing before they are released.
     std::unique_ptr<AudioOut> output;
     bool enabled = true;

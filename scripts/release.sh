@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the release tree with the benchmarks and the artwork
-# generators, checks that the generators give the committed artwork byte for byte, and makes the
-# Debian package (build/release/tvdl_*.deb). No tests are built here: scripts/test.sh runs them.
+# generators, checks that the generators give the committed artwork byte for byte, and builds the
+# Debian package with scripts/package.sh.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-tvdl_install_packages dpkg-dev file
+tvdl_install_packages dpkg-dev debhelper lintian devscripts file
 tvdl_become_owner "$@"
 build="$TVDL_ROOT/build/release"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_WERROR=ON -DCMAKE_INSTALL_PREFIX=/usr \
@@ -34,8 +34,4 @@ done
 [ "$differ" -eq 0 ] || exit 1
 echo "Artwork: the generators reproduce every committed picture."
 
-(cd "$build" && cpack -G DEB >/dev/null)
-package="$(ls "$build"/tvdl_*.deb)"
-dpkg-deb --info "$package"
-dpkg-deb --contents "$package"
-echo "Package: $package"
+"$TVDL_ROOT/scripts/package.sh"

@@ -5,8 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace {
 
@@ -159,13 +160,20 @@ void SettingsStore::RemoveStaleWrites() const {
     if (!store.dir().exists()) return;
     QLockFile writing(store.filePath() + QStringLiteral(".lock"));
     if (!writing.tryLock(2000)) return;
-    // The temporary name a write gives the file it later renames over the store.
-    const QRegularExpression temporary(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
-                                           .arg(QRegularExpression::escape(store.fileName())));
-    const QStringList candidates =
-        store.dir().entryList({store.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : candidates) {
-        if (temporary.match(name).hasMatch()) QFile::remove(store.dir().filePath(name));
+    // The temporary name a write gives the file it later renames over the store: the store's name,
+    // a dot and six letters or digits. Matched by hand, since a name filter or a regular expression
+    // would load a pattern compiler into every start of the game.
+    const QString prefix = store.fileName() + QLatin1Char('.');
+    const auto isTemporary = [&prefix](const QString& name) {
+        const auto letterOrDigit = [](QChar c) {
+            return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                   (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+        };
+        return name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
+               std::all_of(name.begin() + prefix.size(), name.end(), letterOrDigit);
+    };
+    for (const QString& name : store.dir().entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (isTemporary(name)) QFile::remove(store.dir().filePath(name));
     }
 }
 

@@ -10,17 +10,13 @@
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 
-MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& language,
+MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& currentLanguage,
                          const SettingsStore& store, Runner dialogRunner)
     : window(mainWindow),
+      language(currentLanguage),
       runner(std::move(dialogRunner)),
-      stat(new TStatDlg(&mainWindow, language, store)),
-      options(new TOptionsDlg(&mainWindow, host, language, store)),
-      about(new TFreewareDlg(&mainWindow, language)),
-      tongue(new TTongueDlg(&mainWindow, language)),
-      endGame(new TEndGameDlg(&mainWindow, language)),
-      giveUp(new TGiveUpDlg(&mainWindow, language)),
-      won(new TWonDlg(&mainWindow, language)) {}
+      stat(new TStatDlg(&mainWindow, currentLanguage, store)),
+      options(new TOptionsDlg(&mainWindow, host, currentLanguage, store)) {}
 
 MainDialogs::~MainDialogs() {
     // Qt would delete the children in the order of their making; the reverse one is wanted.
@@ -31,6 +27,31 @@ MainDialogs::~MainDialogs() {
     delete about;
     delete options;
     delete stat;
+}
+
+TFreewareDlg& MainDialogs::About() {
+    if (!about) about = new TFreewareDlg(&window, language);
+    return *about;
+}
+
+TTongueDlg& MainDialogs::Tongue() {
+    if (!tongue) tongue = new TTongueDlg(&window, language);
+    return *tongue;
+}
+
+TEndGameDlg& MainDialogs::EndGame() {
+    if (!endGame) endGame = new TEndGameDlg(&window, language);
+    return *endGame;
+}
+
+TGiveUpDlg& MainDialogs::GiveUp() {
+    if (!giveUp) giveUp = new TGiveUpDlg(&window, language);
+    return *giveUp;
+}
+
+TWonDlg& MainDialogs::Won() {
+    if (!won) won = new TWonDlg(&window, language);
+    return *won;
 }
 
 int MainDialogs::Run(QDialog& dialog) const {

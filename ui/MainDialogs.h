@@ -15,9 +15,11 @@ class TStatDlg;
 class TTongueDlg;
 class TWonDlg;
 
-// The modal dialogs of the main window. They are made once, right after the main window and with
-// it as their Qt parent, and destroyed in the reverse order of their making while the main window
-// and its settings store still exist, since some of them store what they own as they go.
+// The modal dialogs of the main window, each made once with the main window as its Qt parent. The
+// statistics and options dialogs, which own values the game keeps, are made right after the main
+// window; the others, which only ask or tell, when first asked for, so that the window's start
+// makes nothing it does not show. All are destroyed in the reverse order of the list below while
+// the main window and its settings store still exist, since some store what they own as they go.
 class MainDialogs {
 public:
     // How a dialog is shown: by default in its own modal loop.
@@ -35,20 +37,21 @@ public:
 
     TStatDlg& Stat() { return *stat; }
     TOptionsDlg& Options() { return *options; }
-    TFreewareDlg& About() { return *about; }
-    TTongueDlg& Tongue() { return *tongue; }
-    TEndGameDlg& EndGame() { return *endGame; }
-    TGiveUpDlg& GiveUp() { return *giveUp; }
-    TWonDlg& Won() { return *won; }
+    TFreewareDlg& About();
+    TTongueDlg& Tongue();
+    TEndGameDlg& EndGame();
+    TGiveUpDlg& GiveUp();
+    TWonDlg& Won();
 
 private:
     QWidget& window;
+    Language& language;
     Runner runner;
     TStatDlg* stat;
     TOptionsDlg* options;
-    TFreewareDlg* about;
-    TTongueDlg* tongue;
-    TEndGameDlg* endGame;
-    TGiveUpDlg* giveUp;
-    TWonDlg* won;
+    TFreewareDlg* about = nullptr;
+    TTongueDlg* tongue = nullptr;
+    TEndGameDlg* endGame = nullptr;
+    TGiveUpDlg* giveUp = nullptr;
+    TWonDlg* won = nullptr;
 };

@@ -71,7 +71,6 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
 
     Bevel1 = MakeBevel(this, QStringLiteral("Bevel1"), QRect(8, 8, 369, 417), BevelKind::Sunken);
     Image4 = MakeImage(this, QStringLiteral("Image4"), QRect(12, 12, 37, 37));
-    ShowWindowIcon(*Image4, *mainWindow);
 
     progname = MakeLabel(this, QStringLiteral("progname"), QRect(52, 16, 321, 21));
     progname->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -87,7 +86,6 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     Bevel3 = MakeBevel(this, QStringLiteral("Bevel3"), QRect(52, 32, 321, 5), BevelKind::Line);
 
     Image1 = MakeImage(this, QStringLiteral("Image1"), QRect(12, 52, 101, 77));
-    Image1->setPixmap(ReadEmbeddedPixmap(QStringLiteral(":/dialogs/logo_maker.png")));
 
     Label4 = MakeLabel(this, QStringLiteral("Label4"), QRect(180, 44, 9, 13));
     Label4->setText(QStringLiteral("©"));
@@ -121,7 +119,6 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
 
     Bevel2 = MakeBevel(this, QStringLiteral("Bevel2"), QRect(12, 128, 361, 5), BevelKind::Line);
     Image5 = MakeImage(this, QStringLiteral("Image5"), QRect(12, 140, 121, 69));
-    Image5->setPixmap(ReadEmbeddedPixmap(QStringLiteral(":/dialogs/logo_association.png")));
     memberlabel = MakeLabel(this, QStringLiteral("memberlabel"), QRect(144, 144, 225, 29));
     memberlabel->setWordWrap(true);
 
@@ -153,6 +150,9 @@ QPlainTextEdit* TFreewareDlg::MakeMemo(const QString& name, const QString& text)
 }
 
 void TFreewareDlg::LayOutTexts() {
+    ShowWindowIcon(*Image4, *this);  // the main window's icon, which the dialog takes from it
+    Image1->setPixmap(ReadEmbeddedPixmap(QStringLiteral(":/dialogs/logo_maker.png")));
+    Image5->setPixmap(ReadEmbeddedPixmap(QStringLiteral(":/dialogs/logo_association.png")));
     for (QLabel* label : {Label1, Label2, Label3}) label->adjustSize();
     FitWidth(*LMDSimpleLabel1);
     FitWidth(*LMDSimpleLabel2);

@@ -24,8 +24,9 @@ protected:
 
 private:
     QPlainTextEdit* MakeMemo(const QString& name, const QString& text);
-    // Sizes the labels to their texts and lays out the memos. Done at the first showing: text
-    // layout loads the fonts, which would otherwise hold up the main window's first appearance.
+    // Puts in the pictures, sizes the labels to their texts and lays out the memos. Done at the
+    // first showing: text layout loads the fonts, and neither they nor the pictures should hold up
+    // the main window's first appearance.
     void LayOutTexts();
     // Names and descriptions a screen reader reads, in the current language.
     void DescribeForScreenReaders();

@@ -38,8 +38,6 @@ WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boa
     : window(parentWindow), board(gameBoard), host(boardHost), language(current),
       message(new QLabel(parentWindow)) {
     message->setObjectName(QStringLiteral("WinningHintMessage"));
-    message->setStyleSheet(QStringLiteral(
-        "QLabel { background: #ffffe1; color: black; border: 1px solid black; padding: 4px 8px; }"));
     message->hide();
     board.SetChangeListener([this] { PositionChanged(); });
 }
@@ -167,6 +165,11 @@ void WinningHint::Dismiss() {
 }
 
 void WinningHint::Say(const QString& german, const QString& english) {
+    // Styled when first shown: a style sheet costs the window's start more than the label does.
+    if (message->styleSheet().isEmpty()) {
+        message->setStyleSheet(QStringLiteral(
+            "QLabel { background: #ffffe1; color: black; border: 1px solid black; padding: 4px 8px; }"));
+    }
     message->setText(Pick(language, german, english));
     message->adjustSize();
     // Centred over the board, between its second and third rows.

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
 #include <QImage>
+#include <QImageReader>
 
 #include <vector>
 
 #include "CardTestSupport.h"
 #include "cards/Card.h"
 #include "cards/CardSheets.h"
+#include "platform/EmbeddedImage.h"
 
 namespace {
 
@@ -46,6 +49,27 @@ TEST(CardSheetsTest, SheetsHaveTheirLayoutSizesEvenWhenMissing) {
     for (const QImage* sheet : {&CardSheets::Mask(), &CardSheets::Cards(), &CardSheets::Decks(), &CardSheets::Cellar()}) {
         EXPECT_EQ(sheet->format(), QImage::Format_RGB32);
     }
+}
+
+// The program reads its pictures from the pack the build makes of them, not from the PNG files.
+TEST(EmbeddedImageTest, EveryPictureIsPackedExactlyAsItsPngReads) {
+    int pictures = 0;
+    for (const char* folder : {":/sheets", ":/ui", ":/dialogs"}) {
+        QDirIterator it(QString::fromLatin1(folder), {QStringLiteral("*.png")}, QDir::Files);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            SCOPED_TRACE(path.toStdString());
+            QImageReader reader(path, "png");
+            const QImage png = reader.read();
+            ASSERT_FALSE(png.isNull());
+            const QImage packed = ReadPackedImage(path);
+            EXPECT_EQ(packed, png);
+            EXPECT_EQ(packed.colorTable(), png.colorTable());
+            ++pictures;
+        }
+    }
+    EXPECT_GE(pictures, 38);
+    EXPECT_TRUE(ReadPackedImage(QStringLiteral(":/ui/no_such_picture.png")).isNull());
 }
 
 TEST(CardSheetsTest, ReleaseDropsTheSheetsAndTheNextUseReloads) {

@@ -45,6 +45,14 @@ TEST(HelpVersions, FileVersionsAndSystemRoot) {
     QFile::link(library, folder.filePath(QStringLiteral("libdemo.so.1")));
     EXPECT_EQ(HelpVersions::FileVersionText(folder.filePath(QStringLiteral("libdemo.so.1"))), QStringLiteral("1.2.3.0"));
     EXPECT_EQ(HelpVersions::FileVersionText(folder.filePath(QStringLiteral("libgone.so.1"))), QString());
+    // Only one to four groups of digits after the last ".so." make a version.
+    for (const auto& [name, version] : {std::pair{"libfour.so.7.8.9.10", "7.8.9.10"}, std::pair{"libfive.so.1.2.3.4.5", ""},
+                                        std::pair{"libletter.so.2x", ""}, std::pair{"libempty.so.1..2", ""},
+                                        std::pair{"libtwice.so.3.so.4", "4.0.0.0"}}) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QFile(path).open(QIODevice::WriteOnly);
+        EXPECT_EQ(HelpVersions::FileVersionText(path), QString::fromLatin1(version)) << name;
+    }
 
     EXPECT_EQ(HelpControl::ExpandSystemRoot(QStringLiteral("%SystemRoot%/lib/x.so")), QStringLiteral("/usr/lib/x.so"));
     EXPECT_EQ(HelpControl::ExpandSystemRoot(QStringLiteral("%SYSTEMROOT%")), QStringLiteral("/usr"));

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <chrono>
 #include <functional>
 
-#include "platform/QtAudioOut.h"
+#include "platform/ThreadedAudioOut.h"
 
 namespace {
 
@@ -34,7 +37,7 @@ TEST(AudioDeviceTest, PlaybackGoesOnWhileTheCallerBusyWaitsAndANewBufferReplaces
     // The test script keeps the other tests away from its server and gives its address here.
     const QByteArray server = qgetenv("TVDL_TEST_PULSE_SERVER");
     if (!server.isEmpty()) qputenv("PULSE_SERVER", server);
-    QtAudioOut out;
+    ThreadedAudioOut out({QStringLiteral(TVDL_AUDIO_MODULE)});
     if (!out.HasDevice()) GTEST_SKIP() << "no sound output device";
     out.Play(QByteArray(10 * Rate, char(128)), {1, Rate, 8});
     // A new stream may stall for a while before it flows; start measuring once it does.
@@ -50,4 +53,40 @@ TEST(AudioDeviceTest, PlaybackGoesOnWhileTheCallerBusyWaitsAndANewBufferReplaces
     out.Play(pick, {1, Rate, 8});
     EXPECT_TRUE(WaitFor([&] { return out.BytesTaken() <= pick.size(); }, std::chrono::seconds(2)))
         << "the long buffer still plays";
+}
+
+namespace {
+QStringList warnings;
+void CollectWarnings(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type >= QtWarningMsg) warnings << text;
+}
+}  // namespace
+
+// A package without the module, or a stray file in its place, costs the sound and nothing else.
+TEST(AudioDeviceTest, WithoutAUsableModuleCuesAreSilentAndThatIsSaidOnce) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString garbage = folder.filePath(QStringLiteral("tvdl-audio.so"));
+    QFile file(garbage);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a library");
+    file.close();
+
+    for (const QStringList& paths :
+         {QStringList{folder.filePath(QStringLiteral("missing.so"))}, QStringList{garbage}}) {
+        SCOPED_TRACE(paths.join(QLatin1Char(' ')).toStdString());
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(CollectWarnings);
+        {
+            ThreadedAudioOut out(paths);
+            out.Play(QByteArray(100, char(128)), {1, 11025, 8});
+            out.Play(QByteArray(100, char(128)), {1, 11025, 8});
+            EXPECT_FALSE(out.HasDevice());
+            out.Stop();
+            EXPECT_EQ(out.BytesTaken(), 0);
+        }
+        qInstallMessageHandler(previous);
+        ASSERT_EQ(warnings.size(), 1) << warnings.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(warnings[0].contains(QStringLiteral("No sound"))) << warnings[0].toStdString();
+    }
 }

@@ -1,4 +1,4 @@
-#include "platform/QtAudioOut.h"
+#include "platform/QtAudioPlayer.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -9,8 +9,6 @@
 #include <QTimer>
 
 #include <memory>
-
-#include "platform/QueuedCall.h"
 
 namespace {
 
@@ -38,26 +36,30 @@ void QuietAboutMissingServer(QtMsgType type, const QMessageLogContext& context, 
     if (outerHandler) outerHandler(type, context, text);
 }
 
-}  // namespace
-
-// Everything here runs on the output's own thread. Opening a stream can run a nested event loop,
-// so a request may arrive while another is being carried out: it then waits for that one to end,
-// and only the latest waiting request counts.
-class AudioWorker : public QObject {
+// Everything here runs on the thread that made the player. Opening a stream can run a nested
+// event loop, so a request may arrive while another is being carried out: it then waits for that
+// one to end, and only the latest waiting request counts.
+class QtAudioPlayer final : public QObject, public AudioPlayer {
 public:
+    explicit QtAudioPlayer(AudioPlayer::RefusalHandler onRefused) : refused(std::move(onRefused)) {
+        idleClose = new QTimer(this);
+        idleClose->setSingleShot(true);
+        connect(idleClose, &QTimer::timeout, this, [this] { Run({Kind::CloseIfDone, {}, {}}); });
+    }
+    ~QtAudioPlayer() override { Close(); }
+
+    bool HasDevice() override { return !DefaultOutput().isNull(); }
+    void Start(const QByteArray& samples, const PcmFormat& format) override { Run({Kind::Start, samples, format}); }
+    void Halt() override { Run({Kind::Halt, {}, {}}); }
+    qint64 BytesTaken() const override { return buffer ? buffer->pos() : 0; }
+
+private:
     enum class Kind { Start, Halt, CloseIfDone };
     struct Command {
         Kind kind = Kind::Halt;
         QByteArray samples;
         PcmFormat format;
     };
-
-    explicit AudioWorker(std::function<void(const QString&)> onRefused) : refused(std::move(onRefused)) {
-        idleClose = new QTimer(this);
-        idleClose->setSingleShot(true);
-        connect(idleClose, &QTimer::timeout, this, [this] { Run({Kind::CloseIfDone, {}, {}}); });
-    }
-    ~AudioWorker() override { Halt(); }
 
     void Run(Command command) {
         pending = std::move(command);
@@ -68,17 +70,15 @@ public:
             hasPending = false;
             const Command now = std::move(pending);
             switch (now.kind) {
-                case Kind::Start: Start(now.samples, now.format); break;
-                case Kind::Halt: Halt(); break;
+                case Kind::Start: Open(now.samples, now.format); break;
+                case Kind::Halt: Close(); break;
                 case Kind::CloseIfDone:
-                    if (sink && sink->state() != QAudio::ActiveState) Halt();
+                    if (sink && sink->state() != QAudio::ActiveState) Close();
                     break;
             }
         }
         running = false;
     }
-
-    qint64 Taken() const { return buffer ? buffer->pos() : 0; }
 
     // Qt Multimedia's sound-server client must not be entered from two threads at once, so the
     // devices are looked up here only, never on the caller's thread.
@@ -93,11 +93,8 @@ public:
         return QMediaDevices::defaultAudioOutput();
     }
 
-    bool HasDevice() const { return !DefaultOutput().isNull(); }
-
-private:
-    void Start(const QByteArray& samples, const PcmFormat& pcm) {
-        Halt();
+    void Open(const QByteArray& samples, const PcmFormat& pcm) {
+        Close();
         QAudioFormat format;
         format.setChannelCount(pcm.channels);
         format.setSampleRate(pcm.sampleRate);
@@ -119,11 +116,11 @@ private:
         qCDebug(lcAudio) << "started" << samples.size() << "bytes at" << pcm.sampleRate << "Hz, state" << sink->state();
         if (sink->error() != QAudio::NoError && sink->error() != QAudio::UnderrunError) {
             refused(Describe(sink->error()));
-            Halt();
+            Close();
         }
     }
 
-    void Halt() {
+    void Close() {
         idleClose->stop();
         if (sink) {
             sink->disconnect(this);
@@ -145,7 +142,7 @@ private:
         }
     }
 
-    std::function<void(const QString&)> refused;
+    AudioPlayer::RefusalHandler refused;
     QTimer* idleClose;
     std::unique_ptr<QBuffer> buffer;
     std::unique_ptr<QAudioSink> sink;
@@ -154,50 +151,8 @@ private:
     bool running = false;
 };
 
-QtAudioOut::QtAudioOut() {
-    thread.setObjectName(QStringLiteral("audio"));
-    worker = new AudioWorker([this](const QString& why) { Refused(why); });
-    worker->moveToThread(&thread);
-    thread.start();
-}
+}  // namespace
 
-QtAudioOut::~QtAudioOut() {
-    // The sink must stop, on its own thread, before the samples it reads are freed. The worker
-    // itself goes once its thread has finished, so no queued request can reach it any more.
-    ++requests;
-    QueuedCall::Post(worker, [w = worker] { w->Run({AudioWorker::Kind::Halt, {}, {}}); }, Qt::BlockingQueuedConnection);
-    thread.quit();
-    thread.wait();
-    delete worker;
-}
-
-bool QtAudioOut::HasDevice() {
-    // Asked on the audio thread, which alone talks to the sound server; the answer may wait for
-    // a stream that is being opened there.
-    bool found = false;
-    QueuedCall::Post(worker, [w = worker, &found] { found = w->HasDevice(); }, Qt::BlockingQueuedConnection);
-    return found;
-}
-
-void QtAudioOut::Play(const QByteArray& samples, const PcmFormat& format) {
-    // Cues may come faster than streams open; one overtaken by a later request never starts.
-    // The byte array is shared, not copied; the worker keeps its own reference while it plays.
-    const std::uint64_t request = ++requests;
-    QueuedCall::Post(
-        worker,
-        [this, w = worker, request, samples, format] {
-            if (request == requests.load()) w->Run({AudioWorker::Kind::Start, samples, format});
-        },
-        Qt::QueuedConnection);
-}
-
-void QtAudioOut::Stop() {
-    ++requests;
-    QueuedCall::Post(worker, [w = worker] { w->Run({AudioWorker::Kind::Halt, {}, {}}); }, Qt::QueuedConnection);
-}
-
-qint64 QtAudioOut::BytesTaken() {
-    qint64 taken = 0;
-    QueuedCall::Post(worker, [w = worker, &taken] { taken = w->Taken(); }, Qt::BlockingQueuedConnection);
-    return taken;
+AudioPlayer* TvdlMakeAudioPlayer1(const AudioPlayer::RefusalHandler& refused) {
+    return new QtAudioPlayer(refused);
 }
