@@ -2,7 +2,7 @@
 
 namespace {
 
-std::optional<std::uint32_t> ParseDeal(const QString& text) {
+std::optional<std::uint32_t> ParseNumber(const QString& text) {
     // Plain decimal only: no sign, no blanks, no hex, nothing beyond 32 bits.
     if (text.isEmpty() || text.size() > 10) return std::nullopt;
     for (QChar c : text) {
@@ -76,7 +76,8 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
         }
         const bool takesValue = option == QLatin1String("--deal") || option == QLatin1String("--print-deal") ||
                                 option == QLatin1String("--solve") || option == QLatin1String("--winnability") ||
-                                option == QLatin1String("--csv");
+                                option == QLatin1String("--csv") || option == QLatin1String("--time-limit") ||
+                                option == QLatin1String("--threads");
         if (takesValue && !hasValue) {
             if (i + 1 >= arguments.size()) return Fail(QStringLiteral("%1 needs a value").arg(option));
             value = arguments[++i];
@@ -86,10 +87,27 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             line.csvPath = value;
             continue;
         }
+        if (option == QLatin1String("--time-limit")) {
+            bool ok = false;
+            const double seconds = value.toDouble(&ok);
+            if (!ok || !(seconds > 0) || seconds > 86400) {
+                return Fail(QStringLiteral("'%1' is not a time limit in seconds (more than 0, at most 86400)").arg(value));
+            }
+            line.timeLimit = seconds;
+            continue;
+        }
+        if (option == QLatin1String("--threads")) {
+            const std::optional<std::uint32_t> threads = ParseNumber(value);
+            if (!threads || *threads < 1 || *threads > 256) {
+                return Fail(QStringLiteral("'%1' is not a number of threads from 1 to 256").arg(value));
+            }
+            line.threads = *threads;
+            continue;
+        }
         if (option == QLatin1String("--winnability")) {
             const qsizetype dash = value.indexOf(QLatin1Char('-'));
-            const std::optional<std::uint32_t> firstDeal = ParseDeal(dash < 0 ? value : value.left(dash));
-            const std::optional<std::uint32_t> lastDeal = ParseDeal(dash < 0 ? value : value.mid(dash + 1));
+            const std::optional<std::uint32_t> firstDeal = ParseNumber(dash < 0 ? value : value.left(dash));
+            const std::optional<std::uint32_t> lastDeal = ParseNumber(dash < 0 ? value : value.mid(dash + 1));
             if (!firstDeal || !lastDeal || *lastDeal < *firstDeal) {
                 return Fail(QStringLiteral("'%1' is not a range of deals A-B with A <= B").arg(value));
             }
@@ -99,7 +117,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             continue;
         }
         if (takesValue) {
-            const std::optional<std::uint32_t> deal = ParseDeal(value);
+            const std::optional<std::uint32_t> deal = ParseNumber(value);
             if (!deal) {
                 return Fail(QStringLiteral("'%1' is not a deal number from 0 to 4294967295").arg(value));
             }
@@ -110,12 +128,20 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
         }
         return Fail(QStringLiteral("unknown option '%1'").arg(arguments[i]));
     }
+    // Options that only shape another command must not quietly start the game instead.
+    const bool table = line.action == Action::Winnability;
+    if (!line.csvPath.isEmpty() && !table) return Fail(QStringLiteral("--csv goes with --winnability"));
+    if (line.threads != 0 && !table) return Fail(QStringLiteral("--threads goes with --winnability"));
+    if (line.timeLimit && !table && line.action != Action::Solve) {
+        return Fail(QStringLiteral("--time-limit goes with --solve or --winnability"));
+    }
     return line;
 }
 
 QString CommandLine::Usage() {
     return QStringLiteral(
-        "Usage: tvdl [--deal N | --print-deal N | --solve N | --winnability A-B [--csv FILE]]\n"
+        "Usage: tvdl [--deal N | --print-deal N | --solve N [--time-limit S] |\n"
+        "             --winnability A-B [--csv FILE] [--threads N] [--time-limit S]]\n"
         "Torvik Vandrel, a patience card game.\n"
         "\n"
         "  --deal N            start with deal number N (0 to 4294967295)\n"
@@ -123,6 +149,9 @@ QString CommandLine::Usage() {
         "  --solve N           play deal N with the solver, print its moves and exit\n"
         "  --winnability A-B   play deals A to B with the solver on every core and print\n"
         "                      how many were won; --csv FILE also writes one row per deal\n"
+        "  --threads N         play the deals of --winnability on N threads\n"
+        "  --time-limit S      also end each round of the solver after S seconds; the\n"
+        "                      answers then depend on the machine's speed\n"
         "  --help              show this help and exit\n"
         "  --version           show the version and exit\n"
         "  /debug, -debug      write a trace of the help calls to HHDebug.txt\n"

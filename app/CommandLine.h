@@ -17,6 +17,11 @@ struct CommandLine {
     std::uint32_t firstDeal = 0;
     std::uint32_t lastDeal = 0;
     QString csvPath;
+    // A wall-clock guard per round of the solver, in seconds (--solve, --winnability); none by
+    // default, so that answers do not depend on the machine.
+    std::optional<double> timeLimit;
+    // Worker threads for Winnability; 0 means one per core.
+    unsigned threads = 0;
     // One line for stderr when action is Error.
     QString error;
 

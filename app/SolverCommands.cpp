@@ -1,6 +1,5 @@
 #include "app/SolverCommands.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -9,8 +8,9 @@
 #include <thread>
 #include <vector>
 
+#include "app/CsvFile.h"
 #include "game/DealPrinter.h"
-#include "game/HeadlessGame.h"
+#include "solver/HeadlessGame.h"
 
 QString SolveText(std::uint32_t deal, const FairPlayer::Options& options) {
     HeadlessGame game(deal);
@@ -56,24 +56,27 @@ QString Share(int count, std::uint64_t total) {
 
 }  // namespace
 
-int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPath, std::FILE* out, std::FILE* err) {
+int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err) {
+    const std::uint32_t first = request.first;
+    const std::uint32_t last = request.last;
+    const QString& csvPath = request.csvPath;
     const std::uint64_t total = std::uint64_t{last} - first + 1;
     if (total > 10'000'000) {
         std::fputs("tvdl: at most 10000000 deals at once\n", err);
         return 2;
     }
-    QFile csv(csvPath);
-    if (!csvPath.isEmpty() && !csv.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        std::fprintf(err, "tvdl: cannot write '%s': %s\n", csvPath.toLocal8Bit().constData(),
-                     csv.errorString().toLocal8Bit().constData());
-        return 1;
-    }
+    CsvFile csv(csvPath);
+    const auto cannotWrite = [&] {
+        std::fprintf(err, "tvdl: cannot write '%s': %s\n", csvPath.toLocal8Bit().constData(), csv.Error().toLocal8Bit().constData());
+        return 2;
+    };
+    if (!csvPath.isEmpty() && !csv.Probe()) return cannotWrite();
 
-    const FairPlayer::Options options;
+    const FairPlayer::Options& options = request.player;
     std::vector<DealRow> rows(static_cast<std::size_t>(total));
     std::atomic<std::uint64_t> next{0};
     std::atomic<std::uint64_t> done{0};
-    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned threads = request.threads != 0 ? request.threads : std::max(1u, std::thread::hardware_concurrency());
     const auto started = std::chrono::steady_clock::now();
     {
         std::vector<std::jthread> workers;
@@ -109,7 +112,7 @@ int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPa
     int reshuffles = 0;
     double seconds = 0;
     std::uint64_t positions = 0;
-    if (csv.isOpen()) csv.write("deal,won,won_without_reshuffle,proven_lost_without_reshuffle,reshuffles_used,positions\n");
+    QByteArray table("deal,won,won_without_reshuffle,proven_lost_without_reshuffle,reshuffles_used,positions\n");
     for (std::uint64_t index = 0; index < total; ++index) {
         const DealRow& row = rows[static_cast<std::size_t>(index)];
         won += row.won;
@@ -118,24 +121,19 @@ int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPa
         reshuffles += row.reshuffles;
         seconds += row.seconds;
         positions += row.positions;
-        if (csv.isOpen()) {
-            csv.write(QStringLiteral("%1,%2,%3,%4,%5,%6\n")
-                          .arg(first + index)
-                          .arg(int{row.won})
-                          .arg(int{row.wonWithoutReshuffle})
-                          .arg(int{row.provenLostWithoutReshuffle})
-                          .arg(row.reshuffles)
-                          .arg(row.positions)
-                          .toLatin1());
-        }
+        table += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
+                     .arg(first + index)
+                     .arg(int{row.won})
+                     .arg(int{row.wonWithoutReshuffle})
+                     .arg(int{row.provenLostWithoutReshuffle})
+                     .arg(row.reshuffles)
+                     .arg(row.positions)
+                     .toLatin1();
     }
     QStringList lines;
-    lines << QStringLiteral("Deals %1 to %2, at most %3 positions and %4 s of search per round, %5 threads")
-                 .arg(first)
-                 .arg(last)
-                 .arg(options.maxPositions)
-                 .arg(std::chrono::duration<double>(options.timePerRound).count())
-                 .arg(threads);
+    QString limits = QStringLiteral("at most %1 positions").arg(options.maxPositions);
+    if (options.timePerRound) limits += QStringLiteral(" and %1 s").arg(static_cast<double>(options.timePerRound->count()) / 1000.0);
+    lines << QStringLiteral("Deals %1 to %2, %3 of search per round, %4 threads").arg(first).arg(last).arg(limits).arg(threads);
     lines << QStringLiteral("Won by the fair player: %1").arg(Share(won, total));
     lines << QStringLiteral("Won without a reshuffle: %1").arg(Share(wonWithout, total));
     lines << QStringLiteral("Proven lost without a reshuffle: %1").arg(Share(provenLost, total));
@@ -146,5 +144,6 @@ int RunWinnability(std::uint32_t first, std::uint32_t last, const QString& csvPa
                  .arg(seconds / static_cast<double>(total), 0, 'f', 3)
                  .arg(wall, 0, 'f', 1);
     std::fputs((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit().constData(), out);
+    if (!csvPath.isEmpty() && !csv.Write(table)) return cannotWrite();
     return 0;
 }

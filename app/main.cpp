@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "app/CommandLine.h"
@@ -17,6 +19,14 @@ namespace {
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+FairPlayer::Options PlayerOptions(const CommandLine& command) {
+    FairPlayer::Options options;
+    if (command.timeLimit) {
+        options.timePerRound = std::chrono::milliseconds(std::max<std::int64_t>(1, static_cast<std::int64_t>(*command.timeLimit * 1000)));
+    }
+    return options;
 }
 
 }  // namespace
@@ -39,10 +49,17 @@ int main(int argc, char** argv) {
             Print(stdout, DealText(*command.deal));
             return 0;
         case CommandLine::Action::Solve:
-            Print(stdout, SolveText(*command.deal, FairPlayer::Options{}));
+            Print(stdout, SolveText(*command.deal, PlayerOptions(command)));
             return 0;
-        case CommandLine::Action::Winnability:
-            return RunWinnability(command.firstDeal, command.lastDeal, command.csvPath, stdout, stderr);
+        case CommandLine::Action::Winnability: {
+            TableRequest request;
+            request.first = command.firstDeal;
+            request.last = command.lastDeal;
+            request.csvPath = command.csvPath;
+            request.threads = command.threads;
+            request.player = PlayerOptions(command);
+            return RunWinnability(request, stdout, stderr);
+        }
         case CommandLine::Action::Play:
             break;
     }

@@ -6,6 +6,7 @@
 #include "cards/BusyWait.h"
 #include "cards/CardSheets.h"
 #include "cards/Random.h"
+#include "rules/GameRandom.h"
 
 CardPile::CardPile(int xValue, int yValue, int spreadXValue, int spreadYValue, int capacityValue)
     : x(xValue), y(yValue), spreadX(spreadXValue), spreadY(spreadYValue),
@@ -46,13 +47,9 @@ bool CardPile::FillDeck(int kind, int firstRank, int lastRank, int back) {
 }
 
 void CardPile::Shuffle() {
-    if (count < 2) return;
-    const auto n = static_cast<std::uint32_t>(count);
-    for (int step = 0; step < 100 * count; ++step) {
-        const int i = static_cast<int>(NextRandom(n)) + 1;
-        const int j = static_cast<int>(NextRandom(n)) + 1;
-        std::swap(Slot(i), Slot(j));
-    }
+    GameRandom random(GeneratorSeed);
+    random.Shuffle(count, [this](int i, int j) { std::swap(Slot(i), Slot(j)); });
+    GeneratorSeed = random.Seed();
 }
 
 void CardPile::Clear() {

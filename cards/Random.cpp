@@ -1,12 +1,15 @@
 #include "cards/Random.h"
 
 #include "platform/Clock.h"
+#include "rules/GameRandom.h"
 
 std::uint32_t GeneratorSeed = 0;
 
 std::uint32_t NextRandom(std::uint32_t n) {
-    GeneratorSeed = GeneratorSeed * 134775813u + 1u;
-    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(n) * GeneratorSeed) >> 32);
+    GameRandom random(GeneratorSeed);
+    const std::uint32_t value = random.Next(n);
+    GeneratorSeed = random.Seed();
+    return value;
 }
 
 void SeedFromClock() {

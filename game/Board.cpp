@@ -61,44 +61,36 @@ void Board::Deal() {
     ++round;
     gameState = GameState::Dealt;
     host.SetReshuffleEnabled(true);
+    Changed();
+}
+
+Position Board::Layout() const {
+    Position layout;
+    for (int column = 0; column < Columns; ++column) {
+        for (int row = 0; row < Rows; ++row) {
+            const CardPile& place = Place(column, row);
+            if (place.Count() != 0) layout.Set(column, row, Position::Code(place.TopSuit(), place.TopRank()));
+        }
+    }
+    return layout;
 }
 
 bool Board::MayPlace(int suit, int rank, int column, int row) const {
-    if (column < 1 || column >= Columns || row < 0 || row >= Rows) return false;
-    if (Place(column, row).Count() != 0) return false;
-    const CardPile& left = Place(column - 1, row);
-    if (left.TopSuit() == suit && left.TopRank() == rank - 1) return true;
-    if (column < Columns - 1) {
-        const CardPile& right = Place(column + 1, row);
-        if (right.TopSuit() == suit && right.TopRank() == rank + 1) return true;
-    }
-    return false;
-}
-
-bool Board::InOrder(int column, int row) const {
-    const CardPile& place = Place(column, row);
-    return place.TopSuit() == row && place.TopRank() == column + 1;
+    if (suit < 0 || suit >= Rows || rank < 1 || rank > 13) return false;
+    return Layout().MayPlace(Position::Code(suit, rank), column, row);
 }
 
 bool Board::IsWon() const {
-    for (int column = 0; column < Columns - 1; ++column) {
-        for (int row = 0; row < Rows; ++row) {
-            if (!InOrder(column, row)) return false;
-        }
-    }
-    return true;
+    return Layout().IsWon();
 }
 
 void Board::Reshuffle() {
     if (reshufflesLeft == 0 || hand) return;
     Surface* surface = host.DrawingSurface();
 
+    const Position layout = Layout();
     std::array<int, Rows> first{};
-    for (int row = 0; row < Rows; ++row) {
-        int column = 1;
-        while (column < Columns && InOrder(column, row)) ++column;
-        first[static_cast<std::size_t>(row)] = column;
-    }
+    for (int row = 0; row < Rows; ++row) first[static_cast<std::size_t>(row)] = layout.RunEnd(row);
 
     std::unique_ptr<CardPile> deck = MakeDeck();
     for (int row = 0; row < Rows; ++row) {
@@ -121,6 +113,7 @@ void Board::Reshuffle() {
     --reshufflesLeft;
     ++round;
     if (reshufflesLeft == 0) host.SetReshuffleEnabled(false);
+    Changed();
 }
 
 void Board::RepaintAll() {

@@ -2,11 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "cards/CardPile.h"
 #include "cards/TableGeometry.h"
 #include "game/GameState.h"
+#include "rules/Position.h"
 
 class BoardHost;
 
@@ -14,8 +17,8 @@ class BoardHost;
 // rule, the win test and the reshuffle. Every change is drawn as it happens.
 class Board {
 public:
-    static constexpr int Columns = 14;
-    static constexpr int Rows = 4;
+    static constexpr int Columns = Position::Columns;
+    static constexpr int Rows = Position::Rows;
 
     explicit Board(BoardHost& host);
     ~Board();
@@ -43,12 +46,21 @@ public:
 
     // Lays out a new deal from the random source's current seed; the aces then move to column 0.
     void Deal();
-    // Whether a card of this suit and rank may go into place (column, row).
+    // The places as values (a held card counts as lifted from its place): what the rules and the
+    // solver read.
+    Position Layout() const;
+    // Whether a card of this suit and rank may go into place (column, row): the gap rule.
     bool MayPlace(int suit, int rank, int column, int row) const;
     bool IsWon() const;
     // Gathers every card not yet in its row's ordered run, shuffles them and lays them out again.
     // Refused silently with a card in the hand or no reshuffle left.
     void Reshuffle();
+
+    // Told after every deal, reshuffle and move; whoever moves a card on the board calls Changed.
+    void SetChangeListener(std::function<void()> listener) { changeListener = std::move(listener); }
+    void Changed() const {
+        if (changeListener) changeListener();
+    }
 
     void RepaintAll();
     // The held card comes off first and goes back last: it lies on top of the places, and a card
@@ -60,7 +72,6 @@ public:
 private:
     static std::size_t Index(int column, int row) { return static_cast<std::size_t>(column * Rows + row); }
     std::unique_ptr<CardPile> MakeDeck() const;
-    bool InOrder(int column, int row) const;
 
     BoardHost& host;
     std::array<std::unique_ptr<CardPile>, Columns * Rows> places;
@@ -69,4 +80,5 @@ private:
     int reshufflesLeft = 0;
     int round = 0;
     GameState gameState = GameState::Over;
+    std::function<void()> changeListener;
 };

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "game/HeadlessGame.h"
+#include "rules/Dealing.h"
 
 QString CardToken(int suit, int rank) {
     static const char ranks[] = "A23456789TJQK";
@@ -11,13 +11,14 @@ QString CardToken(int suit, int rank) {
 }
 
 QString DealText(std::uint32_t seed) {
-    const HeadlessGame game(seed);
+    GameRandom random(seed);
+    const Position deal = DealPosition(random);
     QStringList lines;
-    for (int row = 0; row < Board::Rows; ++row) {
+    for (int row = 0; row < Position::Rows; ++row) {
         QStringList tokens;
-        for (int column = 0; column < Board::Columns; ++column) {
-            const CardPile& place = game.GetBoard().Place(column, row);
-            tokens << (place.Count() == 0 ? QStringLiteral("--") : CardToken(place.TopSuit(), place.TopRank()));
+        for (int column = 0; column < Position::Columns; ++column) {
+            const std::uint8_t card = deal.At(column, row);
+            tokens << (card == 0 ? QStringLiteral("--") : CardToken(Position::Suit(card), Position::Rank(card)));
         }
         lines << tokens.join(QLatin1Char(' '));
     }

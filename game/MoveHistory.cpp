@@ -62,5 +62,7 @@ bool MoveHistory::Carry(int fromColumn, int fromRow, int toColumn, int toRow) {
     from.TakeTop(hand);
     host.PlayCue(SoundCue::Drop);
     to.MoveOnto(host.DrawingSurface(), hand, host.SlideOn());
+    // Whoever follows the board (the hint's search) hears of it as of any other move.
+    board.Changed();
     return true;
 }

@@ -82,6 +82,7 @@ void PointerPlay::Drop(int x, int y) {
                 history.Record({board.originColumn, board.originRow, column, row});
             }
             if (board.State() == GameState::Dealt) board.SetState(GameState::Started);
+            board.Changed();
             if (board.IsWon()) flow.DealWon();
         }
     }
@@ -143,12 +144,10 @@ void PointerPlay::ShowHints(int x, int y) {
                 MarkGapsFor(place.TopSuit(), place.TopRank());
                 return;
             }
-            const CardPile& left = board.Place(column - 1, row);
-            if (left.Count() != 0) hintA = FindCard(left.TopSuit(), left.TopRank() + 1);
-            if (column < Board::Columns - 1) {
-                const CardPile& right = board.Place(column + 1, row);
-                if (right.Count() != 0) hintB = FindCard(right.TopSuit(), right.TopRank() - 1);
-            }
+            // The card its left neighbour takes after, and the one its right neighbour follows.
+            const std::array<std::uint8_t, 2> fillers = board.Layout().FillersOf(column, row);
+            if (fillers[0] != 0) hintA = FindCard(Position::Suit(fillers[0]), Position::Rank(fillers[0]));
+            if (fillers[1] != 0) hintB = FindCard(Position::Suit(fillers[1]), Position::Rank(fillers[1]));
             DrawHintFrame(hintA, host.FrameColor());
             DrawHintFrame(hintB, host.FrameColor());
             return;

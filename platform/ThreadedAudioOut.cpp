@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 
 #include "platform/AudioPlayer.h"
+#include "platform/QueuedCall.h"
 
 #ifndef TVDL_AUDIO_MODULE_NAME
 #define TVDL_AUDIO_MODULE_NAME ""
@@ -78,7 +79,7 @@ ThreadedAudioOut::~ThreadedAudioOut() {
     // The sink must stop, on its own thread, before the samples it reads are freed; the player
     // goes there too, with the objects it made on that thread.
     ++requests;
-    QMetaObject::invokeMethod(
+    QueuedCall::Post(
         host, [h = host] { delete h; }, Qt::BlockingQueuedConnection);
     thread.quit();
     thread.wait();
@@ -115,7 +116,7 @@ bool ThreadedAudioOut::HasDevice() {
     // a stream that is being opened there.
     bool device = false;
     AudioHost* h = &Host();
-    QMetaObject::invokeMethod(
+    QueuedCall::Post(
         h, [h, &device] { device = h->Player() && h->Player()->HasDevice(); }, Qt::BlockingQueuedConnection);
     return device;
 }
@@ -125,7 +126,7 @@ void ThreadedAudioOut::Play(const QByteArray& samples, const PcmFormat& format) 
     // The byte array is shared, not copied; the player keeps its own reference while it plays.
     const std::uint64_t request = ++requests;
     AudioHost* h = &Host();
-    QMetaObject::invokeMethod(
+    QueuedCall::Post(
         h,
         [this, h, request, samples, format] {
             if (request != requests.load()) return;
@@ -138,7 +139,7 @@ void ThreadedAudioOut::Stop() {
     // Nothing can play before the first cue.
     if (!host) return;
     ++requests;
-    QMetaObject::invokeMethod(
+    QueuedCall::Post(
         host,
         [h = host] {
             if (AudioPlayer* player = h->Player()) player->Halt();
@@ -149,7 +150,7 @@ void ThreadedAudioOut::Stop() {
 qint64 ThreadedAudioOut::BytesTaken() {
     if (!host) return 0;
     qint64 taken = 0;
-    QMetaObject::invokeMethod(
+    QueuedCall::Post(
         host, [h = host, &taken] { taken = h->Player() ? h->Player()->BytesTaken() : 0; },
         Qt::BlockingQueuedConnection);
     return taken;

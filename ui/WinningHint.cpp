@@ -3,19 +3,34 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "game/Board.h"
 #include "game/BoardHost.h"
 #include "game/PointerPlay.h"
+#include "platform/QueuedCall.h"
 
 namespace {
 
 // (German, English)
 const char* const NoWinGerman = "Diese Runde ist ohne Neumischen nicht zu gewinnen.";
 const char* const NoWinEnglish = "This round cannot be won without a reshuffle.";
-const char* const NotFoundGerman = "In der Bedenkzeit fand sich kein Weg zum Gewinn.";
-const char* const NotFoundEnglish = "No winning line was found in the time allowed.";
+const char* const NotProvenGerman = "Nicht sicher: Dieser Zug kam bisher am weitesten.";
+const char* const NotProvenEnglish = "Not proven to win: this move got furthest so far.";
+const char* const NotFoundGerman = "Es fand sich kein Weg zum Gewinn.";
+const char* const NotFoundEnglish = "No winning line was found.";
+
+// The search runs beside the game, not ahead of it: the game's own thread (its slides and pauses
+// included) comes first when both want the processor.
+void YieldToTheGame() {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+}
 
 }  // namespace
 
@@ -24,79 +39,129 @@ WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boa
       message(new QLabel(parentWindow)) {
     message->setObjectName(QStringLiteral("WinningHintMessage"));
     message->hide();
+    board.SetChangeListener([this] { PositionChanged(); });
 }
 
 WinningHint::~WinningHint() {
-    StopWorker();
-    if (filtering && qApp != nullptr) qApp->removeEventFilter(this);
+    board.SetChangeListener({});
+    StopSearch();
+    Busy(false);
+    Filter(false);
 }
 
-void WinningHint::StopWorker() {
+void WinningHint::StopSearch() {
     stop = true;
     if (worker.joinable()) worker.join();
+}
+
+void WinningHint::PositionChanged() {
+    const Position now = board.Layout();
+    // A player who follows the line keeps it.
+    if (answer && answer->status == SolveStatus::Solved && answer->line.size() > 1) {
+        Position next = answer->from;
+        next.Apply(answer->line.front());
+        if (next == now) {
+            answer->from = now;
+            answer->line.erase(answer->line.begin());
+            return;
+        }
+    }
+    StartSearch();
+}
+
+void WinningHint::StartSearch() {
+    // The last search was told to stop and looks at that often, so this join is short.
+    StopSearch();
+    answer.reset();
+    ++generation;
+    if (board.State() == GameState::Over || board.Hand() != nullptr || board.IsWon()) return;
+    stop = false;
+    const int search = generation;
+    const Position start = board.Layout();
+    searchFrom = start;
+    const std::uint64_t quick = quickPositions;
+    const std::uint64_t full = fullPositions;
+    worker = std::thread([this, search, start, quick, full] {
+        YieldToTheGame();
+        for (const std::uint64_t positions : {quick, full}) {
+            Budget budget;
+            budget.maxPositions = positions;
+            budget.stop = &stop;
+            budget.trackRuns = true;
+            const SolveResult result = Solve(start, budget);
+            Answer found;
+            found.from = start;
+            found.status = result.status;
+            found.last = result.status != SolveStatus::BudgetExhausted || positions == full;
+            if (result.status == SolveStatus::Solved) {
+                found.line = result.line;
+            } else {
+                const auto furthest = std::max_element(result.reached.begin(), result.reached.end(), [](const RunReach& a, const RunReach& b) {
+                    return a.RunCards() < b.RunCards();
+                });
+                if (furthest != result.reached.end() && furthest->RunCards() > start.RunCards()) found.line = furthest->line;
+            }
+            const bool last = found.last;
+            QueuedCall::Post(this, [this, search, found] { Finish(search, found); });
+            if (last) return;
+        }
+    });
+}
+
+void WinningHint::Finish(int search, Answer found) {
+    if (search != generation) return;
+    // The long search may still run behind a short one's answer.
+    if (found.last && worker.joinable()) worker.join();
+    answer = std::move(found);
+    if (waiting) Show();
 }
 
 void WinningHint::Request() {
     Dismiss();
     if (board.State() == GameState::Over || board.Hand() != nullptr || board.IsWon()) return;
-    // The last search was told to stop by Dismiss and checks that often, so this join is short.
-    StopWorker();
-    stop = false;
-    searching = true;
-    const int search = ++generation;
-    const Position position = Position::FromBoard(board);
-    worker = std::thread([this, search, position] {
-        Budget budget;
-        budget.maxPositions = MaxPositions;
-        budget.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(MaxMilliseconds);
-        budget.stop = &stop;
-        const SolveResult result = Solve(position, budget);
-        std::optional<Move> first;
-        if (!result.line.empty()) first = result.line.front();
-        QMetaObject::invokeMethod(
-            this, [this, search, status = result.status, first] { Finish(search, status, first); },
-            Qt::QueuedConnection);
-    });
-    if (!filtering && qApp != nullptr) {
-        qApp->installEventFilter(this);
-        filtering = true;
+    if (answer && answer->from == board.Layout()) {
+        Show();
+        return;
     }
+    // Nothing known for this layout yet (or it was changed behind the hint's back).
+    if (!Searching() || searchFrom != board.Layout()) StartSearch();
+    waiting = true;
+    Busy(true);
+    Filter(true);
+    QTimer::singleShot(GuardMilliseconds, this, [this, search = generation] { GuardExpired(search); });
+}
+
+void WinningHint::GuardExpired(int search) {
+    // The answer then is the furthest the search got: never a claim that the round is lost.
+    if (search == generation && waiting) stop = true;
+}
+
+void WinningHint::Show() {
+    waiting = false;
+    Busy(false);
+    Filter(true);
+    if (answer->status == SolveStatus::NoSolution) {
+        Say(QString::fromUtf8(NoWinGerman), QString::fromUtf8(NoWinEnglish));
+        return;
+    }
+    if (answer->line.empty()) {
+        Say(QString::fromUtf8(NotFoundGerman), QString::fromUtf8(NotFoundEnglish));
+        return;
+    }
+    shown = answer->line.front();
+    Frames(host.FrameColor());
+    if (answer->status != SolveStatus::Solved) Say(QString::fromUtf8(NotProvenGerman), QString::fromUtf8(NotProvenEnglish));
 }
 
 void WinningHint::Dismiss() {
-    stop = true;
-    ++generation;
-    searching = false;
+    waiting = false;
+    Busy(false);
     if (shown) {
         Frames(host.BackgroundColor());
         shown.reset();
     }
     message->hide();
-    if (filtering && qApp != nullptr) {
-        qApp->removeEventFilter(this);
-        filtering = false;
-    }
-}
-
-void WinningHint::Finish(int search, SolveStatus status, std::optional<Move> first) {
-    if (search != generation) return;
-    searching = false;
-    switch (status) {
-        case SolveStatus::Solved:
-            if (first) {
-                shown = first;
-                Frames(host.FrameColor());
-            }
-            break;
-        case SolveStatus::NoSolution:
-            Say(QString::fromUtf8(NoWinGerman), QString::fromUtf8(NoWinEnglish));
-            break;
-        case SolveStatus::BudgetExhausted:
-            Say(QString::fromUtf8(NotFoundGerman), QString::fromUtf8(NotFoundEnglish));
-            break;
-        case SolveStatus::Stopped:
-            break;
-    }
+    Filter(false);
 }
 
 void WinningHint::Say(const QString& german, const QString& english) {
@@ -117,6 +182,26 @@ void WinningHint::Frames(std::uint32_t colorRef) {
     Surface* surface = host.DrawingSurface();
     PointerPlay::FramePlace(surface, shown->fromColumn, shown->fromRow, colorRef);
     PointerPlay::FramePlace(surface, shown->toColumn, shown->toRow, colorRef);
+}
+
+void WinningHint::Busy(bool on) {
+    if (on == busy || qApp == nullptr) return;
+    busy = on;
+    if (on) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void WinningHint::Filter(bool on) {
+    if (on == filtering || qApp == nullptr) return;
+    filtering = on;
+    if (on) {
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+    }
 }
 
 bool WinningHint::eventFilter(QObject* watched, QEvent* event) {

@@ -26,11 +26,14 @@ TEST(CommandLine, DealNumbersOverTheWholeUnsignedRange) {
     EXPECT_EQ(mixed.action, CommandLine::Action::Play) << qPrintable(mixed.error);
     EXPECT_EQ(mixed.deal.value_or(0), 3u);
     EXPECT_EQ(Parse({"--solve=4294967295"}).action, CommandLine::Action::Solve);
-    const CommandLine table = Parse({"--winnability", "1-1000", "--csv", "out.csv"});
+    const CommandLine table = Parse({"--csv", "out.csv", "--winnability", "1-1000", "--threads=2", "--time-limit", "1.5"});
     EXPECT_EQ(table.action, CommandLine::Action::Winnability);
     EXPECT_EQ(table.firstDeal, 1u);
     EXPECT_EQ(table.lastDeal, 1000u);
     EXPECT_EQ(table.csvPath, QStringLiteral("out.csv"));
+    EXPECT_EQ(table.threads, 2u);
+    EXPECT_EQ(table.timeLimit.value_or(0), 1.5);
+    EXPECT_FALSE(Parse({"--solve", "5"}).timeLimit.has_value()) << "no clock unless asked for";
     EXPECT_EQ(Parse({"--winnability=7"}).lastDeal, 7u);
 }
 
@@ -40,7 +43,11 @@ TEST(CommandLine, BadNumbersAndUnknownOptionsAreErrorsOfOneLine) {
              {"--deal"}, {"--print-deal", ""}, {"--bogus"}, {"play"}, {"--deal=", "3"},
              {"debug"}, {"--debug"}, {"-platformx"},
              {"--solve", "x"}, {"--winnability", "5-3"}, {"--winnability", "1-"}, {"--winnability", "-4"},
-             {"--winnability", "1-2", "--csv"}}) {
+             {"--winnability", "1-2", "--csv"},
+             // Options of the batch commands alone would otherwise quietly start the game.
+             {"--csv", "out.csv"}, {"--threads", "2"}, {"--time-limit", "3"}, {"--solve", "1", "--threads", "2"},
+             {"--winnability", "1-2", "--threads", "0"}, {"--solve", "1", "--time-limit", "0"},
+             {"--solve", "1", "--time-limit", "soon"}}) {
         const CommandLine line = Parse(words);
         EXPECT_EQ(line.action, CommandLine::Action::Error) << (words.empty() ? "" : words.front());
         EXPECT_FALSE(line.error.isEmpty());

@@ -200,7 +200,7 @@ def find_winnable_deal():
         text = subprocess.run([PROGRAM, "--print-deal", str(deal)], capture_output=True, text=True,
                               timeout=60).stdout
         cells = deal_solver.parse_board(text)
-        line = deal_solver.solve(cells)
+        line = deal_solver.solve(PROGRAM, deal, cells)
         if line is not None:
             return deal, cells, line
     raise Failure("no deal near %d is won without reshuffling" % WINNABLE_DEAL)

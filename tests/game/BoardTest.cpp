@@ -7,6 +7,7 @@
 #include "ScopedSeed.h"
 #include "cards/Random.h"
 #include "game/DealPrinter.h"
+#include "rules/Dealing.h"
 
 namespace {
 
@@ -82,6 +83,47 @@ TEST(BoardDeal, SameSeedSameLayoutAfterMovesAndReshuffles) {
     GeneratorSeed = board.DealSeed();
     board.Deal();
     EXPECT_EQ(Layout(board), first);
+}
+
+// Headless play and the solver deal and reshuffle on plain values; they must lay out every deal
+// and every reshuffle exactly as the board does, drawing the same numbers.
+TEST(BoardDeal, HeadlessDealsAndReshufflesMatchTheBoardsCardForCard) {
+    RecordingHost host;
+    host.withSurface = false;
+    Board board(host);
+    std::vector<std::uint32_t> seeds{0u, 1u, 77u, 4294967295u};
+    GameRandom spread(2024);
+    for (int i = 0; i < 150; ++i) seeds.push_back(spread.Next(0xFFFFFFFFu) ^ spread.Next(0xFFFFu));
+    for (const std::uint32_t seed : seeds) {
+        GeneratorSeed = seed;
+        board.Deal();
+        GameRandom random(seed);
+        Position headless = DealPosition(random);
+        ASSERT_EQ(board.Layout(), headless) << "deal " << seed;
+        ASSERT_EQ(GeneratorSeed, random.Seed()) << "deal " << seed;
+        // Some runs to keep: each row's two, where it lies in column 1 already, is left alone,
+        // and row 0 gets its two put there by hand when it lies elsewhere.
+        const std::uint8_t two = Position::Code(0, 2);
+        for (int column = 2; column < Board::Columns; ++column) {
+            for (int row = 0; row < Board::Rows; ++row) {
+                if (headless.At(column, row) != two || headless.At(1, 0) == 0) continue;
+                std::unique_ptr<CardPile> card;
+                std::unique_ptr<CardPile> other;
+                board.Place(column, row).TakeTop(card);
+                board.Place(1, 0).TakeTop(other);
+                board.Place(1, 0).MoveOnto(nullptr, card, false);
+                board.Place(column, row).MoveOnto(nullptr, other, false);
+                headless.Set(column, row, headless.At(1, 0));
+                headless.Set(1, 0, two);
+            }
+        }
+        for (int round = 0; round < 2; ++round) {
+            board.Reshuffle();
+            ReshufflePosition(headless, random);
+            ASSERT_EQ(board.Layout(), headless) << "deal " << seed << " reshuffle " << round;
+            ASSERT_EQ(GeneratorSeed, random.Seed()) << "deal " << seed << " reshuffle " << round;
+        }
+    }
 }
 
 TEST(BoardDeal, DestroysACardStillHeld) {

@@ -23,11 +23,11 @@
 #include "FakeAudioOut.h"
 #include "FakeClock.h"
 #include "Waits.h"
-#include "game/HeadlessGame.h"
-#include "game/Solver.h"
 #include "game/SoundCue.h"
 #include "game/Statistics.h"
 #include "settings/SettingsStore.h"
+#include "solver/HeadlessGame.h"
+#include "solver/Solver.h"
 #include "ui/DialogLook.h"
 #include "ui/GameSession.h"
 #include "ui/TMainForm.h"
@@ -140,7 +140,7 @@ protected:
         Budget budget;
         budget.maxPositions = 20'000;
         for (std::uint32_t seed = 1; seed < 100; ++seed) {
-            SolveResult result = Solve(Position::FromBoard(HeadlessGame(seed).GetBoard()), budget);
+            SolveResult result = Solve(HeadlessGame(seed).Layout(), budget);
             if (result.status == SolveStatus::Solved) return {seed, std::move(result.line)};
         }
         ADD_FAILURE() << "no deal winnable without a reshuffle";

@@ -1,15 +1,13 @@
-#include "game/FairPlayer.h"
+#include "solver/FairPlayer.h"
 
-#include "game/HeadlessGame.h"
+#include "solver/HeadlessGame.h"
 
 namespace {
 
 // The trial reshuffles depend on the table alone, so a deal always plays the same way.
 std::uint64_t Seed(const Position& position) {
     std::uint64_t hash = 0xCBF29CE484222325ull;
-    for (const auto& row : position.cells) {
-        for (const std::uint8_t card : row) hash = (hash ^ card) * 0x100000001B3ull;
-    }
+    for (const std::uint8_t card : position.cells) hash = (hash ^ card) * 0x100000001B3ull;
     return hash;
 }
 
@@ -20,11 +18,13 @@ FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
     for (int round = 0;; ++round) {
         const auto started = std::chrono::steady_clock::now();
         const bool mayReshuffle = game.ReshufflesLeft() > 0;
-        const Position position = Position::FromBoard(game.GetBoard());
+        const Position position = game.Layout();
         Budget budget;
         budget.maxPositions = options.maxPositions;
-        // A quarter of the round's time stays for the trial reshuffles.
-        budget.deadline = started + (mayReshuffle ? options.timePerRound * 3 / 4 : options.timePerRound);
+        if (options.timePerRound) {
+            // A quarter of the round's time stays for the trial reshuffles.
+            budget.deadline = started + (mayReshuffle ? *options.timePerRound * 3 / 4 : *options.timePerRound);
+        }
         budget.stop = options.stop;
         budget.trackRuns = mayReshuffle;
         const SolveResult result = Solve(position, budget);
@@ -35,13 +35,13 @@ FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
             return outcome;
         }
         if (result.status == SolveStatus::Solved) {
-            outcome.won = Walk(game, result.line, outcome) && game.GetBoard().IsWon();
+            outcome.won = Walk(game, result.line, outcome) && game.Layout().IsWon();
             return outcome;
         }
         if (!mayReshuffle || result.reached.empty()) return outcome;
         ReshuffleChooser::Options trials;
         trials.maxPositions = options.reshufflePositions;
-        trials.deadline = started + options.timePerRound;
+        if (options.timePerRound) trials.deadline = started + *options.timePerRound;
         trials.stop = options.stop;
         ReshuffleChooser chooser(trials);
         const std::size_t chosen = chooser.Choose(result.reached, Seed(position));
@@ -61,11 +61,11 @@ FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
 
 bool FairPlayer::Walk(HeadlessGame& game, const std::vector<Move>& line, Outcome& outcome) const {
     for (const Move& move : line) {
-        const CardPile& from = game.GetBoard().Place(move.fromColumn, move.fromRow);
+        const std::uint8_t card = game.Layout().At(move.fromColumn, move.fromRow);
         Step step;
         step.move = move;
-        step.suit = from.TopSuit();
-        step.rank = from.TopRank();
+        step.suit = Position::Suit(card);
+        step.rank = Position::Rank(card);
         // The search follows the same rule as the board, so a refusal here is a fault in it.
         if (!game.Play(move)) return false;
         outcome.steps.push_back(step);

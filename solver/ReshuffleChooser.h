@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "game/Solver.h"
+#include "solver/Solver.h"
 
 // Chooses where to reshuffle. A reshuffle keeps the ordered runs and deals the rest at random,
 // with one gap right of each run, so a row finished to its king leaves a gap that can never be

@@ -5,9 +5,9 @@
 #include <set>
 #include <vector>
 
-#include "game/HeadlessGame.h"
-#include "game/ReshuffleChooser.h"
-#include "game/Solver.h"
+#include "solver/HeadlessGame.h"
+#include "solver/ReshuffleChooser.h"
+#include "solver/Solver.h"
 
 namespace {
 
@@ -54,9 +54,9 @@ bool WinReachable(Position position, std::set<Position>& seen) {
     if (Won(position)) return true;
     if (!seen.insert(position).second) return false;
     for (const Move& move : AllMoves(position)) {
-        Apply(position, move);
+        position.Apply(move);
         if (WinReachable(position, seen)) return true;
-        Undo(position, move);
+        position.Undo(move);
     }
     return false;
 }
@@ -73,7 +73,7 @@ Position SmallCase(std::mt19937& random) {
             for (int column = 0; column < Position::Columns; ++column) {
                 const std::uint8_t card = column < 13 ? Position::Code(row, column + 1) : 0;
                 if (column < kept) {
-                    position.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = card;
+                    position.Set(column, row, card);
                 } else {
                     if (card != 0) loose.push_back(card);
                     places.emplace_back(column, row);
@@ -84,7 +84,7 @@ Position SmallCase(std::mt19937& random) {
         loose.resize(places.size(), 0);
         std::shuffle(loose.begin(), loose.end(), random);
         for (std::size_t i = 0; i < places.size(); ++i) {
-            position.cells[static_cast<std::size_t>(places[i].second)][static_cast<std::size_t>(places[i].first)] = loose[i];
+            position.Set(places[i].first, places[i].second, loose[i]);
         }
         return position;
     }
@@ -110,7 +110,7 @@ TEST(Solver, AgreesWithAPlainExhaustiveSearchOnSmallPositions) {
             for (const Move& move : result.line) {
                 const std::vector<Move> legal = AllMoves(replay);
                 ASSERT_NE(std::find(legal.begin(), legal.end(), move), legal.end()) << "trial " << trial;
-                Apply(replay, move);
+                replay.Apply(move);
             }
             EXPECT_EQ(Won(replay), reference) << "trial " << trial;
         }
@@ -122,7 +122,7 @@ TEST(Solver, AgreesWithAPlainExhaustiveSearchOnSmallPositions) {
 }
 
 TEST(Solver, ASpentBudgetOrAStopNeverSaysLost) {
-    const Position deal = Position::FromBoard(HeadlessGame(1).GetBoard());
+    const Position deal = HeadlessGame(1).Layout();
     Budget budget;
     budget.maxPositions = 1;
     EXPECT_EQ(Solve(deal, budget).status, SolveStatus::BudgetExhausted);
@@ -143,7 +143,7 @@ TEST(ReshuffleChooser, TrialDealsMatchTheGamesReshuffle) {
         Budget budget;
         budget.maxPositions = 20'000;
         budget.trackRuns = true;
-        const SolveResult result = Solve(Position::FromBoard(game.GetBoard()), budget);
+        const SolveResult result = Solve(game.Layout(), budget);
         ASSERT_EQ(result.status, SolveStatus::BudgetExhausted) << "deal " << deal;
         const auto most = std::max_element(result.reached.begin(), result.reached.end(),
                                            [](const RunReach& a, const RunReach& b) { return a.RunCards() < b.RunCards(); });
@@ -151,7 +151,7 @@ TEST(ReshuffleChooser, TrialDealsMatchTheGamesReshuffle) {
         for (const Move& move : most->line) ASSERT_TRUE(game.Play(move)) << "deal " << deal;
         game.Reshuffle();
 
-        const Position real = Position::FromBoard(game.GetBoard());
+        const Position real = game.Layout();
         std::uint64_t generator = deal;
         const Position trial = ReshuffleChooser::Reshuffled(most->runEnds, generator);
         std::vector<std::uint8_t> realLoose;

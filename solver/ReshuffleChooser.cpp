@@ -1,7 +1,9 @@
-#include "game/ReshuffleChooser.h"
+#include "solver/ReshuffleChooser.h"
 
 #include <algorithm>
 #include <numeric>
+
+#include "solver/SplitMix.h"
 
 namespace {
 
@@ -34,7 +36,7 @@ Position ReshuffleChooser::Reshuffled(const std::array<std::uint8_t, Position::R
     for (int row = 0; row < Rows; ++row) {
         const int end = runEnds[static_cast<std::size_t>(row)];
         for (int column = 0; column < end; ++column) {
-            position.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = Position::Code(row, column + 1);
+            position.Set(column, row, Position::Code(row, column + 1));
         }
         for (int rank = end + 1; rank <= 13; ++rank) cards.push_back(Position::Code(row, rank));
     }
@@ -45,7 +47,7 @@ Position ReshuffleChooser::Reshuffled(const std::array<std::uint8_t, Position::R
     auto card = cards.begin();
     for (int row = 0; row < Rows; ++row) {
         for (int column = runEnds[static_cast<std::size_t>(row)] + 1; column < Columns; ++column) {
-            position.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = *card++;
+            position.Set(column, row, *card++);
         }
     }
     return position;

@@ -3,10 +3,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
-#include "game/ReshuffleChooser.h"
-#include "game/Solver.h"
+#include "solver/ReshuffleChooser.h"
+#include "solver/Solver.h"
 
 class HeadlessGame;
 
@@ -17,10 +18,13 @@ class HeadlessGame;
 class FairPlayer {
 public:
     struct Options {
-        // The search for a win, then the trial reshuffles; both end at the round's time.
+        // The search for a win, then the trial reshuffles. Counted in positions, so a deal plays
+        // the same on any machine at any load.
         std::uint64_t maxPositions = 3'000'000;
         std::uint64_t reshufflePositions = 1'000'000;
-        std::chrono::milliseconds timePerRound{2000};
+        // A wall-clock guard for each round, off unless asked for: with it, what is found
+        // depends on the machine's speed.
+        std::optional<std::chrono::milliseconds> timePerRound;
         const std::atomic_bool* stop = nullptr;
     };
 

@@ -1,0 +1,79 @@
+#include "solver/DepthFirst.h"
+
+#include "solver/RunTracker.h"
+#include "solver/VisitedSet.h"
+
+namespace {
+
+struct Frame {
+    StepList steps;
+    int count = 0;
+    int next = 0;
+    // Moves since a run last grew.
+    int sinceGrowth = 0;
+};
+
+}  // namespace
+
+SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& pass, SearchTally& tally) {
+    SearchState state(start);
+    VisitedSet visited;
+    visited.Insert(state.KeyA(), state.KeyB());
+    std::vector<Frame> stack(1);
+    stack.reserve(256);
+    stack.back().count = state.Generate(stack.back().steps, pass.rules);
+    std::vector<Step> path;
+    std::uint32_t sinceCheck = 0;
+    while (!stack.empty()) {
+        if (++sinceCheck == 512) {
+            sinceCheck = 0;
+            if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return SolveStatus::Stopped;
+            if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) return SolveStatus::BudgetExhausted;
+        }
+        Frame& frame = stack.back();
+        if (frame.next == frame.count) {
+            stack.pop_back();
+            if (!path.empty()) {
+                state.Do(path.back().to, path.back().from);
+                path.pop_back();
+            }
+            continue;
+        }
+        const Step step = frame.steps[static_cast<std::size_t>(frame.next++)];
+        const int runCardsBefore = state.RunCards();
+        const int sinceGrowth = frame.sinceGrowth;
+        state.Do(step.from, step.to);
+        if (state.Won()) {
+            path.push_back(step);
+            tally.line = ToLine(path);
+            ++tally.positions;
+            return SolveStatus::Solved;
+        }
+        VisitedSet::Key* slot = visited.Find(state.KeyA(), state.KeyB());
+        if (VisitedSet::Taken(slot)) {
+            state.Do(step.to, step.from);
+            continue;
+        }
+        Frame child;
+        child.sinceGrowth = state.RunCards() > runCardsBefore ? 0 : sinceGrowth + 1;
+        child.count = state.Generate(child.steps, pass.rules);
+        // Past the bound only a run's growth may follow, and with kept runs that is the one move
+        // offered whenever it is there.
+        if (pass.movesPerGrowth > 0 && child.sinceGrowth >= pass.movesPerGrowth && !state.CanGrow()) child.count = 0;
+        const bool deadEnd = child.count == 0;
+        // A position without moves is only ever a loss: no need to remember it.
+        if (!(budget.prune && deadEnd)) visited.Claim(slot, state.KeyA(), state.KeyB());
+        if (tally.positions >= pass.limit) return SolveStatus::BudgetExhausted;
+        ++tally.positions;
+        path.push_back(step);
+        if (tally.runs != nullptr) tally.runs->See(state, path);
+        if (deadEnd || (budget.prune && state.Deadlocked(pass.rules.keepRuns))) {
+            path.pop_back();
+            state.Do(step.to, step.from);
+            continue;
+        }
+        for (int i = 0; i < child.count; ++i) visited.Prefetch(state.KeyAAfter(child.steps[static_cast<std::size_t>(i)]));
+        stack.push_back(child);
+    }
+    return SolveStatus::NoSolution;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "solver/SearchState.h"
+#include "solver/Solver.h"
+
+class RunTracker;
+
+// One depth-first pass over the positions reachable from a start, each seen once.
+struct Pass {
+    MoveRules rules;
+    // Only with keepRuns: at most this many moves between two growths of a run (0: no bound).
+    int movesPerGrowth = 0;
+    // Stops when the search's positions reach it.
+    std::uint64_t limit = 0;
+};
+
+// What the passes of one search share: the positions counted so far, the winning line once found,
+// and the run ends reached.
+struct SearchTally {
+    std::uint64_t positions = 0;
+    std::vector<Move> line;
+    RunTracker* runs = nullptr;
+};
+
+// NoSolution says only that this pass, with its rules, saw every position it allows.
+SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& pass, SearchTally& tally);
