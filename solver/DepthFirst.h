@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "solver/SearchState.h"
-#include "solver/Solver.h"
+#include "solver/SearchTypes.h"
 
 class RunTracker;
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "rules/Position.h"
-#include "solver/Solver.h"
+#include "solver/SearchTypes.h"
 
 // A move as the search makes it: places numbered row-major, as in Position.
 struct Step {
