@@ -35,38 +35,31 @@ bool Special(const QString& path) {
 }  // namespace
 
 bool CsvFile::Probe() {
-    const HeldSignals held;
-    if (Special(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            error = file.errorString();
-            return false;
-        }
-        return true;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    file.cancelWriting();
-    return true;
+    return Put(nullptr);
 }
 
 bool CsvFile::Write(const QByteArray& text) {
+    return Put(&text);
+}
+
+bool CsvFile::Put(const QByteArray* text) {
     const HeldSignals held;
+    const auto failed = [this](const QFileDevice& file) {
+        error = file.errorString();
+        return false;
+    };
     if (Special(path)) {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush()) {
-            error = file.errorString();
-            return false;
-        }
+        if (!file.open(QIODevice::WriteOnly)) return failed(file);
+        if (text && (file.write(*text) != text->size() || !file.flush())) return failed(file);
         return true;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        error = file.errorString();
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return failed(file);
+    if (!text) {
+        file.cancelWriting();
+        return true;
     }
+    if (file.write(*text) != text->size() || !file.commit()) return failed(file);
     return true;
 }

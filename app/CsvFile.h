@@ -20,6 +20,9 @@ public:
     const QString& Error() const { return error; }
 
 private:
+    // Opens the file as the table will be written; without text, only to see that it can be.
+    bool Put(const QByteArray* text);
+
     QString path;
     QString error;
 };

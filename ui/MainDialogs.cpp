@@ -29,29 +29,30 @@ MainDialogs::~MainDialogs() {
     delete stat;
 }
 
+template <typename Dialog>
+Dialog& MainDialogs::MadeOnFirstUse(Dialog*& dialog) {
+    if (!dialog) dialog = new Dialog(&window, language);
+    return *dialog;
+}
+
 TFreewareDlg& MainDialogs::About() {
-    if (!about) about = new TFreewareDlg(&window, language);
-    return *about;
+    return MadeOnFirstUse(about);
 }
 
 TTongueDlg& MainDialogs::Tongue() {
-    if (!tongue) tongue = new TTongueDlg(&window, language);
-    return *tongue;
+    return MadeOnFirstUse(tongue);
 }
 
 TEndGameDlg& MainDialogs::EndGame() {
-    if (!endGame) endGame = new TEndGameDlg(&window, language);
-    return *endGame;
+    return MadeOnFirstUse(endGame);
 }
 
 TGiveUpDlg& MainDialogs::GiveUp() {
-    if (!giveUp) giveUp = new TGiveUpDlg(&window, language);
-    return *giveUp;
+    return MadeOnFirstUse(giveUp);
 }
 
 TWonDlg& MainDialogs::Won() {
-    if (!won) won = new TWonDlg(&window, language);
-    return *won;
+    return MadeOnFirstUse(won);
 }
 
 int MainDialogs::Run(QDialog& dialog) const {

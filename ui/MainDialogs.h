@@ -44,6 +44,9 @@ public:
     TWonDlg& Won();
 
 private:
+    template <typename Dialog>
+    Dialog& MadeOnFirstUse(Dialog*& dialog);
+
     QWidget& window;
     Language& language;
     Runner runner;
