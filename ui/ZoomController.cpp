@@ -31,11 +31,6 @@ QScreen* ZoomController::Screen() const {
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
 
-qreal ZoomController::Scale() const {
-    const QScreen* screen = Screen();
-    return screen != nullptr ? screen->devicePixelRatio() : 1.0;
-}
-
 void ZoomController::Step(int delta) {
     const int before = chosen;
     chosen = std::clamp(chosen + delta, 1, MaxStep);
@@ -64,7 +59,11 @@ void ZoomController::ToggleFullScreen() {
 }
 
 bool ZoomController::Large() const {
-    return (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+    return Large(window.windowState());
+}
+
+bool ZoomController::Large(Qt::WindowStates states) {
+    return (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
 }
 
 void ZoomController::LiftFixedSize() {
@@ -90,14 +89,13 @@ bool ZoomController::eventFilter(QObject* watched, QEvent* event) {
                     LiftFixedSize();
                     Fit();
                 } else {
-                    const bool wasLarge = (static_cast<QWindowStateChangeEvent*>(event)->oldState() &
-                                           (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+                    const bool wasLarge = Large(static_cast<QWindowStateChangeEvent*>(event)->oldState());
                     window.setFixedSize(design);
                     Fit();
                     // Shrunk from the whole screen, the window would keep the screen's corner:
                     // it goes back where it stood before.
-                    if (wasLarge && normalPlaceKnown) {
-                        window.setGeometry(QRect(normalPlace, window.size()));
+                    if (wasLarge && normalPlace) {
+                        window.setGeometry(QRect(*normalPlace, window.size()));
                         KeepOnScreen();
                     }
                 }
@@ -105,10 +103,7 @@ bool ZoomController::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::Move:
                 // Where the window stands in its own size. Qt's own record of it is overwritten
                 // when the window manager moves the window before it reports the new state.
-                if (!Large() && window.size() == design) {
-                    normalPlace = window.geometry().topLeft();
-                    normalPlaceKnown = true;
-                }
+                if (!Large() && window.size() == design) normalPlace = window.geometry().topLeft();
                 break;
             case QEvent::Resize:
                 if (Large()) Fit();
@@ -173,7 +168,7 @@ qreal ZoomController::Fitted() const {
 void ZoomController::KeepOnScreen() {
     QScreen* screen = Screen();
     QWindow* handle = window.windowHandle();
-    if (screen == nullptr || handle == nullptr || window.isMaximized() || window.isFullScreen()) return;
+    if (screen == nullptr || handle == nullptr || Large()) return;
     // Grown, the window may reach past the screen's edge: it moves back as far as it must.
     const QRect area = screen->availableGeometry();
     const QMargins frame = FrameExtents::Of(*handle);

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QSize>
 
+#include <optional>
+
 class QScreen;
 class QWidget;
 class SettingsStore;
@@ -28,9 +30,8 @@ public:
     void Reset();
     void ToggleFullScreen();
 
-    // The step the player chose, and the device pixels per design pixel in force.
+    // The step the player chose.
     int ChosenStep() const { return chosen; }
-    qreal Scale() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,8 +40,9 @@ private:
     // Sets the scale the window's state asks for: the chosen step as far as it fits, or the
     // largest whole scale that fills a maximised window.
     void Fit();
-    // Maximised or full screen.
+    // Maximised or full screen, now or in the given state.
     bool Large() const;
+    static bool Large(Qt::WindowStates states);
     // Lets the window manager give the window any size from the design's up.
     void LiftFixedSize();
     // The scale the chosen step gets on this screen in a window of normal state.
@@ -63,6 +65,5 @@ private:
     QPoint contentOffset;
     bool fitting = false;
     // Where the window stood at its own size, for its return from maximised or full screen.
-    QPoint normalPlace;
-    bool normalPlaceKnown = false;
+    std::optional<QPoint> normalPlace;
 };
