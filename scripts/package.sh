@@ -41,16 +41,7 @@ tvdl_temp_dir unpacked package
 dpkg-deb -x "$package" "$unpacked"
 mapfile -t programs < <(find "$unpacked" -type f -exec file {} + | awk -F: '/ELF/ { print $1 }')
 [ ${#programs[@]} -gt 0 ] || { echo "no programs in $package" >&2; exit 1; }
-# Control-flow protection is built in (debian/rules), but Debian 12's own start files lack its
-# mark, so no program linked there can show it: hardening-check is told not to require it. The
-# help viewer's only fortifiable calls (a read into a fixed buffer, copies inside the standard
-# library) are proven safe when compiled, so they stay plain calls and hardening-check cannot see
-# the fortification it was built with.
-for program in "${programs[@]}"; do
-    relaxed=(--nocfprotection)
-    [ "$(basename "$program")" = tvdl-help ] && relaxed+=(--nofortify)
-    hardening-check "${relaxed[@]}" "$program"
-done
+tvdl_hardening_check "${programs[@]}"
 
 dpkg-deb --info "$package"
 dpkg-deb --contents "$package"
