@@ -161,6 +161,13 @@ class Desktop:
     def save_screen(self, path):
         subprocess.run(["/usr/bin/import", "-window", "root", path], env=self.env, timeout=DEFAULT_TIMEOUT)
 
+    def report_failure(self, failure, folder):
+        """Says what failed, with the screen as it was left and where the program's logs are."""
+        shot = os.path.join(folder, "failure.png")
+        if "DISPLAY" in self.env:
+            self.save_screen(shot)
+        print("FAILED: %s\n(screen: %s, program logs in %s)" % (failure, shot, folder))
+
     # --- the player's hands ---------------------------------------------------------------
 
     def click(self, window, x, y, button=1):

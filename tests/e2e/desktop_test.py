@@ -346,10 +346,7 @@ def main():
         restarts(desktop, folder, config)
         print("restarts: passed")
     except Failure as failure:
-        shot = os.path.join(folder, "failure.png")
-        if "DISPLAY" in desktop.env:
-            desktop.save_screen(shot)
-        print("FAILED: %s\n(screen: %s, program logs in %s)" % (failure, shot, folder))
+        desktop.report_failure(failure, folder)
         return 1
     finally:
         desktop.stop()

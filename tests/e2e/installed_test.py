@@ -61,10 +61,7 @@ def main():
         game.quit(via_close_box=True)
         wait_for("the help viewer to close with the game", lambda: not desktop.windows(HELP_TITLE), 10)
     except Failure as failure:
-        shot = os.path.join(folder, "failure.png")
-        if "DISPLAY" in desktop.env:
-            desktop.save_screen(shot)
-        print("FAILED: %s\n(screen: %s, program log in %s)" % (failure, shot, folder))
+        desktop.report_failure(failure, folder)
         return 1
     finally:
         desktop.stop()
