@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "help/LineReader.h"
 #include "help/ViewerProtocol.h"
 
 // The help viewer's process as the game sees it: started on a request when none runs and told

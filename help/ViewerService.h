@@ -6,6 +6,7 @@
 
 #include "help/ChmLibrary.h"
 #include "help/HelpWindows.h"
+#include "help/LineReader.h"
 #include "help/ViewerProtocol.h"
 
 class QSocketNotifier;
