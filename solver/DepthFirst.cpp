@@ -1,5 +1,7 @@
 #include "solver/DepthFirst.h"
 
+#include <optional>
+
 #include "solver/RunTracker.h"
 #include "solver/VisitedSet.h"
 
@@ -17,18 +19,33 @@ struct Frame {
 
 SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& pass, SearchTally& tally) {
     SearchState state(start);
-    VisitedSet visited;
+    std::optional<VisitedSet> ownSet;
+    VisitedSet& visited = pass.memory != nullptr ? pass.memory->seen : ownSet.emplace();
     visited.Insert(state.KeyA(), state.KeyB());
     std::vector<Frame> stack(1);
     stack.reserve(256);
     stack.back().count = state.Generate(stack.back().steps, pass.rules);
     std::vector<Step> path;
+    // Running out leaves the positions on the path, and the one just reached, with moves not
+    // yet tried: they are forgotten, so that the next pass searches them again.
+    const auto runOut = [&](SolveStatus status) {
+        if (pass.memory != nullptr) {
+            for (;;) {
+                VisitedSet::Key* slot = visited.Find(state.KeyA(), state.KeyB());
+                if (VisitedSet::Taken(slot)) visited.Erase(slot);
+                if (path.empty()) break;
+                state.Do(path.back().to, path.back().from);
+                path.pop_back();
+            }
+        }
+        return status;
+    };
     std::uint32_t sinceCheck = 0;
     while (!stack.empty()) {
         if (++sinceCheck == 512) {
             sinceCheck = 0;
-            if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return SolveStatus::Stopped;
-            if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) return SolveStatus::BudgetExhausted;
+            if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return runOut(SolveStatus::Stopped);
+            if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) return runOut(SolveStatus::BudgetExhausted);
         }
         Frame& frame = stack.back();
         if (frame.next == frame.count) {
@@ -63,7 +80,10 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
         const bool deadEnd = child.count == 0;
         // A position without moves is only ever a loss: no need to remember it.
         if (!(budget.prune && deadEnd)) visited.Claim(slot, state.KeyA(), state.KeyB());
-        if (tally.positions >= pass.limit) return SolveStatus::BudgetExhausted;
+        if (tally.positions >= pass.limit) {
+            path.push_back(step);
+            return runOut(SolveStatus::BudgetExhausted);
+        }
         ++tally.positions;
         path.push_back(step);
         if (tally.runs != nullptr) tally.runs->See(state, path);

@@ -78,14 +78,17 @@ SolveResult Solve(const Position& start, const Budget& budget) {
     }
     // Then without a bound. A depth-first search that took a wrong turn early spends everything
     // below it, so it starts again, each time with more positions and its moves in another order
-    // (the first in the order of what frees the runs' next places), until one sees every
-    // position there is with the runs kept.
+    // (the first in the order of what frees the runs' next places). Each start skips what the
+    // ones before searched to its end, so together they see every position there is with the
+    // runs kept, and each spends its positions on new ones.
     std::uint64_t shuffle = 0x2545F4914F6CDD1Dull;
+    PassMemory memory;
     for (std::uint64_t restart = 1; tally.positions < keptLimit; ++restart) {
         Pass pass;
         pass.rules.keepRuns = true;
         pass.rules.shuffle = restart == 1 ? 0 : SplitMix(shuffle) | 1;
         pass.limit = std::min(keptLimit, tally.positions + FirstRestartPositions * Luby(restart));
+        pass.memory = &memory;
         const SolveStatus status = DepthFirst(start, budget, pass, tally);
         if (status == SolveStatus::Solved || status == SolveStatus::Stopped) return finish(status);
         if (status == SolveStatus::NoSolution) break;

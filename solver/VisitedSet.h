@@ -37,6 +37,22 @@ public:
         return true;
     }
 
+    // Removes the key at a taken slot, moving back the keys after it that could stand there.
+    void Erase(Key* slot) {
+        std::size_t hole = static_cast<std::size_t>(slot - entries.data());
+        for (std::size_t i = (hole + 1) & mask; Taken(&entries[i]); i = (i + 1) & mask) {
+            const std::size_t start = entries[i].first & mask;
+            // The key at i may fill the hole unless it starts after the hole, cyclically.
+            const bool startsAfterHole = hole <= i ? (start > hole && start <= i) : (start > hole || start <= i);
+            if (!startsAfterHole) {
+                entries[hole] = entries[i];
+                hole = i;
+            }
+        }
+        entries[hole] = {0, 0};
+        --used;
+    }
+
 private:
     void Grow() {
         std::vector<Key> old(entries.size() * 2);

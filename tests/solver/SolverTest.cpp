@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "solver/DepthFirst.h"
 #include "solver/HeadlessGame.h"
 #include "solver/ReshuffleChooser.h"
 #include "solver/Solver.h"
@@ -119,6 +120,38 @@ TEST(Solver, AgreesWithAPlainExhaustiveSearchOnSmallPositions) {
     // Both answers must be well represented for the comparison to mean anything.
     EXPECT_GT(winnable, 40);
     EXPECT_GT(lost, 40);
+}
+
+// Passes that share what they saw and run out after a few positions each (a few more each time),
+// every one in another order, must together reach the verdict of one pass that runs to its end: a position left with
+// moves untried when a pass ran out is searched again by the next.
+TEST(Solver, PassesThatRunOutLeaveNothingUnsearched) {
+    std::mt19937 random(7);
+    int won = 0;
+    for (int trial = 0; trial < 200; ++trial) {
+        const Position start = SmallCase(random);
+        Budget budget;
+        Pass whole;
+        whole.rules.keepRuns = true;
+        whole.limit = 10'000'000;
+        SearchTally wholeTally;
+        const SolveStatus verdict = DepthFirst(start, budget, whole, wholeTally);
+        ASSERT_NE(verdict, SolveStatus::BudgetExhausted);
+
+        PassMemory memory;
+        SearchTally tally;
+        SolveStatus status = SolveStatus::BudgetExhausted;
+        for (std::uint64_t restart = 1; status == SolveStatus::BudgetExhausted; ++restart) {
+            Pass piece = whole;
+            piece.rules.shuffle = restart * 0x9E3779B97F4A7C15ull | 1;
+            piece.limit = tally.positions + restart;
+            piece.memory = &memory;
+            status = DepthFirst(start, budget, piece, tally);
+        }
+        EXPECT_EQ(status, verdict) << "trial " << trial;
+        won += verdict == SolveStatus::Solved;
+    }
+    EXPECT_GT(won, 20);
 }
 
 TEST(Solver, ASpentBudgetOrAStopNeverSaysLost) {
