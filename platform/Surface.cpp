@@ -3,9 +3,22 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 Surface::Surface(int width, int height, std::uint32_t colorRef)
-    : image(width, height, QImage::Format_RGB32) {
-    image.fill(PixelFromColorRef(colorRef));
+    : size(std::max(width, 0), std::max(height, 0)), uniform(PixelFromColorRef(colorRef)) {}
+
+std::optional<QRgb> Surface::Uniform() const {
+    if (!image.isNull()) return std::nullopt;
+    return uniform;
+}
+
+QImage& Surface::Pixels() const {
+    if (image.isNull() && !size.isEmpty()) {
+        image = QImage(size, QImage::Format_RGB32);
+        image.fill(uniform);
+    }
+    return image;
 }
 
 Surface::Batch::~Batch() {
@@ -17,7 +30,7 @@ Surface::Batch::~Batch() {
 }
 
 void Surface::Changed(const QRect& rect) {
-    const QRect clipped = rect & image.rect();
+    const QRect clipped = rect & QRect(QPoint(0, 0), size);
     if (clipped.isEmpty()) return;
     if (batchDepth > 0) {
         pending |= clipped;
@@ -27,19 +40,26 @@ void Surface::Changed(const QRect& rect) {
 }
 
 void Surface::Blit(int x, int y, const QImage& src, int sx, int sy, int w, int h, RasterOp op) {
-    Changed(BlitImage(image, x, y, src, sx, sy, w, h, op));
+    Changed(BlitImage(Pixels(), x, y, src, sx, sy, w, h, op));
 }
 
 void Surface::CopyTo(QImage& dst, int dx, int dy, int x, int y, int w, int h) const {
-    BlitImage(dst, dx, dy, image, x, y, w, h, RasterOp::Copy);
+    BlitImage(dst, dx, dy, Pixels(), x, y, w, h, RasterOp::Copy);
 }
 
 void Surface::FillRect(const QRect& rect, std::uint32_t colorRef) {
-    const QRect clipped = rect & image.rect();
+    const QRect clipped = rect & QRect(QPoint(0, 0), size);
     if (clipped.isEmpty()) return;
     const QRgb pixel = PixelFromColorRef(colorRef);
+    if (image.isNull() && (clipped.size() == size || pixel == uniform)) {
+        // Still one colour everywhere.
+        uniform = pixel;
+        Changed(clipped);
+        return;
+    }
+    QImage& pixels = Pixels();
     for (int row = clipped.top(); row <= clipped.bottom(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(row));
         std::fill(line + clipped.left(), line + clipped.left() + clipped.width(), pixel);
     }
     Changed(clipped);
@@ -61,7 +81,7 @@ void Surface::RoundRectOutline(int left, int top, int right, int bottom, int rou
     {
         // The pen is centred on the outline, as a geometric pen would draw it. No antialiasing, so
         // drawing the same outline again in the table colour erases it completely.
-        QPainter painter(&image);
+        QPainter painter(&Pixels());
         painter.setRenderHint(QPainter::Antialiasing, false);
         QPen pen(QColor::fromRgb(PixelFromColorRef(colorRef)));
         pen.setWidth(penWidth);
@@ -77,10 +97,10 @@ void Surface::RoundRectOutline(int left, int top, int right, int bottom, int rou
 void Surface::DrawText(int x, int y, const QString& text, const QFont& font, std::uint32_t colorRef) {
     QRect bounds;
     {
-        QPainter painter(&image);
+        QPainter painter(&Pixels());
         painter.setFont(font);
         painter.setPen(QColor::fromRgb(PixelFromColorRef(colorRef)));
-        const QRect box(x, y, image.width() - x, QFontMetrics(font).height());
+        const QRect box(x, y, size.width() - x, QFontMetrics(font).height());
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text, &bounds);
     }
     Changed(bounds);

@@ -3,26 +3,34 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "platform/RasterOp.h"
 
 // The window's drawing surface: a retained 32-bit canvas that the game draws on outside any
 // paint cycle. Every change is reported at once to the flush handler, so the window can put it
 // on the screen while a busy wait keeps the event loop from running.
+//
+// Until something other than one colour is drawn, the surface only remembers that colour: the
+// window opens on an empty table, and the canvas's pixels (the size of the window) are made at
+// the first drawing that needs them, not before the window is first shown.
 class Surface {
 public:
     using FlushHandler = std::function<void(const QRect&)>;
 
     Surface(int width, int height, std::uint32_t colorRef = 0);
 
-    int Width() const { return image.width(); }
-    int Height() const { return image.height(); }
-    const QImage& Image() const { return image; }
-    QRgb Pixel(int x, int y) const { return image.pixel(x, y); }
+    int Width() const { return size.width(); }
+    int Height() const { return size.height(); }
+    const QImage& Image() const { return Pixels(); }
+    QRgb Pixel(int x, int y) const { return Pixels().pixel(x, y); }
+    // The colour of the whole surface while nothing else has been drawn on it.
+    std::optional<QRgb> Uniform() const;
 
     void SetFlushHandler(FlushHandler handler) { flush = std::move(handler); }
 
@@ -53,8 +61,12 @@ public:
 
 private:
     void Changed(const QRect& rect);
+    // The canvas, made from the one colour when first needed.
+    QImage& Pixels() const;
 
-    QImage image;
+    QSize size;
+    QRgb uniform;
+    mutable QImage image;
     FlushHandler flush;
     int batchDepth = 0;
     QRect pending;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -158,8 +159,6 @@ std::unique_ptr<QLockFile> SettingsStore::LockForUpdate() const {
 void SettingsStore::RemoveStaleWrites() const {
     const QFileInfo store(FileName());
     if (!store.dir().exists()) return;
-    QLockFile writing(store.filePath() + QStringLiteral(".lock"));
-    if (!writing.tryLock(2000)) return;
     // The temporary name a write gives the file it later renames over the store: the store's name,
     // a dot and six letters or digits. Matched by hand, since a name filter or a regular expression
     // would load a pattern compiler into every start of the game.
@@ -172,9 +171,17 @@ void SettingsStore::RemoveStaleWrites() const {
         return name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
                std::all_of(name.begin() + prefix.size(), name.end(), letterOrDigit);
     };
-    for (const QString& name : store.dir().entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (isTemporary(name)) QFile::remove(store.dir().filePath(name));
-    }
+    const auto leftovers = [&store, &isTemporary] {
+        QStringList names = store.dir().entryList(QDir::Files | QDir::Hidden | QDir::System);
+        names.removeIf([&isTemporary](const QString& name) { return !isTemporary(name); });
+        return names;
+    };
+    // Nearly every start finds none, and taking the lock writes its file through to the disk: it
+    // is taken only when there is something to remove, and the folder is read again under it.
+    if (leftovers().isEmpty()) return;
+    QLockFile writing(store.filePath() + QStringLiteral(".lock"));
+    if (!writing.tryLock(2000)) return;
+    for (const QString& name : leftovers()) QFile::remove(store.dir().filePath(name));
 }
 
 void SettingsStore::DeleteValue(const QString& section, const QString& name) const {

@@ -47,8 +47,8 @@ public:
     // Holds the lock that makes a read and the write depending on it one step for every running
     // copy; nothing when the store is not a file or the lock cannot be had in time.
     std::unique_ptr<QLockFile> LockForUpdate() const;
-    // Removes the temporary files a write killed halfway left beside the store. The store's own
-    // lock is held meanwhile, so no running copy is writing one of them.
+    // Removes the temporary files a write killed halfway left beside the store. When there are
+    // any, the store's own lock is held meanwhile, so no running copy is writing one of them.
     void RemoveStaleWrites() const;
 
     int ReadInteger(const QString& section, const QString& name, int defaultValue) const;

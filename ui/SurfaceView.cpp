@@ -43,6 +43,11 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
     const QPaintDevice* target = painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
     const qreal ratio = (target != nullptr ? target : painter.device())->devicePixelRatio();
     if (ratio == 1.0) {
+        if (const std::optional<QRgb> colour = surface.Uniform()) {
+            // An empty table: the same pixels without making the canvas.
+            painter.fillRect(event->rect(), QColor::fromRgb(*colour));
+            return;
+        }
         painter.drawImage(event->rect(), surface.Image(), event->rect());
         return;
     }

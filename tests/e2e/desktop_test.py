@@ -243,7 +243,8 @@ def first_start_win_and_give_up(desktop, folder, report):
             game.wait_board(state, "the board after move %d of %d" % (number, len(line)))
     won = game.dialog(SMALL_TITLE, report, "won message")
     game.answer(won, "Return")
-    check(game.store().get("V1/common/won") == "1", "the win is not in the store while the game runs")
+    # Counted once the message is answered, and written a moment after its window has gone.
+    wait_for("the win in the store while the game runs", lambda: game.store().get("V1/common/won") == "1")
     check(game.board_pattern() == [index % 14 != 13 for index in range(56)],
           "the won board does not have its gaps in the last column")
     check(game.gauge_at(95) == LIME, "the gauge does not show one won and none lost")

@@ -36,13 +36,28 @@ protected:
     std::vector<QRect> flushes;
 };
 
-TEST_F(SurfaceTest, StartsFilledWithItsColour) {
+// The canvas is made only when something else than one colour is drawn; until then the surface
+// gives that colour, and the canvas made later starts from the colour last filled in.
+TEST_F(SurfaceTest, StartsFilledWithItsColourAndMakesTheCanvasWhenFirstNeeded) {
     EXPECT_EQ(surface.Width(), 40);
     EXPECT_EQ(surface.Height(), 30);
+    EXPECT_EQ(surface.Uniform(), qRgb(0, 0x80, 0));
+    surface.FillRect(QRect(-5, -5, 50, 40), Ink);
+    surface.FillRect(QRect(3, 3, 4, 4), Ink);
+    EXPECT_EQ(surface.Uniform(), qRgb(0xFF, 0, 0));
+    EXPECT_EQ(flushes, (std::vector<QRect>{QRect(0, 0, 40, 30), QRect(3, 3, 4, 4)}));
+
+    surface.FillRect(QRect(10, 10, 2, 2), Table);
+    EXPECT_EQ(surface.Uniform(), std::nullopt);
     EXPECT_EQ(surface.Image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(surface.Pixel(0, 0), qRgb(0xFF, 0, 0));
+    EXPECT_EQ(surface.Pixel(39, 29), qRgb(0xFF, 0, 0));
+    EXPECT_EQ(surface.Pixel(11, 11), qRgb(0, 0x80, 0));
+    surface.FillRect(QRect(0, 0, 40, 30), Table);
     EXPECT_EQ(surface.Pixel(0, 0), qRgb(0, 0x80, 0));
-    EXPECT_EQ(surface.Pixel(39, 29), qRgb(0, 0x80, 0));
-    EXPECT_TRUE(flushes.empty());
+
+    Surface fresh(4, 3, Table);
+    EXPECT_EQ(fresh.Pixel(3, 2), qRgb(0, 0x80, 0));
 }
 
 TEST_F(SurfaceTest, FillRectIsClippedAndReported) {
