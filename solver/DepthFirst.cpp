@@ -45,7 +45,7 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
         if (++sinceCheck == 512) {
             sinceCheck = 0;
             if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return runOut(SolveStatus::Stopped);
-            if (budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline) return runOut(SolveStatus::BudgetExhausted);
+            if (budget.PastDeadline()) return runOut(SolveStatus::BudgetExhausted);
         }
         Frame& frame = stack.back();
         if (frame.next == frame.count) {

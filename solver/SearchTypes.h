@@ -22,6 +22,8 @@ struct Budget {
     bool prune = true;
     // Also remember a line to every reachable set of run ends, the places to reshuffle from.
     bool trackRuns = false;
+
+    bool PastDeadline() const { return deadline && std::chrono::steady_clock::now() >= *deadline; }
 };
 
 // What a reshuffle keeps: where each row's ordered run ends (the first column not in it), and a

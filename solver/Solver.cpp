@@ -33,10 +33,6 @@ std::uint64_t Luby(std::uint64_t i) {
     }
 }
 
-bool PastDeadline(const Budget& budget) {
-    return budget.deadline && std::chrono::steady_clock::now() >= *budget.deadline;
-}
-
 }  // namespace
 
 SolveResult Solve(const Position& start, const Budget& budget) {
@@ -74,7 +70,7 @@ SolveResult Solve(const Position& start, const Budget& budget) {
         pass.limit = std::min(keptLimit, tally.positions + Share(budget.maxPositions, BoundedPercent));
         const SolveStatus status = DepthFirst(start, budget, pass, tally);
         if (status == SolveStatus::Solved || status == SolveStatus::Stopped) return finish(status);
-        if (PastDeadline(budget)) return finish(SolveStatus::BudgetExhausted);
+        if (budget.PastDeadline()) return finish(SolveStatus::BudgetExhausted);
     }
     // Then without a bound. A depth-first search that took a wrong turn early spends everything
     // below it, so it starts again, each time with more positions and its moves in another order
@@ -92,7 +88,7 @@ SolveResult Solve(const Position& start, const Budget& budget) {
         const SolveStatus status = DepthFirst(start, budget, pass, tally);
         if (status == SolveStatus::Solved || status == SolveStatus::Stopped) return finish(status);
         if (status == SolveStatus::NoSolution) break;
-        if (PastDeadline(budget)) return finish(SolveStatus::BudgetExhausted);
+        if (budget.PastDeadline()) return finish(SolveStatus::BudgetExhausted);
     }
     // Last the full search, with every move.
     Pass full;
