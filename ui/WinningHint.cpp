@@ -49,6 +49,11 @@ WinningHint::~WinningHint() {
     Filter(false);
 }
 
+bool WinningHint::InPlay() const {
+    // A card in the hand has no place to search from, and an ended deal nothing to search for.
+    return board.State() != GameState::Over && board.Hand() == nullptr && !board.IsWon();
+}
+
 void WinningHint::StopSearch() {
     stop = true;
     if (worker.joinable()) worker.join();
@@ -74,7 +79,7 @@ void WinningHint::StartSearch() {
     StopSearch();
     answer.reset();
     ++generation;
-    if (board.State() == GameState::Over || board.Hand() != nullptr || board.IsWon()) return;
+    if (!InPlay()) return;
     stop = false;
     const int search = generation;
     const Position start = board.Layout();
@@ -118,7 +123,7 @@ void WinningHint::Finish(int search, Answer found) {
 
 void WinningHint::Request() {
     Dismiss();
-    if (board.State() == GameState::Over || board.Hand() != nullptr || board.IsWon()) return;
+    if (!InPlay()) return;
     if (answer && answer->from == board.Layout()) {
         Show();
         return;

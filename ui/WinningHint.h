@@ -68,6 +68,7 @@ private:
         bool last = true;
     };
 
+    bool InPlay() const;
     void StartSearch();
     void StopSearch();
     void Finish(int search, Answer found);
