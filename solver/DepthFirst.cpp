@@ -21,7 +21,7 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
     SearchState state(start);
     std::optional<VisitedSet> ownSet;
     VisitedSet& visited = pass.memory != nullptr ? pass.memory->seen : ownSet.emplace();
-    visited.Insert(state.KeyA(), state.KeyB());
+    visited.Insert(state.Key());
     std::vector<Frame> stack(1);
     stack.reserve(256);
     stack.back().count = state.Generate(stack.back().steps, pass.rules);
@@ -31,7 +31,7 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
     const auto runOut = [&](SolveStatus status) {
         if (pass.memory != nullptr) {
             for (;;) {
-                VisitedSet::Key* slot = visited.Find(state.KeyA(), state.KeyB());
+                VisitedSet::Key* slot = visited.Find(state.Key());
                 if (VisitedSet::Taken(slot)) visited.Erase(slot);
                 if (path.empty()) break;
                 state.Do(path.back().to, path.back().from);
@@ -66,7 +66,7 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
             ++tally.positions;
             return SolveStatus::Solved;
         }
-        VisitedSet::Key* slot = visited.Find(state.KeyA(), state.KeyB());
+        VisitedSet::Key* slot = visited.Find(state.Key());
         if (VisitedSet::Taken(slot)) {
             state.Do(step.to, step.from);
             continue;
@@ -79,20 +79,21 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
         if (pass.movesPerGrowth > 0 && child.sinceGrowth >= pass.movesPerGrowth && !state.CanGrow()) child.count = 0;
         const bool deadEnd = child.count == 0;
         // A position without moves is only ever a loss: no need to remember it.
-        if (!(budget.prune && deadEnd)) visited.Claim(slot, state.KeyA(), state.KeyB());
+        if (!(budget.prune && deadEnd)) visited.Claim(slot, state.Key());
         if (tally.positions >= pass.limit) {
             path.push_back(step);
             return runOut(SolveStatus::BudgetExhausted);
         }
         ++tally.positions;
         path.push_back(step);
+        // Asked for before the deadlock test, so that the table's memory arrives while it runs.
+        for (int i = 0; i < child.count; ++i) visited.Prefetch(state.KeyAfter(child.steps[static_cast<std::size_t>(i)]));
         if (tally.runs != nullptr) tally.runs->See(state, path);
         if (deadEnd || (budget.prune && state.Deadlocked(pass.rules.keepRuns))) {
             path.pop_back();
             state.Do(step.to, step.from);
             continue;
         }
-        for (int i = 0; i < child.count; ++i) visited.Prefetch(state.KeyAAfter(child.steps[static_cast<std::size_t>(i)]));
         stack.push_back(child);
     }
     return SolveStatus::NoSolution;

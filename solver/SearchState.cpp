@@ -8,19 +8,14 @@ constexpr int Columns = Position::Columns;
 constexpr int Places = Position::Places;
 constexpr std::uint8_t Nowhere = 0xFF;
 
-struct Keys {
-    std::array<std::array<std::uint64_t, 64>, Places> a{};
-    std::array<std::array<std::uint64_t, 64>, Places> b{};
-};
+// One random key for each card on each place; a position's key is the exclusive or of its cards'.
+using Keys = std::array<std::array<std::uint64_t, 64>, Places>;
 
 const Keys& ZobristKeys() {
     static const Keys keys = [] {
         Keys k;
         std::uint64_t state = 0x9E3779B97F4A7C15ull;
-        for (auto& place : k.a) {
-            for (auto& key : place) key = SplitMix(state);
-        }
-        for (auto& place : k.b) {
+        for (auto& place : k) {
             for (auto& key : place) key = SplitMix(state);
         }
         return k;
@@ -61,8 +56,7 @@ SearchState::SearchState(const Position& position) : board(position) {
                 ++home;
                 homeMask |= Bit(card);
             }
-            keyA ^= keys.a[At(place)][card];
-            keyB ^= keys.b[At(place)][card];
+            key ^= keys[At(place)][card];
         } else if (place % Columns > 0 && gapCount < 4) {
             gaps[At(gapCount++)] = static_cast<std::uint8_t>(place);
         }
@@ -78,9 +72,9 @@ RunReach SearchState::Reach(const std::vector<Step>& path) const {
     return reach;
 }
 
-std::uint64_t SearchState::KeyAAfter(const Step& step) const {
+std::uint64_t SearchState::KeyAfter(const Step& step) const {
     const std::uint8_t card = Cell(step.from);
-    return keyA ^ keys.a[step.from][card] ^ keys.a[step.to][card];
+    return key ^ keys[step.from][card] ^ keys[step.to][card];
 }
 
 int SearchState::Score(const Step& step) const {
@@ -181,7 +175,7 @@ int SearchState::Generate(StepList& out, const MoveRules& rules) const {
     std::array<int, 8> score{};
     if (rules.shuffle != 0) {
         for (int i = 0; i < count; ++i) {
-            std::uint64_t mix = keyA ^ rules.shuffle ^ (std::uint64_t{out[At(i)].from} << 8 | out[At(i)].to);
+            std::uint64_t mix = key ^ rules.shuffle ^ (std::uint64_t{out[At(i)].from} << 8 | out[At(i)].to);
             score[At(i)] = static_cast<int>(SplitMix(mix) >> 33);
         }
     } else {
@@ -267,8 +261,7 @@ void SearchState::Do(int from, int to) {
             break;
         }
     }
-    keyA ^= keys.a[At(from)][card] ^ keys.a[At(to)][card];
-    keyB ^= keys.b[At(from)][card] ^ keys.b[At(to)][card];
+    key ^= keys[At(from)][card] ^ keys[At(to)][card];
     const int homePlace = Position::Home(card);
     const int fromRow = from / Columns;
     const int fromColumn = from % Columns;

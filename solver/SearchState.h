@@ -29,7 +29,7 @@ struct MoveRules {
 };
 
 // The position as the search changes it, with what keeps each step cheap: where every card is,
-// where the gaps are, how far each row's ordered run reaches, and the position's keys.
+// where the gaps are, how far each row's ordered run reaches, and the position's key.
 class SearchState {
 public:
     explicit SearchState(const Position& position);
@@ -39,10 +39,9 @@ public:
     // The run ends packed four bits each; no end passes column 13.
     int RunKey() const { return first[0] | first[1] << 4 | first[2] << 8 | first[3] << 12; }
     RunReach Reach(const std::vector<Step>& path) const;
-    std::uint64_t KeyA() const { return keyA; }
-    std::uint64_t KeyB() const { return keyB; }
-    // The first key after a move, without making it.
-    std::uint64_t KeyAAfter(const Step& step) const;
+    std::uint64_t Key() const { return key; }
+    // The key after a move, without making it.
+    std::uint64_t KeyAfter(const Step& step) const;
 
     // Whether a run's next place is a gap, so that the run can grow at once.
     bool CanGrow() const;
@@ -70,7 +69,5 @@ private:
     // One bit per card code: on the board, and on its home place.
     std::uint64_t present = 0;
     std::uint64_t homeMask = 0;
-    std::uint64_t keyA = 0;
-    // Never zero in practice, so no position's key is the free-slot marker.
-    std::uint64_t keyB = 0x5DEECE66Dull;
+    std::uint64_t key = 0;
 };

@@ -2,38 +2,41 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
-// The positions a search has seen, by two independent 64-bit keys each, which makes a mistaken
-// "seen before" (that could hide a win) far too unlikely to matter over billions of positions.
-// Open addressing; the all-zero key marks a free slot. Find gives the slot that holds the key or
-// would take it; Claim fills it, as long as nothing was added in between.
+// The positions a search has seen, by a 64-bit key each. Eight bytes a slot keep the table half
+// the size a second key would make it, which matters more than anything else to the search's
+// speed once the table outgrows the caches; a mistaken "seen before" (that could hide a win)
+// stays unlikely enough, about once in thousands of full winnability tables, and is the same
+// on every run. Open addressing; zero marks a free slot, so a zero key is stored as one. Find
+// gives the slot that holds the key or would take it; Claim fills it, as long as nothing was
+// added in between.
 class VisitedSet {
 public:
-    using Key = std::pair<std::uint64_t, std::uint64_t>;
+    using Key = std::uint64_t;
 
     VisitedSet() : entries(std::size_t{1} << 16), mask(entries.size() - 1) {}
 
-    Key* Find(std::uint64_t a, std::uint64_t b) {
+    Key* Find(Key key) {
         if ((used + 1) * 2 > entries.size()) Grow();
-        for (std::size_t i = a & mask;; i = (i + 1) & mask) {
+        key = Stored(key);
+        for (std::size_t i = key & mask;; i = (i + 1) & mask) {
             Key& slot = entries[i];
-            if ((slot.first == 0 && slot.second == 0) || (slot.first == a && slot.second == b)) return &slot;
+            if (slot == 0 || slot == key) return &slot;
         }
     }
     // Asks for the slot a key would start at ahead of time, so that the memory access overlaps
     // with other work: the table is far larger than any cache.
-    void Prefetch(std::uint64_t a) const { __builtin_prefetch(&entries[a & mask]); }
-    static bool Taken(const Key* slot) { return slot->first != 0 || slot->second != 0; }
-    void Claim(Key* slot, std::uint64_t a, std::uint64_t b) {
-        *slot = {a, b};
+    void Prefetch(Key key) const { __builtin_prefetch(&entries[Stored(key) & mask]); }
+    static bool Taken(const Key* slot) { return *slot != 0; }
+    void Claim(Key* slot, Key key) {
+        *slot = Stored(key);
         ++used;
     }
-    bool Insert(std::uint64_t a, std::uint64_t b) {
-        Key* slot = Find(a, b);
+    bool Insert(Key key) {
+        Key* slot = Find(key);
         if (Taken(slot)) return false;
-        Claim(slot, a, b);
+        Claim(slot, key);
         return true;
     }
 
@@ -41,7 +44,7 @@ public:
     void Erase(Key* slot) {
         std::size_t hole = static_cast<std::size_t>(slot - entries.data());
         for (std::size_t i = (hole + 1) & mask; Taken(&entries[i]); i = (i + 1) & mask) {
-            const std::size_t start = entries[i].first & mask;
+            const std::size_t start = entries[i] & mask;
             // The key at i may fill the hole unless it starts after the hole, cyclically.
             const bool startsAfterHole = hole <= i ? (start > hole && start <= i) : (start > hole || start <= i);
             if (!startsAfterHole) {
@@ -49,18 +52,20 @@ public:
                 hole = i;
             }
         }
-        entries[hole] = {0, 0};
+        entries[hole] = 0;
         --used;
     }
 
 private:
+    static Key Stored(Key key) { return key | static_cast<Key>(key == 0); }
+
     void Grow() {
         std::vector<Key> old(entries.size() * 2);
         old.swap(entries);
         mask = entries.size() - 1;
         used = 0;
-        for (const Key& key : old) {
-            if (Taken(&key)) Claim(Find(key.first, key.second), key.first, key.second);
+        for (const Key key : old) {
+            if (key != 0) Claim(Find(key), key);
         }
     }
 
