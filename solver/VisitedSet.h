@@ -20,14 +20,14 @@ public:
     Key* Find(Key key) {
         if ((used + 1) * 2 > entries.size()) Grow();
         key = Stored(key);
-        for (std::size_t i = key & mask;; i = (i + 1) & mask) {
+        for (std::size_t i = Start(key);; i = (i + 1) & mask) {
             Key& slot = entries[i];
             if (slot == 0 || slot == key) return &slot;
         }
     }
     // Asks for the slot a key would start at ahead of time, so that the memory access overlaps
     // with other work: the table is far larger than any cache.
-    void Prefetch(Key key) const { __builtin_prefetch(&entries[Stored(key) & mask]); }
+    void Prefetch(Key key) const { __builtin_prefetch(&entries[Start(Stored(key))]); }
     static bool Taken(const Key* slot) { return *slot != 0; }
     void Claim(Key* slot, Key key) {
         *slot = Stored(key);
@@ -44,7 +44,7 @@ public:
     void Erase(Key* slot) {
         std::size_t hole = static_cast<std::size_t>(slot - entries.data());
         for (std::size_t i = (hole + 1) & mask; Taken(&entries[i]); i = (i + 1) & mask) {
-            const std::size_t start = entries[i] & mask;
+            const std::size_t start = Start(entries[i]);
             // The key at i may fill the hole unless it starts after the hole, cyclically.
             const bool startsAfterHole = hole <= i ? (start > hole && start <= i) : (start > hole || start <= i);
             if (!startsAfterHole) {
@@ -58,6 +58,8 @@ public:
 
 private:
     static Key Stored(Key key) { return key | static_cast<Key>(key == 0); }
+    // The slot a stored key's probe begins at.
+    std::size_t Start(Key stored) const { return stored & mask; }
 
     void Grow() {
         std::vector<Key> old(entries.size() * 2);
