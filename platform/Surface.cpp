@@ -30,7 +30,7 @@ Surface::Batch::~Batch() {
 }
 
 void Surface::Changed(const QRect& rect) {
-    const QRect clipped = rect & QRect(QPoint(0, 0), size);
+    const QRect clipped = rect & Bounds();
     if (clipped.isEmpty()) return;
     if (batchDepth > 0) {
         pending |= clipped;
@@ -48,7 +48,7 @@ void Surface::CopyTo(QImage& dst, int dx, int dy, int x, int y, int w, int h) co
 }
 
 void Surface::FillRect(const QRect& rect, std::uint32_t colorRef) {
-    const QRect clipped = rect & QRect(QPoint(0, 0), size);
+    const QRect clipped = rect & Bounds();
     if (clipped.isEmpty()) return;
     const QRgb pixel = PixelFromColorRef(colorRef);
     if (image.isNull() && (clipped.size() == size || pixel == uniform)) {

@@ -61,6 +61,7 @@ public:
 
 private:
     void Changed(const QRect& rect);
+    QRect Bounds() const { return {QPoint(0, 0), size}; }
     // The canvas, made from the one colour when first needed.
     QImage& Pixels() const;
 
