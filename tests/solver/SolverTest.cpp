@@ -123,8 +123,8 @@ TEST(Solver, AgreesWithAPlainExhaustiveSearchOnSmallPositions) {
 }
 
 // Passes that share what they saw and run out after a few positions each (a few more each time),
-// every one in another order, must together reach the verdict of one pass that runs to its end: a position left with
-// moves untried when a pass ran out is searched again by the next.
+// every one in another order, must together reach the verdict of one pass that runs to its end:
+// a position left with moves untried when a pass ran out is searched again by the next.
 TEST(Solver, PassesThatRunOutLeaveNothingUnsearched) {
     std::mt19937 random(7);
     int won = 0;
