@@ -170,37 +170,6 @@ TEST(CardTest, DrawComposesTheRightCellThroughTheMask) {
     }
 }
 
-TEST(CardTest, CornersKeepTheSurfaceAndTheRestShowsTheCard) {
-    Surface surface = PatternSurface(60, 70);
-    const QImage before = surface.Image();
-    const Card card(3, 13, 0);
-    card.Draw(&surface, 5, 4, false);
-
-    int cardPixels = 0;
-    for (int cy = 0; cy < CardHeight; ++cy) {
-        for (int cx = 0; cx < CardWidth; ++cx) {
-            const QRgb drawn = surface.Pixel(5 + cx, 4 + cy);
-            const QRgb cell = CardSheets::Cards().pixel(516 + cx, 180 + cy);
-            if (IsCornerPixel(cx, cy)) {
-                EXPECT_EQ(drawn, cardtest::Masked(before.pixel(5 + cx, 4 + cy), CardSheets::Cards(), 516, 180, cx, cy));
-            } else if (drawn == cell) {
-                ++cardPixels;
-            }
-        }
-    }
-    EXPECT_EQ(cardPixels, 2568);
-
-    if (CardSheets::Load()) {
-        for (int cy = 0; cy < CardHeight; ++cy) {
-            for (int cx = 0; cx < CardWidth; ++cx) {
-                if (IsCornerPixel(cx, cy)) {
-                    EXPECT_EQ(surface.Pixel(5 + cx, 4 + cy), before.pixel(5 + cx, 4 + cy));
-                }
-            }
-        }
-    }
-}
-
 TEST(CardTest, DrawingTwiceEqualsDrawingOnce) {
     Surface surface = PatternSurface(100, 80);
     const Card card(1, 5, 3);

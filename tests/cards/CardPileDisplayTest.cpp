@@ -19,14 +19,9 @@ QRect CardRect(int x, int y) {
     return {x, y, CardWidth, CardHeight};
 }
 
-// What a slide did: where the pile stood after each step, how many waits it made, and whether every
-// wait came before the redraw of its step.
-struct SlideTrace {
-    std::vector<QPoint> stops;
-    int waits = 0;
-};
-
-SlideTrace Slide(QPoint from, QPoint to) {
+// Where a slide stood after each step. Checks on the way that every step waited once, before its
+// redraw, and that the saved background stayed intact.
+std::vector<QPoint> Slide(QPoint from, QPoint to) {
     Surface surface = PatternSurface(300, 300);
     const QImage before = surface.Image();
     CardPile pile(from.x(), from.y(), 0, 0, 1);
@@ -45,76 +40,52 @@ SlideTrace Slide(QPoint from, QPoint to) {
         pile.Relocate(&surface, to.x(), to.y(), true);
     }
 
-    SlideTrace trace;
+    std::vector<QPoint> stops;
     EXPECT_EQ(clock.reads % 2, 0u) << "every wait takes two reads of this clock";
-    trace.waits = static_cast<int>(clock.reads / 2);
-    for (int wait = 0; wait < trace.waits; ++wait) {
+    const int waits = static_cast<int>(clock.reads / 2);
+    for (int wait = 0; wait < waits; ++wait) {
         const auto first = static_cast<std::size_t>(2 * wait);
         // The pile stands still while it waits, and each wait comes before its step is drawn.
         EXPECT_EQ(seen[first], seen[first + 1]);
         EXPECT_EQ(flushesSeen[first], static_cast<std::size_t>(2 * wait));
-        if (wait > 0) trace.stops.push_back(seen[first]);
+        if (wait > 0) stops.push_back(seen[first]);
     }
-    if (trace.waits > 0) trace.stops.emplace_back(pile.X(), pile.Y());
+    if (waits > 0) stops.emplace_back(pile.X(), pile.Y());
 
     // Each step takes the card off its old place and draws it on the new one.
-    EXPECT_EQ(log.rects.size(), static_cast<std::size_t>(2 * trace.waits));
+    EXPECT_EQ(log.rects.size(), static_cast<std::size_t>(2 * waits));
     QPoint previous = from;
-    for (std::size_t step = 0; step < trace.stops.size() && 2 * step + 1 < log.rects.size(); ++step) {
+    for (std::size_t step = 0; step < stops.size() && 2 * step + 1 < log.rects.size(); ++step) {
         EXPECT_EQ(log.rects[2 * step], CardRect(previous.x(), previous.y()) & surface.Image().rect());
-        EXPECT_EQ(log.rects[2 * step + 1], CardRect(trace.stops[step].x(), trace.stops[step].y()) & surface.Image().rect());
-        previous = trace.stops[step];
+        EXPECT_EQ(log.rects[2 * step + 1], CardRect(stops[step].x(), stops[step].y()) & surface.Image().rect());
+        previous = stops[step];
     }
     EXPECT_FALSE(pile.Hidden());
     pile.Hide(&surface);
     EXPECT_EQ(surface.Image(), before) << "the slide kept the saved background intact";
-    return trace;
+    return stops;
 }
 
-TEST(CardPileSlideTest, StraightSlideStepsThirtyPixelsThenLands) {
-    const SlideTrace trace = Slide({0, 0}, {100, 0});
-    EXPECT_EQ(trace.waits, 4);
-    EXPECT_EQ(trace.stops, (std::vector<QPoint>{{30, 0}, {60, 0}, {90, 0}, {100, 0}}));
-}
-
-TEST(CardPileSlideTest, DiagonalSlideLandsWithAFullStep) {
-    const SlideTrace trace = Slide({0, 0}, {90, 120});
-    EXPECT_EQ(trace.waits, 5);
-    EXPECT_EQ(trace.stops, (std::vector<QPoint>{{18, 24}, {36, 48}, {54, 72}, {72, 96}, {90, 120}}));
-}
-
-TEST(CardPileSlideTest, ShortSlideIsOneStep) {
-    const SlideTrace trace = Slide({0, 0}, {20, 5});
-    EXPECT_EQ(trace.waits, 1);
-    EXPECT_EQ(trace.stops, (std::vector<QPoint>{{20, 5}}));
-}
-
-TEST(CardPileSlideTest, SlidesBackwardsAndOffTheEdge) {
-    EXPECT_EQ(Slide({100, 0}, {0, 0}).stops, (std::vector<QPoint>{{70, 0}, {40, 0}, {10, 0}, {0, 0}}));
-    EXPECT_EQ(Slide({0, 200}, {0, 260}).stops, (std::vector<QPoint>{{0, 230}, {0, 260}}));
-    EXPECT_EQ(Slide({10, 10}, {-40, 10}).stops, (std::vector<QPoint>{{-20, 10}, {-40, 10}}));
-}
-
-TEST(CardPileSlideTest, SlideToTheCurrentPlaceDoesNothing) {
-    const SlideTrace trace = Slide({40, 40}, {40, 40});
-    EXPECT_EQ(trace.waits, 0);
-    EXPECT_TRUE(trace.stops.empty());
-}
-
-TEST(CardPileSlideTest, HiddenPileSlidesInvisiblyWithTheSameWaits) {
-    Surface surface = PatternSurface(200, 200);
-    FlushLog log(surface);
-    CardPile pile(0, 0, 0, 0, 1);
-    pile.AddCard(0, 1, 0);
-    FakeClock clock = TwoReadsAWait();
-    {
-        const ScopedClock guard(clock);
-        pile.Relocate(&surface, 100, 0, true);
+// Steps of thirty pixels along the line, a full step landing exactly, and the last step short. A
+// hidden pile makes the same waits unseen (CardPileMoveTest below).
+TEST(CardPileSlideTest, StepsThirtyPixelsAlongTheLineAndLandsExactly) {
+    const struct {
+        QPoint from;
+        QPoint to;
+        std::vector<QPoint> stops;
+    } cases[] = {
+        {{0, 0}, {100, 0}, {{30, 0}, {60, 0}, {90, 0}, {100, 0}}},
+        {{0, 0}, {90, 120}, {{18, 24}, {36, 48}, {54, 72}, {72, 96}, {90, 120}}},
+        {{0, 0}, {20, 5}, {{20, 5}}},
+        {{100, 0}, {0, 0}, {{70, 0}, {40, 0}, {10, 0}, {0, 0}}},
+        {{0, 200}, {0, 260}, {{0, 230}, {0, 260}}},
+        {{10, 10}, {-40, 10}, {{-20, 10}, {-40, 10}}},
+        {{40, 40}, {40, 40}, {}},
+    };
+    for (const auto& one : cases) {
+        SCOPED_TRACE(testing::Message() << "from " << one.from.x() << "," << one.from.y());
+        EXPECT_EQ(Slide(one.from, one.to), one.stops);
     }
-    EXPECT_EQ(clock.reads, 8u);
-    EXPECT_EQ(pile.X(), 100);
-    EXPECT_TRUE(pile.Hidden());
-    EXPECT_TRUE(log.rects.empty());
 }
 
 TEST(CardPileSlideTest, OverlappingPileSlidesWithoutSmearing) {
