@@ -51,11 +51,6 @@ protected:
     TTongueDlg dialog{main.get(), language};
 };
 
-TEST_F(TongueDialogTest, EnterAtFirstShowingChoosesEnglish) {
-    EXPECT_EQ(ExecDriven(dialog, [] { PressKey(Qt::Key_Return); }), 1);
-    EXPECT_EQ(language, Language::English);
-}
-
 TEST_F(TongueDialogTest, ClickOnGermanChoosesItAndKeepsTheFocusThere) {
     language = Language::English;
     EXPECT_EQ(ExecDriven(dialog, [this] { ClickButton(dialog, "GermanBtn"); }), 1);
@@ -65,7 +60,11 @@ TEST_F(TongueDialogTest, ClickOnGermanChoosesItAndKeepsTheFocusThere) {
     EXPECT_EQ(language, Language::German);
 }
 
+// English has the focus at the first showing.
 TEST_F(TongueDialogTest, EnterPressesWhicheverButtonHasTheFocus) {
+    language = Language::German;
+    EXPECT_EQ(ExecDriven(dialog, [] { PressKey(Qt::Key_Return); }), 1);
+    EXPECT_EQ(language, Language::English);
     EXPECT_EQ(ExecDriven(dialog,
                          [] {
                              PressKey(Qt::Key_Tab);
