@@ -44,7 +44,7 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
     while (!stack.empty()) {
         if (++sinceCheck == 512) {
             sinceCheck = 0;
-            if (budget.stop != nullptr && budget.stop->load(std::memory_order_relaxed)) return runOut(SolveStatus::Stopped);
+            if (budget.Stopped()) return runOut(SolveStatus::Stopped);
             if (budget.PastDeadline()) return runOut(SolveStatus::BudgetExhausted);
         }
         Frame& frame = stack.back();

@@ -53,18 +53,22 @@ Position ReshuffleChooser::Reshuffled(const std::array<std::uint8_t, Position::R
     return position;
 }
 
-bool ReshuffleChooser::OutOfTime() const {
-    if (positions >= options.maxPositions) return true;
-    if (options.stop != nullptr && options.stop->load(std::memory_order_relaxed)) return true;
-    return options.deadline && std::chrono::steady_clock::now() >= *options.deadline;
-}
-
-double ReshuffleChooser::Trial(const RunReach& reach, std::uint64_t& generator) {
+Budget ReshuffleChooser::TrialBudget() const {
     Budget budget;
     budget.maxPositions = std::min(options.positionsPerTrial, options.maxPositions - positions);
     budget.deadline = options.deadline;
     budget.stop = options.stop;
-    const SolveResult result = Solve(Reshuffled(reach.runEnds, generator), budget);
+    return budget;
+}
+
+bool ReshuffleChooser::OutOfTime() const {
+    if (positions >= options.maxPositions) return true;
+    const Budget budget = TrialBudget();
+    return budget.Stopped() || budget.PastDeadline();
+}
+
+double ReshuffleChooser::Trial(const RunReach& reach, std::uint64_t& generator) {
+    const SolveResult result = Solve(Reshuffled(reach.runEnds, generator), TrialBudget());
     positions += result.positions;
     switch (result.status) {
     case SolveStatus::Solved: return 1;

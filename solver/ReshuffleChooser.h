@@ -34,6 +34,9 @@ public:
     static Position Reshuffled(const std::array<std::uint8_t, Position::Rows>& runEnds, std::uint64_t& generator);
 
 private:
+    // What the next trial deal may spend: the positions left, at most its share; only while
+    // OutOfTime() is false.
+    Budget TrialBudget() const;
     double Trial(const RunReach& reach, std::uint64_t& generator);
     bool OutOfTime() const;
 

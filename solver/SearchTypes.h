@@ -23,6 +23,7 @@ struct Budget {
     // Also remember a line to every reachable set of run ends, the places to reshuffle from.
     bool trackRuns = false;
 
+    bool Stopped() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
     bool PastDeadline() const { return deadline && std::chrono::steady_clock::now() >= *deadline; }
 };
 
