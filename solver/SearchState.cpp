@@ -11,19 +11,18 @@ constexpr std::uint8_t Nowhere = 0xFF;
 // One random key for each card on each place; a position's key is the exclusive or of its cards'.
 using Keys = std::array<std::array<std::uint64_t, 64>, Places>;
 
-const Keys& ZobristKeys() {
-    static const Keys keys = [] {
-        Keys k;
-        std::uint64_t state = 0x9E3779B97F4A7C15ull;
-        for (auto& place : k) {
-            for (auto& key : place) key = SplitMix(state);
-        }
-        return k;
-    }();
-    return keys;
+// Made by the compiler: the table lies in the program's read-only data, so a start that never
+// searches neither fills nor touches it.
+constexpr Keys MakeKeys() {
+    Keys k{};
+    std::uint64_t state = 0x9E3779B97F4A7C15ull;
+    for (auto& place : k) {
+        for (auto& key : place) key = SplitMix(state);
+    }
+    return k;
 }
 
-const Keys& keys = ZobristKeys();
+constexpr Keys keys = MakeKeys();
 
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
 constexpr std::uint64_t Bit(int card) { return std::uint64_t{1} << card; }
