@@ -16,6 +16,8 @@
 #include <array>
 #include <cerrno>
 
+#include "platform/InputGuard.h"
+
 #ifndef TVDL_INSTALLED_HELP_FILE
 #define TVDL_INSTALLED_HELP_FILE ""
 #endif
@@ -213,5 +215,8 @@ void HelpPlatform::MessageBox(const QString& caption, const QString& text) {
         qWarning("%s: %s", qUtf8Printable(caption), qUtf8Printable(text));
         return;
     }
-    QMessageBox::warning(nullptr, caption, text);
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok);
+    // A key or click meant for what lay under the box must not answer it unread.
+    new InputGuard(box);
+    box.exec();
 }

@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "platform/Clock.h"
 #include "platform/FrameExtents.h"
+#include "platform/InputGuard.h"
 #include "ui/DialogPlacement.h"
 
 namespace {
@@ -20,7 +20,13 @@ QMargins FrameOf(QWidget& window) {
 }  // namespace
 
 SmallDialog::SmallDialog(QWidget* mainWindow, Placement where)
-    : QDialog(mainWindow), owner(mainWindow), placement(where) {}
+    : QDialog(mainWindow), owner(mainWindow), placement(where) {
+    GuardInput(*this);
+}
+
+void SmallDialog::GuardInput(QWidget& box) {
+    new InputGuard(box);
+}
 
 void SmallDialog::done(int result) {
     // Remembered here rather than on hiding, while the focus still sits where the player left it.
@@ -45,7 +51,6 @@ void SmallDialog::SetInitialFocus(QWidget* control) {
 void SmallDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    StartInputGuard();
     Place();
     // Where the frame could not be learnt before mapping, the guess is corrected once the window
     // manager has framed the dialog; a right guess moves nothing.
@@ -58,41 +63,6 @@ void SmallDialog::showEvent(QShowEvent* event) {
     QWidget* target = lastFocus;
     if (target == nullptr || !target->isVisibleTo(this) || !target->isEnabled()) target = initialFocus;
     if (target != nullptr) target->setFocus(Qt::OtherFocusReason);
-}
-
-void SmallDialog::hideEvent(QHideEvent* event) {
-    EndInputGuard();
-    QDialog::hideEvent(event);
-}
-
-void SmallDialog::StartInputGuard() {
-    shownAt = GameClock().TickCount();
-    if (!guarding) qApp->installEventFilter(this);
-    guarding = true;
-}
-
-void SmallDialog::EndInputGuard() {
-    if (guarding) qApp->removeEventFilter(this);
-    guarding = false;
-}
-
-bool SmallDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (!guarding) return QDialog::eventFilter(watched, event);
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::Shortcut:
-            break;
-        default:
-            return QDialog::eventFilter(watched, event);
-    }
-    auto* target = qobject_cast<QWidget*>(watched);
-    if (target == nullptr || target->window() != this) return QDialog::eventFilter(watched, event);
-    // The tick counter wraps; the difference modulo 2^32 is the time since the showing.
-    if (GameClock().TickCount() - shownAt < InputGuardMs) return true;
-    EndInputGuard();
-    return QDialog::eventFilter(watched, event);
 }
 
 void SmallDialog::keyPressEvent(QKeyEvent* event) {

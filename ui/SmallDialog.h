@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "platform/InputGuard.h"
+
 #include <cstdint>
 
 class QPushButton;
@@ -20,7 +22,7 @@ public:
     static constexpr int ResultYes = 6;
     // For this long after a showing the dialog ignores mouse presses and keys: a click or key
     // meant for what lay under it must not answer it.
-    static constexpr std::uint32_t InputGuardMs = 300;
+    static constexpr std::uint32_t InputGuardMs = InputGuard::GuardMs;
 
     enum class Placement {
         // Every showing centred over the main window (the small questions and messages).
@@ -36,6 +38,9 @@ public:
     // The close box and every other way of backing out give Cancel.
     void reject() override;
 
+    // Gives any other box of the game the same guard against input meant for what lay under it.
+    static void GuardInput(QWidget& box);
+
 protected:
     // Runs at every showing, after the placement and before the dialog appears.
     virtual void FormActivate() = 0;
@@ -46,16 +51,11 @@ protected:
     void SetInitialFocus(QWidget* control);
 
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // Subclasses that filter events of their own pass the rest on to this one.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Puts the dialog's outer corner where the placement rule says, frame included.
     void Place();
-    void StartInputGuard();
-    void EndInputGuard();
 
     QWidget* owner;
     Placement placement;
@@ -64,7 +64,4 @@ private:
     QPushButton* cancelButton = nullptr;
     QPointer<QWidget> initialFocus;
     QPointer<QWidget> lastFocus;
-    // Game clock ticks at the showing; the guard watches the application's input meanwhile.
-    std::uint32_t shownAt = 0;
-    bool guarding = false;
 };

@@ -157,6 +157,7 @@ bool TOptionsDlg::ChooseColor(std::uint32_t& colorRef) {
         ColorDlg = new QColorDialog(this);
         ColorDlg->setObjectName(QStringLiteral("ColorDlg"));
         ColorDlg->setOption(QColorDialog::DontUseNativeDialog);
+        GuardInput(*ColorDlg);
     }
     ColorDlg->setCurrentColor(ColorFromRef(colorRef));
     if (ColorDlg->exec() != QDialog::Accepted) return false;
