@@ -39,19 +39,26 @@ void GameFlow::PlayDeal(std::uint32_t number) {
 
 void GameFlow::DealWon() {
     host.PlayCue(SoundCue::Won);
-    host.ShowWonMessage();
-    CountGame(true);
+    // Counted and kept before the message shows: a run that ends while it is up keeps the win.
+    // The score follows the message, as the player has always seen it.
+    Count(true);
     board.SetState(GameState::Over);
+    host.ShowWonMessage();
+    host.RefreshScore();
 }
 
 void GameFlow::CountGame(bool won) {
+    Count(won);
+    host.RefreshScore();
+}
+
+void GameFlow::Count(bool won) {
     if (won) {
         statistics.CountWon();
     } else {
         statistics.CountLost();
     }
     if (countListener) countListener();
-    host.RefreshScore();
 }
 
 void GameFlow::SetCountListener(std::function<void()> listener) {

@@ -19,7 +19,7 @@ public:
     // Deals the layout of that number, as the command line's choice of deal does; asks first,
     // like a new deal, when a deal is in play.
     void PlayDeal(std::uint32_t number);
-    // A won deal: the won message, the win counted, no deal in play.
+    // A won deal: the win counted, no deal in play, the won message.
     void DealWon();
     void CountGame(bool won);
     // Told of every game counted, right after the statistics took it in: keeps it for later runs.
@@ -30,6 +30,8 @@ public:
 private:
     // Returns false when the player keeps the deal in play.
     bool GiveUpCurrent();
+    // Into the statistics and on to the listener, without refreshing the score.
+    void Count(bool won);
 
     Board& board;
     BoardHost& host;

@@ -61,9 +61,17 @@ protected:
     }
 };
 
-TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
+TEST_F(KeyPlayTest, ADealIsWonByKeysAloneAndStoredBeforeTheMessageShows) {
     const auto [seed, line] = WinnableDeal();
     ShowAndDeal(seed);
+    // What a run that dies while the message is up leaves in the store.
+    int storedWhileShown = -1;
+    answer = [&storedWhileShown](QDialog& dialog) {
+        if (QLatin1String(dialog.metaObject()->className()) == QLatin1String("TWonDlg")) {
+            storedWhileShown = SettingsStore().ReadInteger(SettingKey::TotalWon);
+        }
+        return SmallDialog::ResultYes;
+    };
     for (const Move& move : line) {
         GoTo(move.fromColumn, move.fromRow);
         Key(Qt::Key_Space);
@@ -75,6 +83,7 @@ TEST_F(KeyPlayTest, ADealIsWonByKeysAlone) {
     EXPECT_TRUE(Picture().Won());
     EXPECT_TRUE(Ran("TWonDlg"));
     EXPECT_EQ(Stats().sinceStartWon, 1);
+    EXPECT_EQ(storedWhileShown, 1);
 }
 
 TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
