@@ -6,9 +6,12 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <algorithm>
+
+#include "platform/Clock.h"
 
 namespace {
 
@@ -58,24 +61,49 @@ std::unique_ptr<QSettings> SettingsStore::Open() const {
 }
 
 QString SettingsStore::FileName() const {
+#ifndef Q_OS_WIN
+    // Where QSettings keeps the native store, named without making a settings object, which
+    // would read the whole file before anything could look at its size.
+    if (filePath.isEmpty()) {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               QStringLiteral("/%1/%2.conf").arg(organisation, application);
+    }
+#endif
     return Open()->fileName();
 }
 
-void SettingsStore::Report(const QString& message) const {
+QString SettingsStore::Failure::Message() const {
+    switch (kind) {
+        case Kind::DamagedValue:
+            return QStringLiteral("Ungültiger Datentyp für '%1'").arg(name);
+        case Kind::NotWritten:
+            if (cause == Cause::FolderCannotBeMade) return QStringLiteral("Erzeugung von Schlüssel %1 misslungen").arg(name);
+            return QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(name);
+        case Kind::SetAside:
+            break;
+    }
+    return QStringLiteral("Einstellungen beiseitegelegt als %1").arg(file);
+}
+
+void SettingsStore::Report(const Failure& failure) const {
     if (reporter) {
-        reporter(message);
+        reporter(failure);
     } else {
-        qWarning().noquote() << message;
+        qWarning().noquote() << failure.Message();
     }
 }
 
 std::optional<QString> SettingsStore::ReadStored(const QString& section, const QString& name) const {
+    const auto held = std::find_if(unwritten.rbegin(), unwritten.rend(), [&](const Entry& entry) {
+        return entry.section == section && entry.name == name;
+    });
+    if (held != unwritten.rend()) return held->text;
     const QVariant stored = Open()->value(KeyOf(section, name));
     if (!stored.isValid()) return std::nullopt;
     // A hand-edited line may come back as a list, a number, bytes or a rectangle; only plain
     // text is ours.
     if (stored.typeId() != QMetaType::QString) {
-        Report(QStringLiteral("Ungültiger Datentyp für '%1'").arg(name));
+        Report({Failure::Kind::DamagedValue, Failure::Cause::Unknown, name, FileName()});
         return std::nullopt;
     }
     return stored.toString();
@@ -111,22 +139,37 @@ bool SettingsStore::WriteText(const QString& section, const QString& name, const
 }
 
 bool SettingsStore::WriteEntries(const std::vector<Entry>& entries) const {
-    const auto reportEach = [this, &entries] {
-        for (const Entry& entry : entries) {
-            Report(QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(entry.name));
-        }
+    // What earlier writes could not store goes along, overridden by the newer values.
+    std::vector<Entry> all;
+    for (const Entry& held : unwritten) {
+        const bool replaced = std::any_of(entries.begin(), entries.end(), [&held](const Entry& entry) {
+            return entry.section == held.section && entry.name == held.name;
+        });
+        if (!replaced) all.push_back(held);
+    }
+    all.insert(all.end(), entries.begin(), entries.end());
+    if (WriteThrough(all)) {
+        unwritten.clear();
+        return true;
+    }
+    unwritten = std::move(all);
+    const Failure::Cause cause = CauseOfFailedWrite();
+    if (cause == Failure::Cause::FolderCannotBeMade) {
+        Report({Failure::Kind::NotWritten, cause, entries.front().section, FileName()});
         return false;
-    };
+    }
+    for (const Entry& entry : entries) Report({Failure::Kind::NotWritten, cause, entry.name, FileName()});
+    return false;
+}
+
+bool SettingsStore::WriteThrough(const std::vector<Entry>& entries) const {
     {
         std::unique_ptr<QSettings> settings = Open();
-        if (KeptInFile(*settings) && !QDir().mkpath(QFileInfo(settings->fileName()).absolutePath())) {
-            Report(QStringLiteral("Erzeugung von Schlüssel %1 misslungen").arg(entries.front().section));
-            return false;
-        }
+        if (KeptInFile(*settings) && !QDir().mkpath(QFileInfo(settings->fileName()).absolutePath())) return false;
         for (const Entry& entry : entries) settings->setValue(KeyOf(entry.section, entry.name), entry.text);
         settings->sync();
         if (settings->status() == QSettings::NoError) return true;
-        if (settings->status() == QSettings::AccessError) return reportEach();
+        if (settings->status() == QSettings::AccessError) return false;
     }
     // A file that does not parse cleanly is read again before every write, and QSettings keeps
     // only the first error it meets, so the status says nothing about the write itself. A
@@ -138,10 +181,40 @@ bool SettingsStore::WriteEntries(const std::vector<Entry>& entries) const {
         const QVariant stored = check->value(KeyOf(entry.section, entry.name));
         if (check->status() != QSettings::NoError || stored.typeId() != QMetaType::QString ||
             stored.toString() != entry.text) {
-            return reportEach();
+            return false;
         }
     }
     return true;
+}
+
+SettingsStore::Failure::Cause SettingsStore::CauseOfFailedWrite() const {
+    const QFileInfo file(FileName());
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) return Failure::Cause::FolderCannotBeMade;
+    if (file.isDir()) return Failure::Cause::FolderInPlaceOfFile;
+    if (file.exists() && !file.isWritable()) return Failure::Cause::FileReadOnly;
+    // The file is replaced by a new one made beside it, so its folder has to take one.
+    if (!folder.isWritable()) return Failure::Cause::FolderReadOnly;
+    return Failure::Cause::Unknown;
+}
+
+void SettingsStore::SetAsideIfAbsurd() const {
+    const QFileInfo store(FileName());
+    if (!store.exists() || store.isDir()) return;
+    const bool plain = store.isFile();
+    if (plain && store.size() <= LargestStoreBytes) return;
+    // Through a link, the file it points to is what is too large; the link keeps pointing there.
+    const QString lying = store.isSymLink() ? store.canonicalFilePath() : store.absoluteFilePath();
+    const QString stamp = GameClock().LocalTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QString aside = QStringLiteral("%1.set-aside-%2").arg(lying, stamp);
+    for (int n = 2; QFileInfo::exists(aside); ++n) aside = QStringLiteral("%1.set-aside-%2-%3").arg(lying, stamp).arg(n);
+    const Failure::Cause cause = plain ? Failure::Cause::TooLarge : Failure::Cause::NotAFile;
+    if (!QFile::rename(lying, aside)) {
+        // Left where it is, it would still be read; the run goes on with what it can.
+        Report({Failure::Kind::NotWritten, cause, QString(), lying});
+        return;
+    }
+    Report({Failure::Kind::SetAside, cause, QString(), aside});
 }
 
 std::unique_ptr<QLockFile> SettingsStore::LockForUpdate() const {
@@ -188,6 +261,9 @@ void SettingsStore::DeleteValue(const QString& section, const QString& name) con
     std::unique_ptr<QSettings> settings = Open();
     const QString key = KeyOf(section, name);
     // Removing an absent key would still rewrite the file, or create it on a first start.
+    unwritten.erase(std::remove_if(unwritten.begin(), unwritten.end(),
+                                   [&](const Entry& entry) { return entry.section == section && entry.name == name; }),
+                    unwritten.end());
     if (!settings->contains(key)) return;
     settings->remove(key);
     settings->sync();

@@ -17,12 +17,47 @@ class QSettings;
 // number in plain decimal.
 // Nothing is cached: every operation opens the store, does its one read or write and closes it
 // again, so two running copies see each other's values. Each write replaces the file at once
-// (lock, temporary file, rename) and changes only the values it names.
+// (lock, temporary file, rename) and changes only the values it names. A store reached through a
+// symbolic link is written through it: the file it points to is the player's own.
 // The store never throws. A damaged value or a failed write is handed to the reporter and the
-// program goes on with the default, because aborting here would lose the rest of the data.
+// program goes on with the default, because aborting here would lose the rest of the data. A
+// value that could not be written is held, read back as written, and goes to the store with the
+// next write that succeeds, so a store that comes back loses nothing.
 class SettingsStore {
 public:
-    using Reporter = std::function<void(const QString&)>;
+    // What went wrong, where and why, for the player's notice and the log.
+    struct Failure {
+        enum class Kind {
+            // A value that is not text: its default is used.
+            DamagedValue,
+            // A write that did not reach the store: it is held for the next one.
+            NotWritten,
+            // A store no run of the game could have written was moved aside: `file` is where.
+            SetAside,
+        };
+        enum class Cause {
+            Unknown,
+            FolderCannotBeMade,
+            FolderReadOnly,
+            FileReadOnly,
+            FolderInPlaceOfFile,
+            TooLarge,
+            NotAFile,
+        };
+        Kind kind;
+        Cause cause;
+        // The value, or for a folder that cannot be made the section.
+        QString name;
+        QString file;
+
+        // The wording of older versions, which the log keeps.
+        QString Message() const;
+    };
+    using Reporter = std::function<void(const Failure&)>;
+
+    // No run of the game writes a store a hundredth of this size; one larger than it is a
+    // damaged or foreign file that would take minutes to read.
+    static constexpr qint64 LargestStoreBytes = 64 * 1024;
 
     // The per-user native store; an empty reporter logs a warning.
     explicit SettingsStore(Reporter onError = {});
@@ -50,6 +85,10 @@ public:
     // Removes the temporary files a write killed halfway left beside the store. When there are
     // any, the store's own lock is held meanwhile, so no running copy is writing one of them.
     void RemoveStaleWrites() const;
+    // Renames a store far larger than the game writes, or one that is not a plain file, beside
+    // itself with the date, so that the run starts with the defaults; nothing is deleted. A store
+    // reached through a link is moved where it lies and the link stays.
+    void SetAsideIfAbsurd() const;
 
     int ReadInteger(const QString& section, const QString& name, int defaultValue) const;
     bool ReadBool(const QString& section, const QString& name, bool defaultValue) const;
@@ -80,10 +119,15 @@ private:
 
     std::unique_ptr<QSettings> Open() const;
     bool WriteEntries(const std::vector<Entry>& entries) const;
+    bool WriteThrough(const std::vector<Entry>& entries) const;
+    // Why a write to the store's file did not get through, judged from the file system.
+    Failure::Cause CauseOfFailedWrite() const;
     // The stored text, or nothing when the value is missing or not text.
     std::optional<QString> ReadStored(const QString& section, const QString& name) const;
-    void Report(const QString& message) const;
+    void Report(const Failure& failure) const;
 
     QString filePath;  // empty for the native store
     Reporter reporter;
+    // Values whose write failed, newest last, until a write gets them through.
+    mutable std::vector<Entry> unwritten;
 };

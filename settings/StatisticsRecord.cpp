@@ -93,14 +93,16 @@ void StatisticsRecord::Merge(bool writeMissing) {
     const bool needed = resetPending || pending.totalWon != 0 || pending.totalLost != 0 ||
                         merged.longestWon != base[2] || merged.longestLost != base[3] || (writeMissing && missing);
     // A share the store already holds is let go, or it would come back after another copy's reset.
-    if (!needed || store.WriteIntegers({{SettingKey::TotalWon, merged.totalWon},
-                                        {SettingKey::TotalLost, merged.totalLost},
-                                        {SettingKey::LongestWon, merged.longestWon},
-                                        {SettingKey::LongestLost, merged.longestLost}})) {
-        pending = Statistics{};
-        resetPending = false;
+    // One the store could not write it holds and reads back as the stored counters, and writes
+    // with its next write that gets through: kept here as well, it would be counted twice.
+    if (needed) {
+        store.WriteIntegers({{SettingKey::TotalWon, merged.totalWon},
+                             {SettingKey::TotalLost, merged.totalLost},
+                             {SettingKey::LongestWon, merged.longestWon},
+                             {SettingKey::LongestLost, merged.longestLost}});
     }
-    // A share that could not be written is counted here all the same.
+    pending = Statistics{};
+    resetPending = false;
     statistics.totalWon = merged.totalWon;
     statistics.totalLost = merged.totalLost;
     statistics.longestWon = merged.longestWon;

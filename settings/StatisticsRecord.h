@@ -32,7 +32,7 @@ public:
 
 private:
     // Takes in this copy's share, adds it to the stored counters and writes the sum when asked
-    // to; a share that could not be written stays for the next time.
+    // to; a sum that could not be written the store holds for its next write.
     void Merge(bool writeMissing);
 
     const SettingsStore& store;

@@ -34,7 +34,8 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
       tools(parts.tools),
       score(parts.score),
       banner(parts.banner),
-      store(SettingsAlerts::OpenStore(window)),
+      alerts(std::make_unique<SettingsAlerts>(window)),
+      store(alerts->OpenStore()),
       sounds(std::move(services.audioOut)),
       choices(*store, sounds, {tools, score, banner}),
       // The hook reads the language only when it has something to say.
@@ -42,6 +43,7 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
           std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
                                             QString(), 0, &choices.CurrentLanguage())) {
     Language& language = choices.CurrentLanguage();
+    alerts->SetLanguage(language);
     board = std::make_unique<Board>(*this);
     painter = std::make_unique<TablePainter>(window, surface, *board, choices, *this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
@@ -49,6 +51,7 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
                      &WinningHint::Request);
     // The statistics and options dialogs read their own settings as they are made.
     dialogs = std::make_unique<MainDialogs>(window, choices, language, *store, std::move(services.runDialog));
+    alerts->SetRunner([this](QDialog& notice) { return dialogs->Run(notice); });
     flow = std::make_unique<GameFlow>(*board, *this, Stats());
     flow->SetCountListener([this] { dialogs->Stat().Counted(); });
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
@@ -66,7 +69,10 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
     RefreshScore();
 }
 
-GameSession::~GameSession() = default;
+GameSession::~GameSession() {
+    // The parts store what they own as they go; nothing of that is worth a notice any more.
+    alerts->Silence();
+}
 
 void GameSession::NewGame() {
     flow->NewGame();
@@ -110,10 +116,13 @@ void GameSession::FirstShown() {
 
 void GameSession::FirstActivation() {
     lifetime->FirstActivation();
+    alerts->WindowReady();
 }
 
 bool GameSession::ConfirmQuit() {
     if (!lifetime->QuitConfirmed()) return false;
+    // From here on the run only ends; a store that cannot be written holds nothing up.
+    alerts->Silence();
     flow->Leave();
     choices.KeepAll();
     helpHook.reset();
@@ -122,6 +131,7 @@ bool GameSession::ConfirmQuit() {
 }
 
 void GameSession::EndWithoutQuestions() {
+    alerts->Silence();
     lifetime->EndWithoutQuestions();
 }
 

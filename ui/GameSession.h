@@ -17,6 +17,7 @@ class PointerPlay;
 class QWidget;
 class ScoreStrip;
 class ScrollBanner;
+class SettingsAlerts;
 class SettingsStore;
 class Surface;
 class TablePainter;
@@ -108,6 +109,7 @@ private:
     // Made in the order of their declaration and destroyed in the reverse one, so that each part
     // goes before what it uses: the dialogs store the statistics and the move switches as they go,
     // while the store is still there, and the board outlives everything that plays on it.
+    std::unique_ptr<SettingsAlerts> alerts;
     std::unique_ptr<SettingsStore> store;
     Sound sounds;
     PlayerChoices choices;

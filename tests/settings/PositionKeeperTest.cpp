@@ -91,7 +91,7 @@ class PositionKeeperTest : public ::testing::Test {
 protected:
     PositionKeeperTest()
         : store(SettingsStore::AtFile(folder.filePath(QStringLiteral("keeper.ini")),
-                                      [this](const QString& message) { reports << message; })),
+                                      [this](const SettingsStore::Failure& failure) { reports << failure.Message(); })),
           keeper(store) {
         window.resize(300, 200);
         window.move(269, 375);

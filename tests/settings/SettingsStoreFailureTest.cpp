@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 
+#include <vector>
+
+#include "FakeClock.h"
 #include "PrintQt.h"
 #include "StoreFixture.h"
 #include "settings/SettingsStore.h"
@@ -51,21 +55,36 @@ TEST_F(SettingsStoreFailureTest, ConfigFolderThatCannotBeCreatedIsReported) {
                                     QStringLiteral("Erzeugung von Schlüssel Form misslungen")}));
 
     reports.clear();
-    EXPECT_TRUE(store.ReadBool(QStringLiteral("common"), QStringLiteral("sound"), true));
+    EXPECT_FALSE(store.ReadBool(QStringLiteral("common"), QStringLiteral("sound"), true)) << "held by the store";
+    EXPECT_TRUE(SettingsStore().ReadBool(QStringLiteral("common"), QStringLiteral("sound"), true));
     store.DeleteValue(QStringLiteral("Form"), QStringLiteral("MainFormFont"));
     EXPECT_TRUE(reports.isEmpty());
 }
 
-TEST_F(SettingsStoreFailureTest, SettingsFileThatCannotBeReplacedIsReported) {
+TEST_F(SettingsStoreFailureTest, AWriteThatFailsIsHeldAndGoesWithTheNextOneThatGetsThrough) {
     // A folder in place of the file stops even a process that ignores permissions.
     QDir().mkpath(NativeFile());
-    const SettingsStore store = Store();
+    std::vector<SettingsStore::Failure> failures;
+    const SettingsStore store([&failures](const SettingsStore::Failure& failure) { failures.push_back(failure); });
+    const QString common = QStringLiteral("common");
 
-    store.WriteInteger(QStringLiteral("common"), QStringLiteral("won"), 3);
-    EXPECT_EQ(reports, QStringList({QStringLiteral("Fehler beim Setzen der Daten für 'won'")}));
-    reports.clear();
-    EXPECT_EQ(store.ReadInteger(QStringLiteral("common"), QStringLiteral("won"), 0), 0);
-    EXPECT_TRUE(reports.isEmpty());
+    EXPECT_FALSE(store.WriteInteger(common, QStringLiteral("won"), 3));
+    EXPECT_FALSE(store.WriteBool(common, QStringLiteral("sound"), false));
+    ASSERT_EQ(failures.size(), 2u) << "one report for each value written, none for the held ones";
+    EXPECT_EQ(failures[1].Message(), QStringLiteral("Fehler beim Setzen der Daten für 'sound'"));
+    EXPECT_EQ(failures[1].cause, SettingsStore::Failure::Cause::FolderInPlaceOfFile);
+    EXPECT_EQ(failures[1].file, NativeFile());
+    EXPECT_EQ(store.ReadInteger(common, QStringLiteral("won"), 0), 3) << "read back as written";
+    EXPECT_EQ(SettingsStore().ReadInteger(common, QStringLiteral("won"), 0), 0) << "but not stored";
+
+    // The store comes back: the next write takes everything held along.
+    QDir(NativeFile()).removeRecursively();
+    EXPECT_TRUE(store.WriteInteger(common, QStringLiteral("lost"), 1));
+    const SettingsStore next;
+    EXPECT_EQ(next.ReadInteger(common, QStringLiteral("won"), 0), 3);
+    EXPECT_FALSE(next.ReadBool(common, QStringLiteral("sound"), true));
+    EXPECT_EQ(next.ReadInteger(common, QStringLiteral("lost"), 0), 1);
+    EXPECT_EQ(failures.size(), 2u);
 }
 
 TEST_F(SettingsStoreFailureTest, ReadOnlyFolderLosesNothingStoredBefore) {
@@ -80,14 +99,20 @@ TEST_F(SettingsStoreFailureTest, ReadOnlyFolderLosesNothingStoredBefore) {
         // Running as root: only a folder that cannot exist at all stops the write.
         const SettingsStore blocked =
             SettingsStore::AtFile(NativeFile() + QStringLiteral("/TorvikVandrel.conf"),
-                                  [this](const QString& message) { reports << message; });
+                                  [this](const SettingsStore::Failure& failure) { reports << failure.Message(); });
         blocked.WriteInteger(common, QStringLiteral("lost"), 4);
         EXPECT_EQ(reports, QStringList({QStringLiteral("Erzeugung von Schlüssel common misslungen")}));
     } else {
-        store.WriteInteger(common, QStringLiteral("lost"), 4);
-        store.WriteBool(common, QStringLiteral("sound"), true);
+        std::vector<SettingsStore::Failure::Cause> causes;
+        const SettingsStore watched([&](const SettingsStore::Failure& failure) {
+            reports << failure.Message();
+            causes.push_back(failure.cause);
+        });
+        watched.WriteInteger(common, QStringLiteral("lost"), 4);
+        watched.WriteBool(common, QStringLiteral("sound"), true);
         EXPECT_EQ(reports, QStringList({QStringLiteral("Fehler beim Setzen der Daten für 'lost'"),
                                         QStringLiteral("Fehler beim Setzen der Daten für 'sound'")}));
+        EXPECT_EQ(causes, std::vector<SettingsStore::Failure::Cause>(2, SettingsStore::Failure::Cause::FolderReadOnly));
     }
     EXPECT_EQ(NativeFileText(), before);
     EXPECT_EQ(store.ReadInteger(common, QStringLiteral("won"), 0), 12);
@@ -115,6 +140,59 @@ TEST_F(SettingsStoreFailureTest, DamagedFileIsReplacedByAWriteOrReported) {
     EXPECT_EQ(reports, QStringList({QStringLiteral("Fehler beim Setzen der Daten für 'won'"),
                                     QStringLiteral("Fehler beim Setzen der Daten für 'lost'")}));
     EXPECT_EQ(NativeFileText(), damaged);
+}
+
+TEST_F(SettingsStoreFailureTest, AStoreFarLargerThanTheGameWritesIsSetAsideWithItsDate) {
+    FakeClock clock;
+    const ScopedClock scopedClock(clock);
+    QByteArray huge("[V1]\ncommon\\slost=9\n");
+    while (huge.size() <= SettingsStore::LargestStoreBytes) huge += "junk\\" + QByteArray::number(huge.size()) + "=1\n";
+    WriteRawFile(NativeFile(), huge);
+    const SettingsStore store = Store();
+
+    store.SetAsideIfAbsurd();
+    const QString aside = NativeFile() + QStringLiteral(".set-aside-2026-12-07-210509");
+    EXPECT_FALSE(QFileInfo::exists(NativeFile()));
+    QFile kept(aside);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << "moved, never deleted";
+    EXPECT_EQ(kept.readAll(), huge);
+    // Not "won" or "lost": failed writes of earlier tests linger in QSettings' cache of the file.
+    EXPECT_EQ(store.ReadInteger(QStringLiteral("common"), QStringLiteral("slost"), 0), 0) << "the defaults";
+    EXPECT_EQ(reports, QStringList({QStringLiteral("Einstellungen beiseitegelegt als %1").arg(aside)}));
+
+    // One of the game's own size stays; through a link, the file it points to goes aside and the
+    // link stays for the store written next.
+    reports.clear();
+    store.WriteInteger(QStringLiteral("common"), QStringLiteral("won"), 4);
+    store.SetAsideIfAbsurd();
+    EXPECT_TRUE(reports.isEmpty());
+    const QString dotfile = ConfigHome() + QStringLiteral("/dotfiles-huge.conf");
+    WriteRawFile(dotfile, huge);
+    QFile::remove(NativeFile());
+    ASSERT_TRUE(QFile::link(dotfile, NativeFile()));
+    store.SetAsideIfAbsurd();
+    EXPECT_TRUE(QFileInfo(NativeFile()).isSymLink());
+    EXPECT_TRUE(QFileInfo::exists(dotfile + QStringLiteral(".set-aside-2026-12-07-210509")));
+    EXPECT_EQ(reports.size(), 1);
+    QFile::remove(dotfile + QStringLiteral(".set-aside-2026-12-07-210509"));
+}
+
+TEST_F(SettingsStoreFailureTest, SettingsReachedThroughALinkAreWrittenThroughIt) {
+    // As a dotfile manager leaves them: the store is a link into the player's own folder.
+    const QString dotfile = ConfigHome() + QStringLiteral("/dotfiles-TorvikVandrel.conf");
+    WriteRawFile(dotfile, "[V1]\ncommon\\lost=2\n");
+    QDir().mkpath(NativeFolder());
+    ASSERT_TRUE(QFile::link(dotfile, NativeFile()));
+    const SettingsStore store = Store();
+
+    EXPECT_TRUE(store.WriteInteger(QStringLiteral("common"), QStringLiteral("won"), 5));
+    EXPECT_TRUE(store.WriteIntegers({{SettingKey::TotalLost, 3}}));
+    EXPECT_TRUE(QFileInfo(NativeFile()).isSymLink()) << "the link was replaced by a plain file";
+    const QSettings own(dotfile, QSettings::IniFormat);
+    EXPECT_EQ(own.value(QStringLiteral("V1/common/won")).toString(), QStringLiteral("5"));
+    EXPECT_EQ(own.value(QStringLiteral("V1/common/lost")).toString(), QStringLiteral("3"));
+    EXPECT_TRUE(reports.isEmpty());
+    QFile::remove(dotfile);
 }
 
 QStringList warnings;

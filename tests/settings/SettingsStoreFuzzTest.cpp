@@ -138,7 +138,7 @@ TEST(SettingsStoreFuzzTest, AnyFileContentReadsSafely) {
         WriteRawFile(path, RandomContent(random));
         QStringList reports;
         const SettingsStore store =
-            SettingsStore::AtFile(path, [&reports](const QString& message) { reports << message; });
+            SettingsStore::AtFile(path, [&reports](const SettingsStore::Failure& failure) { reports << failure.Message(); });
 
         for (const Probe& probe : probes) {
             const QString section = QString::fromLatin1(probe.section);

@@ -15,7 +15,7 @@ protected:
     void TearDown() override { ClearNativeFolder(); }
 
     SettingsStore Store() {
-        return SettingsStore([this](const QString& message) { reports << message; });
+        return SettingsStore([this](const SettingsStore::Failure& failure) { reports << failure.Message(); });
     }
 
     QStringList reports;

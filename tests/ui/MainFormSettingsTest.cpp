@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 
@@ -15,6 +19,7 @@
 #include "ui/SmallDialog.h"
 #include "ui/TOptionsDlg.h"
 #include "ui/TStatDlg.h"
+#include "ui/TTongueDlg.h"
 
 namespace {
 
@@ -139,7 +144,8 @@ TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
     const SettingsStore store;
     StoreLanguage(Language::English);
     Open();
-    QuitSignals quitSignals;
+    // Far beyond what the end takes here, so that a slow machine does not end the test program.
+    QuitSignals quitSignals(nullptr, std::chrono::seconds(50));
     QObject::connect(&quitSignals, &QuitSignals::Received, form.get(), [this] { Session().EndWithoutQuestions(); });
     {
         Answerer about({});
@@ -166,6 +172,77 @@ TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
     EXPECT_EQ(store.ReadInteger(SettingKey::Language), 0);
 }
 
+TEST_F(MainFormSettingsTest, AStoreThatCannotBeWrittenGetsOneGuardedNoticeInTheGamesLanguageAndLosesNothing) {
+    // A folder where the file belongs stops every write, also of a process that ignores permissions.
+    QDir().mkpath(NativeFile());
+    Open();
+    std::vector<QString> notices;
+    bool heldOffAtFirst = false;
+    answer = [&](QDialog& dialog) {
+        if (qobject_cast<TTongueDlg*>(&dialog) != nullptr) {
+            return ExecDriven(dialog, [&dialog] { ClickButton(dialog, "GermanBtn"); });
+        }
+        if (dialog.objectName() != QLatin1String("SettingsNotice")) return SmallDialog::ResultYes;
+        notices.push_back(static_cast<QMessageBox&>(dialog).text());
+        // Time stands still until the player has read it.
+        clock.stepMs = 0;
+        QTimer::singleShot(0, &dialog, [&] {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            PressKey(Qt::Key_Return);
+            heldOffAtFirst = dialog.isVisible();
+            clock.ticks += SmallDialog::InputGuardMs;
+            PressKey(Qt::Key_Return);
+            clock.stepMs = 1000;
+            if (dialog.isVisible()) dialog.done(StillOpen);
+        });
+        return dialog.exec();
+    };
+    ShowAndSettle();
+    ASSERT_TRUE(QTest::qWaitFor([&notices] { return !notices.empty(); }, WaitLimitMs)) << "no notice";
+    EXPECT_TRUE(heldOffAtFirst) << "Enter right after the notice came up closed it unread";
+    EXPECT_TRUE(notices[0].contains(NativeFile())) << notices[0].toStdString();
+    EXPECT_TRUE(notices[0].contains(QStringLiteral("An Stelle der Datei steht ein Ordner.")))
+        << notices[0].toStdString();
+
+    // Two lost deals, each a failed write: the game plays on without another word.
+    for (int deal = 0; deal < 2; ++deal) {
+        Session().NewGame();
+        MakeAMove();
+    }
+    Session().NewGame();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Stats().totalLost, 2);
+    EXPECT_EQ(notices.size(), 1u);
+
+    // The store comes back: the next game counted stores everything held.
+    QDir(NativeFile()).removeRecursively();
+    MakeAMove();
+    Session().NewGame();
+    const SettingsStore store;
+    EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 3);
+    EXPECT_EQ(store.ReadInteger(SettingKey::LongestLost), 3);
+    EXPECT_EQ(store.ReadInteger(SettingKey::Language), 1);
+    form->close();
+    EXPECT_EQ(notices.size(), 1u);
+}
+
+TEST_F(MainFormSettingsTest, AnEndWithoutQuestionsShowsNoNoticeWhateverTheStoreDoes) {
+    StoreLanguage(Language::English);
+    Open();
+    // From here on nothing can be written.
+    QFile::remove(NativeFile());
+    QDir().mkpath(NativeFile());
+    AnswerEvery(SmallDialog::ResultYes);
+    ShowAndSettle();
+    Session().NewGame();
+    MakeAMove();
+    Session().EndWithoutQuestions();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, WaitLimitMs));
+    QCoreApplication::processEvents();
+    form.reset();
+    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")});
+}
+
 TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIsKept) {
     WriteRawFile(NativeFile(), "[V1]\ncommon\\tongue=7\n");
     Open();
@@ -184,8 +261,9 @@ TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindo
     EXPECT_EQ(Session().BackgroundColor(), 0x8000u);
     AnswerEvery(SmallDialog::ResultYes);
     ShowAndSettle();
-    EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")})
-        << "the other values are still read";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Ran("QMessageBox"); }, WaitLimitMs));
+    EXPECT_EQ(dialogsRun, std::vector<QString>({QStringLiteral("TFreewareDlg"), QStringLiteral("QMessageBox")}))
+        << "the other values are still read, and the damage is told once the window is up";
 }
 
 }  // namespace
