@@ -5,6 +5,7 @@
 #   - Boxes in a session with a read-only store: start, the about box closed, the zoom changed and
 #     put back (two writes), then SIGTERM; every showing of a window other than the main window.
 #   - Milliseconds from SIGTERM to the end of the process, read-only store.
+#   - The same with the store's lock held by another live process, so that every write waits.
 #   - A store of 126 MB in 3.3 million distinct keys: milliseconds from exec to the main window,
 #     peak resident memory, milliseconds from SIGTERM to the end, and where the store went.
 #
@@ -114,6 +115,22 @@ touch "$work/stop-counting"
 wait "$counter" 2>/dev/null || true
 echo "read-only store: $(cat "$work/boxes") boxes in the session (about box included), SIGTERM to exit ${terminated} ms"
 grep -c "Fehler beim Setzen\|Erzeugung von" "$home/log" | sed 's/^/  store failures logged: /'
+
+# --- A store whose lock another live process holds ------------------------------------------
+# Every write then waits for the lock, up to the 30 s after which a lock counts as abandoned.
+home="$(fresh_home)"
+start_game "$home"
+main="$(wait_box none)"
+wait_box "$main" >/dev/null
+sleep 0.6
+xdotool key --clearmodifiers Return
+sleep 1
+sleep 120 &
+holder=$!
+printf '%s\nsleep\n%s\n' "$holder" "$(hostname)" >"$home/config/TorvikGames/TorvikVandrel.conf.lock"
+terminated=$(end_by_sigterm)
+kill "$holder" 2>/dev/null || true
+echo "store locked by another process: SIGTERM to exit ${terminated} ms"
 
 # --- A store of 126 MB -----------------------------------------------------------------------
 home="$(fresh_home)"

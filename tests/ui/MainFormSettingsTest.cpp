@@ -241,6 +241,10 @@ TEST_F(MainFormSettingsTest, AnEndWithoutQuestionsShowsNoNoticeWhateverTheStoreD
     QCoreApplication::processEvents();
     form.reset();
     EXPECT_EQ(dialogsRun, std::vector<QString>{QStringLiteral("TFreewareDlg")});
+    // QSettings keeps what it could not write for the next write to the same file, in this
+    // program the next test's: it goes now.
+    QDir(NativeFile()).removeRecursively();
+    SettingsStore().WriteInteger(SettingKey::Zoom, 1);
 }
 
 TEST_F(MainFormSettingsTest, AnUnknownLanguageNumberShowsEnglishAsksNothingAndIsKept) {
