@@ -132,6 +132,25 @@ terminated=$(end_by_sigterm)
 kill "$holder" 2>/dev/null || true
 echo "store locked by another process: SIGTERM to exit ${terminated} ms"
 
+# --- The first window with the game's own store, and with one just under the limit ----------
+first_window() {
+    local home="$1" start shown
+    start=$(now_ms)
+    start_game "$home"
+    wait_box none >/dev/null
+    shown=$(($(now_ms) - start))
+    sleep 0.5
+    end_by_sigterm >/dev/null
+    echo "$shown"
+}
+home="$(fresh_home)"
+echo "own store: first window after $(first_window "$home") ms"
+home="$(fresh_home)"
+store="$home/config/TorvikGames/TorvikVandrel.conf"
+awk 'BEGIN { print "[V1]"; print "common\\tongue=0";
+             for (i = 0; i < 1650; i++) printf "common\\k%07d=abcdefghijklmnopqrstu\n", i }' >"$store"
+echo "store of $(stat -c %s "$store") bytes: first window after $(first_window "$home") ms, $(ls "$home/config/TorvikGames" | wc -l) file(s) in the folder"
+
 # --- A store of 126 MB -----------------------------------------------------------------------
 home="$(fresh_home)"
 store="$home/config/TorvikGames/TorvikVandrel.conf"
