@@ -114,7 +114,7 @@ terminated=$(end_by_sigterm)
 touch "$work/stop-counting"
 wait "$counter" 2>/dev/null || true
 echo "read-only store: $(cat "$work/boxes") boxes in the session (about box included), SIGTERM to exit ${terminated} ms"
-grep -c "Fehler beim Setzen\|Erzeugung von" "$home/log" | sed 's/^/  store failures logged: /'
+{ grep -c "Fehler beim Setzen\|Erzeugung von" "$home/log" || true; } | sed 's/^/  store failures logged: /'
 
 # --- A store whose lock another live process holds ------------------------------------------
 # Every write then waits for the lock, up to the 30 s after which a lock counts as abandoned.
