@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
@@ -103,7 +104,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const Language& language, Game
     layout->addLayout(filterRow);
     layout->addWidget(Table, 3);
     layout->addLayout(buttons);
-    resize(700, 560);
+    resize(780, 580);
 
     connect(FilterBox, &QComboBox::currentIndexChanged, this, &HistoryWindow::Filter);
     connect(Table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -161,6 +162,7 @@ void HistoryWindow::Reload() {
     model->SetRows(record.Rows());
     Filter();
     ShowFigures();
+    Table->resizeColumnsToContents();
     if (sorted->rowCount() > 0) Table->selectRow(0);
     PlayBtn->setEnabled(ChosenDeal().has_value());
 }
@@ -173,15 +175,20 @@ void HistoryWindow::ShowFigures() {
     const Language language = currentLanguage;
     const std::vector<RecordRow>& rows = model->Rows();
     const std::span<const RecordRow> all(rows);
-    const auto line = [language](const QString& german, const QString& english, const RecordFigures& figures) {
-        if (figures.deals == 0) return Pick(language, german, english) + Pick(language, QStringLiteral(": noch keine"), QStringLiteral(": none yet"));
-        const QString none = QStringLiteral("-");
-        const QString streak = figures.streak > 0 ? QStringLiteral("+%1").arg(figures.streak) : QString::number(figures.streak);
-        return Pick(language, german, english) +
-               Pick(language, QStringLiteral(": %1 Spiele, %2 % gewonnen, Serie %3, schnellster Sieg %4, langsamster %5"),
-                    QStringLiteral(": %1 deals, %2 % won, streak %3, fastest win %4, slowest %5"))
+    const QLocale locale(language == Language::German ? QLocale::German : QLocale::English);
+    const auto line = [language, &locale](const QString& german, const QString& english, const RecordFigures& figures) {
+        const QString which = Pick(language, german, english);
+        if (figures.deals == 0) return which + Pick(language, QStringLiteral(": noch keine Spiele"), QStringLiteral(": no deals yet"));
+        const QString none = QStringLiteral("\u2013");
+        const QString streak = figures.streak > 0
+                                   ? Pick(language, QStringLiteral("%1 gewonnen"), QStringLiteral("%1 won")).arg(figures.streak)
+                                   : Pick(language, QStringLiteral("%1 nicht gewonnen"), QStringLiteral("%1 not won")).arg(-figures.streak);
+        return which +
+               Pick(language,
+                    QStringLiteral(" \u2013 Spiele: %1, gewonnen: %2 %, Serie: %3, schnellster Sieg: %4, langsamster Sieg: %5"),
+                    QStringLiteral(" \u2013 deals: %1, won: %2 %, streak: %3, fastest win: %4, slowest win: %5"))
                    .arg(figures.deals)
-                   .arg(QString::number(figures.WinRate().value_or(0), 'f', 1), streak,
+                   .arg(locale.toString(figures.WinRate().value_or(0), 'f', 1), streak,
                         figures.bestMs ? HistoryModel::Duration(*figures.bestMs) : none,
                         figures.worstMs ? HistoryModel::Duration(*figures.worstMs) : none);
     };

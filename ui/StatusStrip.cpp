@@ -43,9 +43,9 @@ QString StatusStrip::Text(const Facts& facts, Language language) {
     const QString time = QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     const QString dot = QStringLiteral("  \u00b7  ");
     return Pick(language, QStringLiteral("Spiel %1"), QStringLiteral("Deal %1")).arg(facts.deal) + dot +
-           Pick(language, QStringLiteral("noch %1-mal mischen"), QStringLiteral("%1 reshuffles left"))
+           Pick(language, QStringLiteral("Mischen übrig: %1"), QStringLiteral("reshuffles left: %1"))
                .arg(facts.reshufflesLeft) +
-           dot + Pick(language, QStringLiteral("%1 Züge"), QStringLiteral("%1 moves")).arg(facts.moves) + dot + time +
+           dot + Pick(language, QStringLiteral("Züge: %1"), QStringLiteral("moves: %1")).arg(facts.moves) + dot + time +
            dot + Pick(language, QStringLiteral("Runde: %1"), QStringLiteral("round: %1")).arg(WordText(facts.word, language));
 }
 

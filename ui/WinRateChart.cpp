@@ -59,10 +59,23 @@ void WinRateChart::paintEvent(QPaintEvent*) {
     }
     const int count = static_cast<int>(rates.size());
     const auto xOf = [&](int i) { return count == 1 ? plot.center().x() : plot.left() + plot.width() * i / (count - 1); };
-    const QString first = QStringLiteral("1");
-    const QString last = Pick(language, QStringLiteral("%1 Spiele"), QStringLiteral("%1 deals")).arg(count);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignLeft, first);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignRight, last);
+    // Under the plot: the first and the last deal, and what the two lines are.
+    const QRectF under(plot.left(), plot.bottom() + 4, plot.width(), metrics.height());
+    painter.drawText(under, Qt::AlignLeft, QStringLiteral("1"));
+    painter.drawText(under, Qt::AlignRight, QString::number(count));
+    const QString rolling = Pick(language, QStringLiteral("je %1 Spiele"), QStringLiteral("%1 deals at a time")).arg(window);
+    const QString all = Pick(language, QStringLiteral("alle Spiele"), QStringLiteral("all deals"));
+    const int legendWidth = 24 + metrics.horizontalAdvance(rolling) + 16 + 24 + metrics.horizontalAdvance(all);
+    const qreal legendX = plot.center().x() - legendWidth / 2.0;
+    const qreal legendY = under.center().y();
+    painter.setPen(QPen(QColor(0x00, 0x70, 0x00), 2));
+    painter.drawLine(QPointF(legendX, legendY), QPointF(legendX + 20, legendY));
+    painter.setPen(QPen(QColor(0xc0, 0x20, 0x20), 1.5, Qt::DashLine));
+    painter.drawLine(QPointF(legendX + 40 + metrics.horizontalAdvance(rolling), legendY),
+                     QPointF(legendX + 60 + metrics.horizontalAdvance(rolling), legendY));
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(legendX + 24, under.top() + metrics.ascent()), rolling);
+    painter.drawText(QPointF(legendX + 64 + metrics.horizontalAdvance(rolling), under.top() + metrics.ascent()), all);
 
     if (overall) {
         painter.setPen(QPen(QColor(0xc0, 0x20, 0x20), 1.5, Qt::DashLine));

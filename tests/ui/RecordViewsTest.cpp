@@ -31,7 +31,7 @@ TEST_F(RecordViewsTest, TheStatusLineIsOffAtFirstLeavesTheWindowAsItWasAndIsReme
     PressStatusKey();
     ASSERT_NE(Strip(), nullptr);
     EXPECT_TRUE(Strip()->isVisible());
-    EXPECT_TRUE(Strip()->text().startsWith(QStringLiteral("Deal 0  \u00b7  2 reshuffles left  \u00b7  0 moves")))
+    EXPECT_TRUE(Strip()->text().startsWith(QStringLiteral("Deal 0  \u00b7  reshuffles left: 2  \u00b7  moves: 0")))
         << Strip()->text().toStdString();
     EXPECT_EQ(Strip()->geometry(), QRect(0, 327, 683, 15)) << "over the banner";
     const QImage on = Window();
