@@ -170,10 +170,11 @@ bool GameRecord::StartAfresh() {
         return false;
     }
     setAside = aside;
+    // Told once the new file is in place: the notice may wait long for the player.
+    const bool usable = TryOpen() == Opened::Usable;
+    if (!usable) Close();
     Report(Trouble::SetAside, aside);
-    if (TryOpen() == Opened::Usable) return true;
-    Close();
-    return false;
+    return usable;
 }
 
 bool GameRecord::ReadOnly() {

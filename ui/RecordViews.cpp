@@ -32,6 +32,8 @@ void RecordViews::FirstShown() {
 
 void RecordViews::ShowHistory() {
     if (history == nullptr) history = new HistoryWindow(&window, language, recorder.Record());
+    // A file that has to be set aside is told of before the window opens, not from inside it.
+    recorder.Record().ReadOnly();
     if (dialogs.Run(*history) != HistoryWindow::ResultPlay) return;
     // The same way as a number typed after Ctrl+D: the deal in play is given up first, if the
     // player agrees.
