@@ -6,12 +6,17 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <sqlite3.h>
+#include "settings/SqliteLibrary.h"
 
 #include <memory>
 #include <utility>
 
 namespace {
+
+// Only reached once Open() found the library.
+const SqliteLibrary& Api() {
+    return *SqliteLibrary::Get();
+}
 
 // Written into the file's header, so a file of ours is told from any other SQLite file.
 constexpr int ApplicationId = 0x54564452;
@@ -36,14 +41,14 @@ CREATE INDEX IF NOT EXISTS deals_by_end ON deals (ended);
 )sql";
 
 struct Finalizer {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+    void operator()(sqlite3_stmt* statement) const { Api().finalize(statement); }
 };
 using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
 
 Statement Compile(sqlite3* db, const char* sql) {
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
+    if (Api().prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) {
+        Api().finalize(statement);
         return nullptr;
     }
     return Statement(statement);
@@ -52,19 +57,19 @@ Statement Compile(sqlite3* db, const char* sql) {
 // The integer a one-value pragma gives, or nothing when the file cannot be read.
 std::optional<int> PragmaValue(sqlite3* db, const char* sql) {
     const Statement statement = Compile(db, sql);
-    if (!statement || sqlite3_step(statement.get()) != SQLITE_ROW) return std::nullopt;
-    return sqlite3_column_int(statement.get(), 0);
+    if (!statement || Api().step(statement.get()) != SQLITE_ROW) return std::nullopt;
+    return Api().column_int(statement.get(), 0);
 }
 
 QString Text(sqlite3_stmt* statement, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    const auto* text = reinterpret_cast<const char*>(Api().column_text(statement, column));
     return text == nullptr ? QString() : QString::fromUtf8(text);
 }
 
 // Finished before anything is written: a statement left open would hold up the commit.
 bool QuickCheckPasses(sqlite3* db) {
     const Statement check = Compile(db, "PRAGMA quick_check(1)");
-    return check && sqlite3_step(check.get()) == SQLITE_ROW && Text(check.get(), 0) == QLatin1String("ok");
+    return check && Api().step(check.get()) == SQLITE_ROW && Text(check.get(), 0) == QLatin1String("ok");
 }
 
 }  // namespace
@@ -81,12 +86,12 @@ QString GameRecord::DefaultPath() {
 }
 
 void GameRecord::Close() {
-    if (db != nullptr) sqlite3_close_v2(db);
+    if (db != nullptr) Api().close_v2(db);
     db = nullptr;
 }
 
 bool GameRecord::Execute(const char* sql) {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    return Api().exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 void GameRecord::Report(Trouble trouble, const QString& detail) {
@@ -101,6 +106,10 @@ void GameRecord::Report(Trouble trouble, const QString& detail) {
 
 bool GameRecord::Open() {
     if (db != nullptr) return true;
+    if (SqliteLibrary::Get() == nullptr) {
+        Report(Trouble::Unwritable, QStringLiteral("libsqlite3"));
+        return false;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (TryOpen() == Opened::Usable) return true;
     return StartAfresh();
@@ -110,16 +119,16 @@ GameRecord::Opened GameRecord::TryOpen() {
     Close();
     readOnly = false;
     const QByteArray name = QFile::encodeName(path);
-    if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (Api().open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         // A file that cannot even be opened for writing may still be read.
         Close();
-        if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        if (Api().open_v2(name.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
             Close();
             return Opened::Unusable;
         }
         readOnly = true;
     }
-    sqlite3_busy_timeout(db, BusyMilliseconds);
+    Api().busy_timeout(db, BusyMilliseconds);
     return Prepare();
 }
 
@@ -129,11 +138,11 @@ GameRecord::Opened GameRecord::Prepare() {
     if (*version > SchemaVersion) {
         // A newer game's file: read what it holds, in the format of ours it kept, and leave it be.
         Close();
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        if (Api().open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
             Close();
             return Opened::Unusable;
         }
-        sqlite3_busy_timeout(db, BusyMilliseconds);
+        Api().busy_timeout(db, BusyMilliseconds);
         readOnly = true;
         Report(Trouble::NewerVersion, path);
         return Opened::Usable;
@@ -190,16 +199,16 @@ bool GameRecord::Insert(const RecordRow& row) {
     sqlite3_stmt* s = insert.get();
     const std::string_view result = ResultName(row.result);
     const QByteArray language = row.language.toUtf8();
-    sqlite3_bind_int64(s, 1, row.deal);
-    sqlite3_bind_int64(s, 2, row.startedMs);
-    sqlite3_bind_int64(s, 3, row.endedMs);
-    sqlite3_bind_text(s, 4, result.data(), static_cast<int>(result.size()), SQLITE_STATIC);
-    sqlite3_bind_int(s, 5, row.reshuffles);
-    sqlite3_bind_int(s, 6, row.moves);
-    sqlite3_bind_int(s, 7, row.undos);
-    sqlite3_bind_int(s, 8, row.hints);
-    sqlite3_bind_text(s, 9, language.constData(), static_cast<int>(language.size()), SQLITE_STATIC);
-    return sqlite3_step(s) == SQLITE_DONE;
+    Api().bind_int64(s, 1, row.deal);
+    Api().bind_int64(s, 2, row.startedMs);
+    Api().bind_int64(s, 3, row.endedMs);
+    Api().bind_text(s, 4, result.data(), static_cast<int>(result.size()), SQLITE_STATIC);
+    Api().bind_int(s, 5, row.reshuffles);
+    Api().bind_int(s, 6, row.moves);
+    Api().bind_int(s, 7, row.undos);
+    Api().bind_int(s, 8, row.hints);
+    Api().bind_text(s, 9, language.constData(), static_cast<int>(language.size()), SQLITE_STATIC);
+    return Api().step(s) == SQLITE_DONE;
 }
 
 bool GameRecord::Add(const RecordRow& row) {
@@ -211,7 +220,7 @@ bool GameRecord::Add(const RecordRow& row) {
     }
     if (Insert(row)) return true;
     // The file went bad or stayed locked under a running game: the row goes into a new one.
-    const QString why = QString::fromUtf8(sqlite3_errmsg(db));
+    const QString why = QString::fromUtf8(Api().errmsg(db));
     if (!StartAfresh() || readOnly || !Insert(row)) {
         Report(Trouble::Unwritable, why);
         return false;
@@ -227,19 +236,19 @@ std::vector<RecordRow> GameRecord::Rows() {
                                      "language FROM deals ORDER BY ended DESC, id DESC");
     if (!select) return rows;
     sqlite3_stmt* s = select.get();
-    while (sqlite3_step(s) == SQLITE_ROW) {
+    while (Api().step(s) == SQLITE_ROW) {
         RecordRow row;
-        row.id = sqlite3_column_int64(s, 0);
-        row.deal = static_cast<std::uint32_t>(sqlite3_column_int64(s, 1));
-        row.startedMs = sqlite3_column_int64(s, 2);
-        row.endedMs = sqlite3_column_int64(s, 3);
+        row.id = Api().column_int64(s, 0);
+        row.deal = static_cast<std::uint32_t>(Api().column_int64(s, 1));
+        row.startedMs = Api().column_int64(s, 2);
+        row.endedMs = Api().column_int64(s, 3);
         const QByteArray result = Text(s, 4).toUtf8();
         row.result = ResultNamed(std::string_view(result.constData(), static_cast<std::size_t>(result.size())))
                          .value_or(DealResult::Lost);
-        row.reshuffles = sqlite3_column_int(s, 5);
-        row.moves = sqlite3_column_int(s, 6);
-        row.undos = sqlite3_column_int(s, 7);
-        row.hints = sqlite3_column_int(s, 8);
+        row.reshuffles = Api().column_int(s, 5);
+        row.moves = Api().column_int(s, 6);
+        row.undos = Api().column_int(s, 7);
+        row.hints = Api().column_int(s, 8);
         row.language = Text(s, 9);
         rows.push_back(std::move(row));
     }
