@@ -153,7 +153,7 @@ void HistoryWindow::ApplyTexts() {
                                   QStringLiteral("List of deals, newest first")));
     FiguresLabel->setAccessibleName(Pick(language, QStringLiteral("Zahlen"), QStringLiteral("Figures")));
     PlayBtn->setText(Pick(language, QStringLiteral("Dieses Spiel &nochmal"), QStringLiteral("&Play this deal again")));
-    ExportBtn->setText(Pick(language, QStringLiteral("Als &CSV speichern..."), QStringLiteral("Save as &CSV...")));
+    ExportBtn->setText(Pick(language, QStringLiteral("Als &CSV speichern..."), QStringLiteral("Save &as CSV...")));
     CloseBtn->setText(Pick(language, QStringLiteral("&Schließen"), QStringLiteral("&Close")));
     NoteLabel->clear();
 }
