@@ -5,7 +5,7 @@
 TVDL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TVDL_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
                qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libxcb1-dev fonts-liberation libchm-dev
-               qt6-translations-l10n)
+               qt6-translations-l10n libsqlite3-dev)
 
 tvdl_install_packages() {
     local missing=() pkg

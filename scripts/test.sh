@@ -9,7 +9,7 @@ source "$(dirname "$0")/sound.sh"
 
 # The end-to-end suite needs a private X desktop and an accessibility bus; the validators check the desktop entry and the
 # metainfo of a staged installation.
-tvdl_install_packages xvfb xauth openbox xdotool x11-utils imagemagick python3 desktop-file-utils appstream \
+tvdl_install_packages xvfb xauth openbox xdotool x11-utils imagemagick python3 sqlite3 desktop-file-utils appstream \
                       dbus-daemon at-spi2-core python3-pyatspi
 tvdl_install_packages "${TVDL_SOUND_PACKAGES[@]}"
 # For the Wayland run at the end.

@@ -19,6 +19,7 @@ enum class SettingKey {
     ShowMoves,
     Placement,
     Zoom,
+    StatusLine,
     Count
 };
 
@@ -43,6 +44,8 @@ inline constexpr std::array<SettingRow, static_cast<std::size_t>(SettingKey::Cou
     {SettingKey::Placement, "Form", "MainForm", 0},
     // Ours: how many times the desktop's density the window is shown, 1 to 4.
     {SettingKey::Zoom, "common", "zoom", 1},
+    // Ours: whether the status line is shown over the banner.
+    {SettingKey::StatusLine, "common", "statusline", 0},
 }};
 
 // A row out of its place would read one setting under another's name.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QShortcut>
+#include <QTimer>
 
 #include "cards/Random.h"
 #include "game/Board.h"
@@ -11,10 +12,13 @@
 #include "help/HelpControl.h"
 #include "help/HelpPlatform.h"
 #include "help/THookHelpSystem.h"
+#include "media/ScrollBanner.h"
 #include "platform/Surface.h"
 #include "settings/SettingsStore.h"
+#include "ui/DealRecorder.h"
 #include "ui/KeyControl.h"
 #include "ui/MainDialogs.h"
+#include "ui/RecordViews.h"
 #include "ui/ScoreStrip.h"
 #include "ui/SettingsAlerts.h"
 #include "ui/SmallDialog.h"
@@ -47,18 +51,29 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
     board = std::make_unique<Board>(*this);
     painter = std::make_unique<TablePainter>(window, surface, *board, choices, *this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
-    QObject::connect(new QShortcut(QKeySequence(Qt::Key_H), &window), &QShortcut::activated, hint.get(),
-                     &WinningHint::Request);
+    auto* hintKey = new QShortcut(QKeySequence(Qt::Key_H), &window);
+    QObject::connect(hintKey, &QShortcut::activated, hint.get(), &WinningHint::Request);
     // The statistics and options dialogs read their own settings as they are made.
     dialogs = std::make_unique<MainDialogs>(window, choices, language, *store, std::move(services.runDialog));
     alerts->SetRunner([this](QDialog& notice) { return dialogs->Run(notice); });
     flow = std::make_unique<GameFlow>(*board, *this, Stats());
-    flow->SetCountListener([this] { dialogs->Stat().Counted(); });
+    recorder = std::make_unique<DealRecorder>(window, *board, *dialogs, language);
+    board->SetChangeListener([this] {
+        hint->PositionChanged();
+        recorder->Tally().Changed();
+    });
+    QObject::connect(hintKey, &QShortcut::activated, hint.get(), [this] { recorder->Tally().HintAsked(); });
+    flow->SetCountListener([this] {
+        dialogs->Stat().Counted();
+        recorder->Counted();
+    });
     pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
     keys = std::make_unique<KeyControl>(window, tools, *board, *this, *pointer);
     extras = std::make_unique<WindowExtras>(WindowExtras::Parts{window, parts.boardView, *board, *flow,
                                                                 *dialogs, *keys, *store, language,
                                                                 QSize(surface.Width(), surface.Height())});
+    records = std::make_unique<RecordViews>(RecordViews::Parts{window, banner, *board, *flow, *dialogs, *keys, *store,
+                                                               language, *recorder, *hint});
     choices.SetTextsFollower([this] { extras->ApplyTexts(); });
     lifetime = std::make_unique<WindowLifetime>(window, *store, *dialogs, choices);
     ChangeBackground(choices.BackgroundColor());
@@ -112,6 +127,8 @@ void GameSession::ShowHelp() {
 void GameSession::FirstShown() {
     lifetime->FirstShown();
     Paint();
+    // Nothing of the record comes before the first paint.
+    QTimer::singleShot(0, &window, [this] { records->FirstShown(); });
 }
 
 void GameSession::FirstActivation() {
@@ -123,6 +140,7 @@ bool GameSession::ConfirmQuit() {
     if (!lifetime->QuitConfirmed()) return false;
     // From here on the run only ends; a store that cannot be written holds nothing up.
     alerts->Silence();
+    recorder->Ending(lifetime->EndingQuietly() ? DealResult::QuietEnd : DealResult::Quit);
     flow->Leave();
     choices.KeepAll();
     helpHook.reset();

@@ -10,10 +10,12 @@
 #include "ui/SessionServices.h"
 
 class Board;
+class DealRecorder;
 class GameFlow;
 class KeyControl;
 class MainDialogs;
 class PointerPlay;
+class RecordViews;
 class QWidget;
 class ScoreStrip;
 class ScrollBanner;
@@ -119,9 +121,12 @@ private:
     std::unique_ptr<WinningHint> hint;
     std::unique_ptr<MainDialogs> dialogs;
     std::unique_ptr<GameFlow> flow;
+    // Before the parts that play on the board, which it follows.
+    std::unique_ptr<DealRecorder> recorder;
     std::unique_ptr<PointerPlay> pointer;
     std::unique_ptr<KeyControl> keys;
     std::unique_ptr<WindowExtras> extras;
+    std::unique_ptr<RecordViews> records;
     // Last, so that it keeps the window's position before any other part goes.
     std::unique_ptr<WindowLifetime> lifetime;
 };

@@ -32,6 +32,7 @@ public:
     // request to end without questions, true without asking or showing anything.
     bool QuitConfirmed();
     void EndWithoutQuestions() { quietEnd.Request(); }
+    bool EndingQuietly() const { return quietEnd.Requested(); }
 
 private:
     QWidget& window;

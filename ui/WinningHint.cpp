@@ -121,6 +121,11 @@ void WinningHint::Finish(int search, Answer found) {
     if (waiting) Show();
 }
 
+std::optional<SolveStatus> WinningHint::Verdict() const {
+    if (!answer || !answer->last || answer->from != board.Layout()) return std::nullopt;
+    return answer->status;
+}
+
 void WinningHint::Request() {
     Dismiss();
     if (!InPlay()) return;

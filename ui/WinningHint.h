@@ -46,6 +46,9 @@ public:
     // The move whose frames are on the board, if any.
     std::optional<Move> ShownMove() const { return shown; }
     const QLabel* Message() const { return message; }
+    // What the searches have found of the round on the board: nothing while none has answered
+    // for it, or while a longer search still goes on after a short one that ran out.
+    std::optional<SolveStatus> Verdict() const;
 
     // How long H waits at most; and, for tests, the positions of the short and the long search.
     static constexpr int GuardMilliseconds = 2000;

@@ -64,7 +64,8 @@ class Game:
     def __init__(self, desktop, config_home, log_path, arguments=()):
         self.desktop = desktop
         self.config_home = config_home
-        env = {"XDG_CONFIG_HOME": config_home, "QT_QPA_PLATFORM": "xcb",
+        env = {"XDG_CONFIG_HOME": config_home, "XDG_DATA_HOME": os.path.join(config_home, "data"),
+               "QT_QPA_PLATFORM": "xcb",
                # Strict string checks trip over the X keyboard library's own strndup calls.
                "ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":strict_string_checks=0"}
         self.process = desktop.spawn([PROGRAM, *arguments], env, log_path)

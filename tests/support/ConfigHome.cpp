@@ -18,6 +18,8 @@ QTemporaryDir& Folder() {
 
 const bool configHomeSet = [] {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Folder().path()));
+    // The record of deals lives in the data folder; each test program keeps its own.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(Folder().path() + QStringLiteral("/data")));
     return true;
 }();
 
@@ -41,6 +43,7 @@ QByteArray NativeFileText() {
 }
 
 void ClearNativeFolder() {
+    QDir(ConfigHome() + QStringLiteral("/data/TorvikGames")).removeRecursively();
     const QFileInfo info(NativeFolder());
     if (info.isDir()) {
         QFile::setPermissions(NativeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -15,6 +15,7 @@
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
 #include "platform/QuitSignals.h"
+#include "settings/GameRecord.h"
 #include "settings/SettingsStore.h"
 #include "ui/SmallDialog.h"
 #include "ui/TOptionsDlg.h"
@@ -170,6 +171,16 @@ TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
     EXPECT_EQ(signalled.seen, std::vector<QString>{QStringLiteral("TGiveUpDlg")}) << "no quit question, no about box";
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 2) << "the deal in play counts as lost";
     EXPECT_EQ(store.ReadInteger(SettingKey::Language), 0);
+    // The record holds what the store counted, each deal with how it ended.
+    const std::vector<RecordRow> rows = GameRecord(GameRecord::DefaultPath()).Rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].result, DealResult::QuietEnd);
+    EXPECT_EQ(rows[1].result, DealResult::GivenUp);
+    for (const RecordRow& row : rows) {
+        EXPECT_EQ(row.moves, 1);
+        EXPECT_EQ(row.reshuffles, 0);
+        EXPECT_EQ(row.language, QStringLiteral("en"));
+    }
 }
 
 TEST_F(MainFormSettingsTest, AStoreThatCannotBeWrittenGetsOneGuardedNoticeInTheGamesLanguageAndLosesNothing) {
