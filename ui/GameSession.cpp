@@ -57,7 +57,7 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
                                                                 *dialogs, *keys, *store, language,
                                                                 QSize(surface.Width(), surface.Height())});
     choices.SetTextsFollower([this] { extras->ApplyTexts(); });
-    lifetime = std::make_unique<WindowLifetime>(window, *store, *dialogs, choices);
+    lifetime = std::make_unique<WindowLifetime>(window, *store, *dialogs, choices, extras->Zoom());
     ChangeBackground(choices.BackgroundColor());
 
     SeedFromClock();
