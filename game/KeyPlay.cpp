@@ -99,6 +99,10 @@ void KeyPlay::PlaceCursor(int nextColumn, int nextRow) {
 void KeyPlay::Replay(bool undo) {
     if (board.Hand() != nullptr) pointer.ReturnCard();
     MoveHistory& history = pointer.History();
+    // The step and the cursor following it reach the screen together.
+    Surface* surface = host.DrawingSurface();
+    std::optional<Surface::Batch> frame;
+    if (surface != nullptr) frame.emplace(*surface);
     const std::optional<MoveHistory::Move> move = undo ? history.Undo() : history.Redo();
     if (!move) return;
     if (undo) {

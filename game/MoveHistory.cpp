@@ -2,6 +2,7 @@
 
 #include "game/Board.h"
 #include "game/BoardHost.h"
+#include "platform/Surface.h"
 
 MoveHistory::MoveHistory(Board& boardRef, BoardHost& hostRef) : board(boardRef), host(hostRef) {}
 
@@ -59,9 +60,14 @@ bool MoveHistory::Carry(int fromColumn, int fromRow, int toColumn, int toRow) {
         return false;
     }
     std::unique_ptr<CardPile>& hand = board.Hand();
+    Surface* surface = host.DrawingSurface();
     from.TakeTop(hand);
     host.PlayCue(SoundCue::Drop);
-    to.MoveOnto(host.DrawingSurface(), hand, host.SlideOn());
+    // One frame, whatever the slide option: a player stepping through the round wants to see
+    // where it leads, and a held Ctrl+Z must not queue up slides.
+    std::optional<Surface::Batch> frame;
+    if (surface != nullptr) frame.emplace(*surface);
+    to.MoveOnto(surface, hand, false);
     // Whoever follows the board (the hint's search) hears of it as of any other move.
     board.Changed();
     return true;

@@ -10,8 +10,8 @@ class BoardHost;
 // reshuffle: the history notices that the board has begun another one and starts afresh, so no
 // caller has to remember to clear it.
 //
-// Undo and redo move the card as a drop does, with its cue and its slide, but they leave the
-// course of the game alone: a deal once started stays started, and nothing is counted.
+// Undo and redo move the card with a drop's cue but at once, in one frame, never sliding; they
+// leave the course of the game alone: a deal once started stays started, and nothing is counted.
 class MoveHistory {
 public:
     struct Move {

@@ -3,10 +3,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+#include <qpa/qplatformscreen.h>
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <private/qhighdpiscaling_p.h>
 #include <private/qwindow_p.h>
+
+#include "platform/FrameExtents.h"
 
 namespace {
 
@@ -24,7 +27,7 @@ void SetFactor(qreal factor) {
     for (QScreen* screen : QGuiApplication::screens()) QHighDpiScaling::setScreenFactor(screen, factor);
 }
 
-void Resize(QWindow& window, QSize size) {
+void Resize(QWindow& window, QSize size, std::optional<QPoint> corner) {
     QPlatformWindow* platform = window.handle();
     if (platform == nullptr) return;
     // The window's own geometry is its size on the screen divided by the factor now in force, so
@@ -33,12 +36,42 @@ void Resize(QWindow& window, QSize size) {
     // window down by its title bar at every step.
     QRect native = platform->geometry();
     const QSize wanted = QHighDpi::toNativePixels(size, &window);
-    // Already as large as that: nothing is touched, not even how the window is placed.
-    if (native.size() == wanted) return;
+    // Already as large as that and there: nothing is touched, not even how the window is placed.
+    if (native.size() == wanted && (!corner || *corner == native.topLeft())) return;
     native.setSize(wanted);
+    if (corner) native.moveTopLeft(*corner);
     qt_window_private(&window)->positionPolicy = QWindowPrivate::WindowFrameExclusive;
     platform->setGeometry(native);
     Redraw(window);
+}
+
+QRect DeviceGeometry(const QWindow& window) {
+    const QPlatformWindow* platform = window.handle();
+    return platform != nullptr ? platform->geometry() : QRect();
+}
+
+QSize DeviceSize(const QWindow& window, QSize size) {
+    return QHighDpi::toNativePixels(size, &window);
+}
+
+QMargins DeviceFrame(QWindow& window) {
+    const QPlatformWindow* platform = window.handle();
+    if (platform != nullptr && !platform->frameMargins().isNull()) return platform->frameMargins();
+    // Not framed yet: the window manager's answer, which comes in device pixels.
+    return FrameExtents::Of(window);
+}
+
+QRect DeviceAvailable(const QScreen& screen) {
+    const QPlatformScreen* platform = screen.handle();
+    return platform != nullptr ? platform->availableGeometry() : QRect();
+}
+
+QRect DeviceDesktop(const QScreen& screen) {
+    QRect desktop;
+    for (const QScreen* sibling : screen.virtualSiblings()) {
+        if (sibling->handle() != nullptr) desktop |= sibling->handle()->geometry();
+    }
+    return desktop;
 }
 
 void Resync(QWindow& window) {

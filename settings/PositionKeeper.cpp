@@ -99,7 +99,11 @@ void PositionKeeper::Restore(QWidget& window) const {
     }
 }
 
-void PositionKeeper::Record(const QWidget& window) const {
+std::optional<QPoint> PositionKeeper::StoredCorner(QSize outerSize, QRect desktop) const {
+    return RestoredPosition(store.ReadText(SettingKey::Placement), outerSize, desktop);
+}
+
+void PositionKeeper::Record(const QWidget& window, std::optional<QRect> given) const {
     // A Wayland client is never told where its window stands: keep the position stored by a
     // session that knew it rather than overwrite it with a guess.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
@@ -109,8 +113,8 @@ void PositionKeeper::Record(const QWidget& window) const {
     } else if (window.isMaximized() || window.isFullScreen()) {
         showCommand = showMaximised;
     }
-    QRect normal = window.frameGeometry();
-    if (showCommand != showNormal && window.normalGeometry().isValid()) {
+    QRect normal = given.value_or(window.frameGeometry());
+    if (!given && showCommand != showNormal && window.normalGeometry().isValid()) {
         // The restored rectangle is known only without the frame; give it the frame's margins.
         const QRect frame = window.frameGeometry();
         const QRect inner = window.geometry();

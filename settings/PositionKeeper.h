@@ -25,8 +25,11 @@ public:
 
     // Moves the window to its stored position, if there is one.
     void Restore(QWidget& window) const;
-    // Stores the window's position, and drops the colour and font older versions kept.
-    void Record(const QWidget& window) const;
+    // The stored position for a window of that outer size on that desktop, as Restore finds it.
+    std::optional<QPoint> StoredCorner(QSize outerSize, QRect desktop) const;
+    // Stores the window's position, or the normal rectangle given for it (an enlarged window's
+    // place is kept as it stands at scale one), and drops the colour and font older versions kept.
+    void Record(const QWidget& window, std::optional<QRect> normal = std::nullopt) const;
 
 private:
     SettingsStore& store;

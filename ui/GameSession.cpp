@@ -75,7 +75,7 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
     records = std::make_unique<RecordViews>(RecordViews::Parts{window, banner, *board, *flow, *dialogs, *keys, *store,
                                                                language, *recorder, *hint});
     choices.SetTextsFollower([this] { extras->ApplyTexts(); });
-    lifetime = std::make_unique<WindowLifetime>(window, *store, *dialogs, choices);
+    lifetime = std::make_unique<WindowLifetime>(window, *store, *dialogs, choices, extras->Zoom());
     ChangeBackground(choices.BackgroundColor());
 
     SeedFromClock();

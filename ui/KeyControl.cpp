@@ -42,7 +42,17 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
             default: break;
         }
     }
-    // Held down, only the arrows repeat.
+    // Undo and redo repeat when held: each step shows at once, so a held Ctrl+Z walks back
+    // through the round.
+    if (modifiers == Qt::ControlModifier && (key == Qt::Key_Z || key == Qt::Key_Y)) {
+        keys.Press(key == Qt::Key_Z ? KeyPlay::Key::Undo : KeyPlay::Key::Redo);
+        return true;
+    }
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z) {
+        keys.Press(KeyPlay::Key::Redo);
+        return true;
+    }
+    // Held down, no other key repeats.
     if (event.isAutoRepeat()) return false;
     if (modifiers == Qt::NoModifier) {
         switch (key) {
@@ -57,8 +67,6 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
     }
     if (modifiers == Qt::ControlModifier) {
         switch (key) {
-            case Qt::Key_Z: keys.Press(KeyPlay::Key::Undo); return true;
-            case Qt::Key_Y: keys.Press(KeyPlay::Key::Redo); return true;
             case Qt::Key_R: return Press(ToolStrip::Command::Replay);
             case Qt::Key_M: return Press(ToolStrip::Command::Reshuffle);
             case Qt::Key_Q: return Press(ToolStrip::Command::Quit);
@@ -68,10 +76,6 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
             case Qt::Key_I: return Press(ToolStrip::Command::About);
             default: return false;
         }
-    }
-    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z) {
-        keys.Press(KeyPlay::Key::Redo);
-        return true;
     }
     return false;
 }

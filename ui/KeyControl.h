@@ -18,7 +18,7 @@ class QWidget;
 //   Arrows        move the cursor over the places
 //   Space, Enter  pick up the card under the cursor, or drop the held card there
 //   Esc           send the held card back
-//   Ctrl+Z undo, Ctrl+Y or Ctrl+Shift+Z redo
+//   Ctrl+Z undo, Ctrl+Y or Ctrl+Shift+Z redo (held down, these and the arrows repeat)
 //   F2 new deal, Ctrl+R replay, Ctrl+M reshuffle, F1 help, Ctrl+Q quit,
 //   Ctrl+, options, Ctrl+T statistics, Ctrl+L language, Ctrl+I about
 //   and whatever other commands are bound to a key

@@ -6,21 +6,23 @@
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TTongueDlg.h"
+#include "ui/ZoomController.h"
 
 WindowLifetime::WindowLifetime(QWidget& mainWindow, SettingsStore& store, MainDialogs& mainDialogs,
-                               PlayerChoices& playerChoices)
+                               PlayerChoices& playerChoices, ZoomController& zoomController)
     : window(mainWindow),
       positionKeeper(store),
       dialogs(mainDialogs),
       choices(playerChoices),
+      zoom(zoomController),
       quietEnd(mainWindow) {}
 
 WindowLifetime::~WindowLifetime() {
-    positionKeeper.Record(window);
+    positionKeeper.Record(window, zoom.OneXFrame());
 }
 
 void WindowLifetime::FirstShown() {
-    positionKeeper.Restore(window);
+    if (!zoom.PlaceStored(positionKeeper)) positionKeeper.Restore(window);
 }
 
 void WindowLifetime::FirstActivation() {

@@ -7,6 +7,7 @@ class MainDialogs;
 class PlayerChoices;
 class QWidget;
 class SettingsStore;
+class ZoomController;
 
 // The start and the end of a run in the main window: its stored position, the questions and the
 // about box of the first activation, and the end the player confirms or a request from outside
@@ -15,7 +16,7 @@ class SettingsStore;
 class WindowLifetime {
 public:
     WindowLifetime(QWidget& mainWindow, SettingsStore& store, MainDialogs& mainDialogs,
-                   PlayerChoices& playerChoices);
+                   PlayerChoices& playerChoices, ZoomController& zoom);
     ~WindowLifetime();
     WindowLifetime(const WindowLifetime&) = delete;
     WindowLifetime& operator=(const WindowLifetime&) = delete;
@@ -39,6 +40,8 @@ private:
     PositionKeeper positionKeeper;
     MainDialogs& dialogs;
     PlayerChoices& choices;
+    // Knows where an enlarged window stands at scale one, the place that is kept.
+    ZoomController& zoom;
     QuietEnd quietEnd;
     bool activated = false;
 };

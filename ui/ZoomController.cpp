@@ -2,8 +2,6 @@
 
 #include <QBackingStore>
 #include <QEvent>
-#include <QWindowStateChangeEvent>
-#include <QTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -14,6 +12,7 @@
 
 #include "platform/FrameExtents.h"
 #include "platform/ScreenScale.h"
+#include "settings/PositionKeeper.h"
 #include "settings/SettingsStore.h"
 
 ZoomController::ZoomController(QWidget& windowRef, QSize designSize, const SettingsStore& settings)
@@ -21,6 +20,8 @@ ZoomController::ZoomController(QWidget& windowRef, QSize designSize, const Setti
     chosen = std::clamp(store.ReadInteger(SettingKey::Zoom), 1, MaxStep);
     if (const QScreen* screen = Screen()) base = screen->devicePixelRatio();
     others = base;
+    settling.setSingleShot(true);
+    settling.setInterval(500);
     window.installEventFilter(this);
 }
 
@@ -77,9 +78,9 @@ bool ZoomController::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::Show:
                 if (!event->spontaneous()) {
                     Fit();
-                    // The window goes back to its stored place after this; from there it may
-                    // reach past the screen's edge at a larger scale.
-                    QTimer::singleShot(0, this, &ZoomController::KeepOnScreen);
+                    // The window manager may place a new window itself after this; from there
+                    // it may reach past the screen's edge at a larger scale.
+                    QTimer::singleShot(0, this, &ZoomController::Place);
                 }
                 break;
             case QEvent::WindowStateChange:
@@ -89,21 +90,24 @@ bool ZoomController::eventFilter(QObject* watched, QEvent* event) {
                     LiftFixedSize();
                     Fit();
                 } else {
-                    const bool wasLarge = Large(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+                    // Shrunk from the whole screen, the window would keep the screen's corner:
+                    // fitted, it goes back where the player had put it.
                     window.setFixedSize(design);
                     Fit();
-                    // Shrunk from the whole screen, the window would keep the screen's corner:
-                    // it goes back where it stood before.
-                    if (wasLarge && normalPlace) {
-                        window.setGeometry(QRect(*normalPlace, window.size()));
-                        KeepOnScreen();
-                    }
                 }
                 break;
             case QEvent::Move:
-                // Where the window stands in its own size. Qt's own record of it is overwritten
-                // when the window manager moves the window before it reports the new state.
-                if (!Large() && window.size() == design) normalPlace = window.geometry().topLeft();
+                // Where the player puts the window in its own size; not the steps in made here,
+                // nor the screen's corner the window manager gives it before it reports a
+                // larger state.
+                if (!Large() && window.size() == design && window.windowHandle() != nullptr) {
+                    const QPoint corner = ScreenScale::DeviceGeometry(*window.windowHandle()).topLeft();
+                    if (corner == placedAt) {
+                        settling.stop();
+                    } else if (!settling.isActive()) {
+                        home = corner;
+                    }
+                }
                 break;
             case QEvent::Resize:
                 if (Large()) Fit();
@@ -135,8 +139,7 @@ void ZoomController::Fit() {
 
     MoveContent(QPoint());
     Apply(Fitted());
-    ScreenScale::Resize(*handle, design);
-    KeepOnScreen();
+    Place();
     RepaintAll();
     fitting = false;
 }
@@ -147,10 +150,10 @@ qreal ZoomController::Fitted() const {
     if (screen == nullptr || handle == nullptr) return base;
     const qreal now = screen->devicePixelRatio();
     const QSize free = screen->availableGeometry().size() * now;
-    const QMargins frame = FrameExtents::Of(*handle) * now;
+    const QMargins margins = FrameExtents::Of(*handle) * now;
     auto fits = [&](qreal scale) {
-        return std::ceil(design.width() * scale) + frame.left() + frame.right() <= free.width() &&
-               std::ceil(design.height() * scale) + frame.top() + frame.bottom() <= free.height();
+        return std::ceil(design.width() * scale) + margins.left() + margins.right() <= free.width() &&
+               std::ceil(design.height() * scale) + margins.top() + margins.bottom() <= free.height();
     };
     // The chosen step of the desktop's density, as far as it fits; below the desktop's own
     // density only whole scales, down to one device pixel per design pixel.
@@ -165,18 +168,66 @@ qreal ZoomController::Fitted() const {
     return scale;
 }
 
-void ZoomController::KeepOnScreen() {
+void ZoomController::Place() {
     QScreen* screen = Screen();
     QWindow* handle = window.windowHandle();
     if (screen == nullptr || handle == nullptr || Large()) return;
-    // Grown, the window may reach past the screen's edge: it moves back as far as it must.
-    const QRect area = screen->availableGeometry();
-    const QMargins frame = FrameExtents::Of(*handle);
-    const QRect outer = window.geometry().marginsAdded(frame);
+    // All in device pixels: the program's pixels change with the scale, and a place in them is
+    // rounded to a whole number of them.
+    const QPoint corner = home.value_or(ScreenScale::DeviceGeometry(*handle).topLeft());
+    const QRect area = ScreenScale::DeviceAvailable(*screen);
+    frame = Frame();
+    const QRect outer = QRect(corner, ScreenScale::DeviceSize(*handle, design)).marginsAdded(frame);
     QPoint shift;
     if (outer.right() > area.right()) shift.rx() = -std::min(outer.right() - area.right(), outer.left() - area.left());
     if (outer.bottom() > area.bottom()) shift.ry() = -std::min(outer.bottom() - area.bottom(), outer.top() - area.top());
-    if (!shift.isNull()) window.setGeometry(window.geometry().translated(shift));
+    const QPoint before = ScreenScale::DeviceGeometry(*handle).topLeft();
+    placedAt = corner + shift;
+    if (*placedAt != before) settling.start();
+    ScreenScale::Resize(*handle, design, placedAt);
+}
+
+QMargins ZoomController::Frame() const {
+    QWindow* handle = window.windowHandle();
+    const QMargins now = handle != nullptr ? ScreenScale::DeviceFrame(*handle) : QMargins();
+    return now.isNull() ? frame : now;
+}
+
+QPoint ZoomController::ToOneX(QPoint device) const {
+    const QScreen* screen = Screen();
+    const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
+    return origin + ((device - origin).toPointF() / base).toPoint();
+}
+
+QPoint ZoomController::ToDevice(QPoint oneX) const {
+    const QScreen* screen = Screen();
+    const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
+    return origin + ((oneX - origin).toPointF() * base).toPoint();
+}
+
+std::optional<QRect> ZoomController::OneXFrame() const {
+    QWindow* handle = window.windowHandle();
+    if (!applied || handle == nullptr) return std::nullopt;
+    const QMargins margins = Frame();
+    const QPoint corner = home.value_or(ScreenScale::DeviceGeometry(*handle).topLeft());
+    const QSize outer = design + (QSize(margins.left() + margins.right(), margins.top() + margins.bottom()).toSizeF() / base).toSize();
+    return QRect(ToOneX(corner - QPoint(margins.left(), margins.top())), outer);
+}
+
+bool ZoomController::PlaceStored(const PositionKeeper& keeper) {
+    QScreen* screen = Screen();
+    QWindow* handle = window.windowHandle();
+    if (!applied || screen == nullptr || handle == nullptr) return false;
+    // The kept place holds on the desktop as it is at scale one.
+    const QRect device = ScreenScale::DeviceDesktop(*screen);
+    const QRect desktop(ToOneX(device.topLeft()), (device.size().toSizeF() / base).toSize());
+    const QMargins margins = Frame();
+    const std::optional<QRect> oneX = OneXFrame();
+    if (const std::optional<QPoint> outer = keeper.StoredCorner(oneX->size(), desktop)) {
+        home = ToDevice(*outer) + QPoint(margins.left(), margins.top());
+        Place();
+    }
+    return true;
 }
 
 void ZoomController::RepaintAll() {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <QTimer>
 
 #include <optional>
 
+class PositionKeeper;
 class QScreen;
 class QWidget;
 class SettingsStore;
@@ -33,6 +37,14 @@ public:
     // The step the player chose.
     int ChosenStep() const { return chosen; }
 
+    // The window's outer rectangle at scale one, in the program's pixels: where it stands, or
+    // would stand, at step 1. Nothing while no enlargement was ever applied; then the window's
+    // own rectangle is that.
+    std::optional<QRect> OneXFrame() const;
+    // At the first showing: puts an enlarged window where the kept place at scale one says. False
+    // when the window is not enlarged, and its places in the program's pixels are the kept ones.
+    bool PlaceStored(const PositionKeeper& keeper);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -47,7 +59,14 @@ private:
     void LiftFixedSize();
     // The scale the chosen step gets on this screen in a window of normal state.
     qreal Fitted() const;
-    void KeepOnScreen();
+    // Puts a window of normal state at the player's place, stepped in as far as the screen's
+    // free area needs.
+    void Place();
+    // The window's frame in device pixels, or the one last seen while it has none.
+    QMargins Frame() const;
+    // Between device pixels and the program's pixels at scale one, about the screen's corner.
+    QPoint ToOneX(QPoint device) const;
+    QPoint ToDevice(QPoint oneX) const;
     void RepaintAll();
     void Apply(qreal scale);
     QScreen* Screen() const;
@@ -64,6 +83,15 @@ private:
     bool applied = false;
     QPoint contentOffset;
     bool fitting = false;
-    // Where the window stood at its own size, for its return from maximised or full screen.
-    std::optional<QPoint> normalPlace;
+    // In device pixels, the client area's corner: where the player put the window (kept through
+    // maximised and full screen), and where it was last put here to fit.
+    std::optional<QPoint> home;
+    std::optional<QPoint> placedAt;
+    // Runs while the window is on its way to where it was put: a window manager may move it
+    // elsewhere first (back from the whole screen, to the screen's corner), which is not the
+    // player's doing. Bounded, in case the window manager never puts it there.
+    QTimer settling;
+    // The frame last seen around the window: back from the whole screen, it has none until the
+    // window manager frames it again.
+    QMargins frame;
 };

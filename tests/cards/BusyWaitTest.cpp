@@ -9,14 +9,16 @@
 
 namespace {
 
-TEST(BusyWaitTest, WaitsUntilMoreThanTheDelayHasPassedAtAnyCounterValue) {
+TEST(BusyWaitTest, SleepsUntilMoreThanTheDelayHasPassedAtAnyCounterValue) {
     // Starts near zero, across the sign bit and just before the counter wraps around.
     for (std::uint32_t start : {0u, 0x7FFFFFF0u, 0xFFFFFFF0u, 0xFFFFFFFFu}) {
         FakeClock clock(start, 1);
         const ScopedClock guard(clock);
         BusyWait(25);
-        // The first read is the start; the wait ends on the first read 26 ms later.
-        EXPECT_EQ(clock.reads, 27u) << "start " << start;
+        // The first read is the start; the thread then sleeps until 26 ms later, and one read
+        // there ends the wait: the counter is not polled meanwhile.
+        EXPECT_EQ(clock.sleeps, std::vector<std::uint32_t>{start + 26}) << "start " << start;
+        EXPECT_EQ(clock.reads, 2u) << "start " << start;
         EXPECT_EQ(clock.ticks - start, 27u) << "start " << start;
     }
 }
@@ -40,6 +42,10 @@ TEST(BusyWaitTest, EndsOnTheFirstReadMoreThanTheDelayAfterTheStart) {
         const ScopedClock guard(clock);
         BusyWait(c.delay);
         EXPECT_EQ(clock.reads, c.ticks.size()) << c.delay << " ms, " << c.ticks.size() << " reads expected";
+        // A clock that wakes the thread early puts it back to sleep until the same deadline.
+        const std::size_t naps = c.delay < 0 ? 0 : c.ticks.size() - 1;
+        const std::uint32_t deadline = c.ticks.front() + static_cast<std::uint32_t>(c.delay) + 1;
+        EXPECT_EQ(clock.sleeps, std::vector<std::uint32_t>(naps, deadline)) << c.delay << " ms";
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "BoardTestUtil.h"
 #include "RecordingHost.h"
 #include "ScopedSeed.h"
@@ -226,7 +228,15 @@ TEST_F(PointerPlayTest, UndoTakesTheWholeRoundBackPixelForPixelAndRedoReplaysIt)
     pointer.ReturnCard();
 
     host.cues.clear();
-    for (int i = 0; i < played; ++i) ASSERT_TRUE(history.Undo()) << i;
+    // Each step shows in one frame, without a slide's waits, though slides are on.
+    int frames = 0;
+    host.surface.SetFlushHandler([&frames](const QRect&) { ++frames; });
+    const std::uint64_t reads = host.clock.reads;
+    for (int i = 0; i < played; ++i) {
+        ASSERT_TRUE(history.Undo()) << i;
+        EXPECT_EQ(std::exchange(frames, 0), 1) << i;
+    }
+    EXPECT_EQ(host.clock.reads, reads);
     EXPECT_FALSE(history.Undo());
     EXPECT_EQ(Layout(board), dealtLayout);
     EXPECT_EQ(host.surface.Image(), dealt);
@@ -235,7 +245,11 @@ TEST_F(PointerPlayTest, UndoTakesTheWholeRoundBackPixelForPixelAndRedoReplaysIt)
     EXPECT_EQ(board.State(), GameState::Started);
     EXPECT_EQ(statistics.sinceStartLost + statistics.sinceStartWon, 0);
 
-    for (int i = 0; i < played; ++i) ASSERT_TRUE(history.Redo()) << i;
+    for (int i = 0; i < played; ++i) {
+        ASSERT_TRUE(history.Redo()) << i;
+        EXPECT_EQ(std::exchange(frames, 0), 1) << i;
+    }
+    EXPECT_EQ(host.clock.reads, reads);
     EXPECT_FALSE(history.Redo());
     EXPECT_EQ(Layout(board), playedLayout);
     EXPECT_EQ(host.surface.Image(), playedImage);

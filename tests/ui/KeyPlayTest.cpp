@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -141,6 +142,20 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
     Key(Qt::Key_Return);
     ASSERT_TRUE(Picture().Place(first.toColumn, first.toRow));
     check("move made");
+
+    // Held down, Ctrl+Z and Ctrl+Y repeat, each repeat a step; the cursor follows the card.
+    auto held = [this](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier, QString(), true);
+        QApplication::sendEvent(form.get(), &event);
+    };
+    held(Qt::Key_Z);
+    ASSERT_TRUE(Picture().Place(first.fromColumn, first.fromRow)) << "not undone";
+    EXPECT_EQ(Cursor(), QPoint(first.fromColumn, first.fromRow));
+    check("undone");
+    held(Qt::Key_Y);
+    ASSERT_TRUE(Picture().Place(first.toColumn, first.toRow)) << "not redone";
+    EXPECT_EQ(Cursor(), QPoint(first.toColumn, first.toRow));
+    check("redone");
 
     // A card picked up with the mouse under the cursor, then carried by the keys.
     int column = 3;

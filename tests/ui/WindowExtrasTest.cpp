@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QScreen>
+#include <QStringList>
 #include <QWindow>
 
 #include "MainWindowFixture.h"
@@ -112,6 +113,64 @@ TEST_F(WindowExtrasTest, TheWindowOpensOnlyAsLargeAsTheScreenHasRoomForAndComesB
     EXPECT_EQ(form->geometry(), normal);
     EXPECT_EQ(form->findChild<SurfaceView*>()->pos(), QPoint(0, 0));
     form->close();
+}
+
+TEST_F(WindowExtrasTest, ZoomKeepsTheWindowsCornerAndKeepsItsPlaceAtScaleOneOnALargeScreen) {
+    Open();
+    AnswerEvery(SmallDialog::ResultOk);
+    Show();
+    const QRect free = form->screen()->availableGeometry();
+    if (free.width() < 2 * ClientWidth + 100 || free.height() < 2 * ClientHeight + 100) {
+        GTEST_SKIP() << "no room for step 2 on this screen";
+    }
+    QWindow* window = form->windowHandle();
+    auto corner = [this] { return ScreenScale::DeviceGeometry(*form->windowHandle()).topLeft(); };
+    auto outer = [this] { return ScreenScale::DeviceGeometry(*form->windowHandle()).marginsAdded(ScreenScale::DeviceFrame(*form->windowHandle())); };
+    auto stored = [] {
+        const QStringList items = SettingsStore().ReadText(SettingKey::Placement).split(QLatin1Char(','));
+        return items.size() == 7 ? QPoint(items[3].toInt(), items[4].toInt()) : QPoint(-1, -1);
+    };
+
+    // Away from the screen's corner, at odd places, which have no whole pixel at step 2.
+    window->setFramePosition(QPoint(301, 207));
+    // Until the window has heard of it, as of a move by the player.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->frameGeometry().topLeft() == QPoint(301, 207); }));
+    const QPoint placed = corner();
+    QTest::keyClick(form.get(), Qt::Key_Plus, Qt::ControlModifier);
+    ASSERT_EQ(form->devicePixelRatioF(), 2.0);
+    EXPECT_EQ(corner(), placed) << "grown in place";
+    QTest::keyClick(form.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(corner(), placed);
+
+    // Near the far corner the larger window steps in as far as it must, and back at step 1 the
+    // window stands where it stood.
+    const QPoint far = free.bottomRight() - QPoint(outer().width() + 11, outer().height() + 13) + QPoint(1, 1);
+    window->setFramePosition(far);
+    ASSERT_TRUE(QTest::qWaitFor([this, far] { return form->frameGeometry().topLeft() == far; }));
+    const QPoint farCorner = corner();
+    QTest::keyClick(form.get(), Qt::Key_Plus, Qt::ControlModifier);
+    ASSERT_EQ(form->devicePixelRatioF(), 2.0);
+    EXPECT_EQ(outer().bottomRight(), free.bottomRight()) << "stepped in to the free area's edge";
+    QTest::keyClick(form.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(corner(), farCorner);
+
+    // Ended at step 2, stepped in: the kept place is the one at step 1, and the next run at step 2
+    // starts stepped in from there, and goes back to it.
+    QTest::keyClick(form.get(), Qt::Key_Plus, Qt::ControlModifier);
+    const QPoint steppedIn = corner();
+    ASSERT_NE(steppedIn, farCorner);
+    form.reset();
+    EXPECT_EQ(stored(), far);
+    // As a new run: the enlargement is the process's and goes with it.
+    ScreenScale::SetFactor(1.0);
+    Open();
+    Show();
+    ASSERT_EQ(form->devicePixelRatioF(), 2.0);
+    EXPECT_EQ(corner(), steppedIn);
+    QTest::keyClick(form.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(corner(), farCorner);
+    form.reset();
+    EXPECT_EQ(stored(), far);
 }
 
 }  // namespace
