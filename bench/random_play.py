@@ -36,6 +36,14 @@ def rss_kib(pid):
     return 0
 
 
+def rss_parts(pid):
+    """The resident memory by kind: what the first sounds and dialogs load once (library pages,
+    in "file") is no growth of the program's own memory ("anon")."""
+    with open("/proc/%d/status" % pid) as status:
+        parts = [line.split(":", 1) for line in status if line.startswith("Rss")]
+    return ", ".join("%s %.1f MB" % (name[3:].lower(), int(value.split()[0]) / 1024) for name, value in parts)
+
+
 def keep_smaps(pid, suffix):
     """Where the memory lies, for a closer look: the program's mappings, into the file named by
     TVDL_RANDOM_SMAPS with the suffix."""
@@ -122,6 +130,7 @@ def main():
             start = rss_kib(game.pid)
             keep_smaps(game.pid, ".start")
             print("seed %d; at start: %.1f MB" % (seed, start / 1024), flush=True)
+            print("  " + rss_parts(game.pid), flush=True)
             began = time.monotonic()
             for done in range(1, events + 1):
                 one_event(desktop, rng, game.pid, main_window)
@@ -140,6 +149,7 @@ def main():
             end = rss_kib(game.pid)
             print("back at 1x with no window open: %.1f MB (%+.1f MB)%s" % (end / 1024, (end - start) / 1024,
                                                                           peak_note), flush=True)
+            print("  " + rss_parts(game.pid), flush=True)
             keep_smaps(game.pid, ".end")
             game.terminate()
             game.wait(timeout=30)
