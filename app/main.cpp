@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
     // megabytes. Once glibc has seen such a block freed it raises its threshold and keeps later
     // ones in the thread's arena for good, so that a long game ends up holding a whole search in
     // each of several arenas. With the threshold fixed, blocks of a megabyte and more go back to
-    // the system when freed, and arenas are trimmed as before.
+    // the system when freed, and so does free memory at the top of an arena past the default
+    // trim threshold, which would otherwise have been raised with it.
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
 #endif
