@@ -5,6 +5,10 @@
 #include <QSaveFile>
 
 #include <signal.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -25,14 +29,26 @@ private:
     sigset_t previous{};
 };
 
-// A device or a pipe (/dev/stdout, a named pipe) cannot be replaced by renaming, and must not be:
+// A device or a pipe (a named pipe, /dev/stderr) cannot be replaced by renaming, and must not be:
 // the table goes straight into it.
 bool Special(const QString& path) {
     const QFileInfo info(path);
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
+// Whether the name leads to the file the stream writes to, whatever way it takes there.
+bool SameFile(const QString& path, std::FILE* stream) {
+    const int fd = stream ? ::fileno(stream) : -1;
+    struct stat named {};
+    struct stat opened {};
+    return fd >= 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 && ::fstat(fd, &opened) == 0 &&
+           named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+}
+
 }  // namespace
+
+CsvFile::CsvFile(QString filePath, std::FILE* out)
+    : path(std::move(filePath)), output(out), intoOutput(!path.isEmpty() && SameFile(path, out)) {}
 
 bool CsvFile::Probe() {
     return Put(nullptr);
@@ -42,7 +58,21 @@ bool CsvFile::Write(const QByteArray& text) {
     return Put(&text);
 }
 
+bool CsvFile::PutIntoOutput(const QByteArray* text) {
+    // Opened again by its name, the file would be cut short or written from its start, over what
+    // the program printed and what the shell's ">>" meant to keep.
+    if (!text) return true;
+    if (std::fwrite(text->constData(), 1, static_cast<std::size_t>(text->size()), output) !=
+            static_cast<std::size_t>(text->size()) ||
+        std::fflush(output) != 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
 bool CsvFile::Put(const QByteArray* text) {
+    if (intoOutput) return PutIntoOutput(text);
     const HeldSignals held;
     const auto failed = [this](const QFileDevice& file) {
         error = file.errorString();

@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -64,6 +66,15 @@ int main(int argc, char** argv) {
             break;
     }
 
+    // After every move the hint searches on a thread of its own, in tables of up to tens of
+    // megabytes. Once glibc has seen such a block freed it raises its threshold and keeps later
+    // ones in the thread's arena for good, so that a long game ends up holding a whole search in
+    // each of several arenas. With the threshold fixed, blocks of a megabyte and more go back to
+    // the system when freed, and so does free memory at the top of an arena past the default
+    // trim threshold, which would otherwise have been raised with it.
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
     QApplication app(argc, argv);
     // Before any window: the trace log (the help viewer starts when help is first asked for);
     // taken down after the last window, the viewer with it.

@@ -2,6 +2,11 @@
 
 #include <QFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -26,8 +31,25 @@ QString Inside(QString name) {
 }  // namespace
 
 ChmFile::ChmFile(const ChmApi& api, const QString& file) : chm(api), path(file) {
-    if (!chm.open) return;
-    handle = chm.open(QFile::encodeName(file).constData());
+    // chmlib opens whatever has the name and waits there for a pipe's writer forever; a folder, a
+    // device or a link loop is no help file either. Only a regular file reaches it, and the very
+    // file that was looked at: it reads it through our descriptor, not by the name again.
+    const QByteArray name = QFile::encodeName(file);
+    struct stat named {};
+    if (::stat(name.constData(), &named) != 0) {
+        missing = errno == ENOENT || errno == ENOTDIR;
+        return;
+    }
+    if (!S_ISREG(named.st_mode) || !chm.open) return;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat opened {};
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)) {
+        const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(fd);
+        // Without /proc the name was checked a moment ago, and has to do.
+        handle = chm.open(::access(descriptor.constData(), F_OK) == 0 ? descriptor.constData() : name.constData());
+    }
+    ::close(fd);
     if (handle) ReadSystem();
 }
 
@@ -37,6 +59,10 @@ ChmFile::~ChmFile() {
 
 bool ChmFile::IsOpen() const {
     return handle != nullptr;
+}
+
+bool ChmFile::Missing() const {
+    return missing;
 }
 
 QString ChmFile::Path() const {

@@ -20,6 +20,9 @@ public:
     ChmFile& operator=(const ChmFile&) = delete;
 
     bool IsOpen() const;
+    // Nothing is found under the name, or only a link to nothing. Anything else that is not open
+    // is there but is no help file that can be read.
+    bool Missing() const;
     QString Path() const;
     bool Contains(const QString& objectPath) const;
     // Empty when there is no such object.
@@ -38,6 +41,7 @@ private:
     const ChmApi& chm;
     QString path;
     chmFile* handle = nullptr;
+    bool missing = false;
     QString title;
     QString defaultTopic;
     QString contentsFile;

@@ -25,8 +25,8 @@ HelpWindows::Outcome HelpWindows::Show(const QString& path, std::int32_t context
     const QString helpFile = path.section(QLatin1Char('>'), 0, 0);
     HelpViewer* viewer = Find(helpFile);
     if (!viewer) {
-        if (!QFileInfo(helpFile).isFile()) return Outcome::Missing;
         auto file = std::make_unique<ChmFile>(chm, Key(helpFile));
+        if (file->Missing()) return Outcome::Missing;
         if (!file->IsOpen() || file->Read(HelpViewer::TopicOf(*file, context)).isEmpty()) return Outcome::Damaged;
         viewer = new HelpViewer(std::move(file));
         viewer->setAttribute(Qt::WA_DeleteOnClose);

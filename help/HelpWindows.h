@@ -23,7 +23,9 @@ public:
 
     // Shows the topic of the context number in the file's window (made on first use) and brings
     // that window to the front. A window definition after ">" in `path` is ignored: this viewer
-    // has one kind of window. A file that opens without a readable start page is damaged too.
+    // has one kind of window. A file that opens without a readable start page is damaged too,
+    // and so is anything under the name that is no regular file: a folder, a pipe, a device, a
+    // link loop.
     Outcome Show(const QString& path, std::int32_t context);
     void CloseAll();
     int Count();

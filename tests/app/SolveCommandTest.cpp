@@ -182,4 +182,43 @@ TEST(WinnabilityCommand, TheSameCsvOnOneAndTwoThreadsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 }
 
+// "--csv /dev/stdout > file" and "--csv file >> file": the table goes into the output the program
+// already has, rows first, after what the file held, and the summary after the rows.
+TEST(WinnabilityCommand, ATableOnTheProgramsOwnOutputGoesIntoItBeforeTheSummary) {
+    const QTemporaryDir folder;
+    TableRequest request;
+    request.first = 1;
+    request.last = 3;
+    request.player.maxPositions = 10'000;
+    request.player.reshufflePositions = 5'000;
+    const QString outputPath = folder.filePath(QStringLiteral("output.txt"));
+    std::string printed;
+    request.csvPath = folder.filePath(QStringLiteral("alone.csv"));
+    ASSERT_EQ(Table(request, printed), 0);
+    const QByteArray rows = Read(request.csvPath);
+    const std::string summary = printed;
+
+    for (const bool byName : {false, true}) {
+        QFile earlier(outputPath);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        earlier.write("printed before\n");
+        earlier.close();
+        std::FILE* out = std::fopen(QFile::encodeName(outputPath).constData(), "a");
+        ASSERT_NE(out, nullptr);
+        request.csvPath = byName ? outputPath : QStringLiteral("/proc/self/fd/%1").arg(fileno(out));
+        std::FILE* err = std::tmpfile();
+        EXPECT_EQ(RunWinnability(request, out, err), 0);
+        std::fclose(out);
+        std::fclose(err);
+        const QByteArray whole = Read(outputPath);
+        // The times in the last line differ from run to run.
+        const auto untimed = [](const QByteArray& text) {
+            const qsizetype at = text.lastIndexOf("Time per deal");
+            return (at < 0 ? text : text.left(at)).toStdString();
+        };
+        EXPECT_EQ(untimed(whole), untimed("printed before\n" + rows + QByteArray::fromStdString(summary)));
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no file beside it";
+    }
+}
+
 }  // namespace

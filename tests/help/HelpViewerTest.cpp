@@ -1,7 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTreeWidget>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include "help/ChmFile.h"
 #include "help/ChmLibrary.h"
@@ -57,6 +67,29 @@ TEST(HelpViewer, OpensTheCommittedFileAtContextOneAndFollowsItsLinks) {
     // A missing file and one that cannot be read give no window; closing all leaves none.
     EXPECT_EQ(windows.Show(helpFile + QStringLiteral(".missing"), 1), HelpWindows::Outcome::Missing);
     EXPECT_EQ(windows.Show(QStringLiteral(TVDL_HELP_VIEWER), 1), HelpWindows::Outcome::Damaged);
+    // Whatever has the name but is no regular file is damaged, never opened and waited on (a pipe
+    // would keep the viewer waiting for a writer for good); only a link to nothing is missing.
+    QTemporaryDir odd;
+    const auto at = [&odd](const char* name) { return odd.filePath(QString::fromLatin1(name)); };
+    const auto native = [](const QString& path) { return QFile::encodeName(path); };
+    ASSERT_TRUE(QDir().mkdir(at("folder.chm")));
+    ASSERT_EQ(::mkfifo(native(at("pipe.chm")).constData(), 0600), 0);
+    ASSERT_EQ(::symlink("loop-b.chm", native(at("loop-a.chm")).constData()), 0);
+    ASSERT_EQ(::symlink("loop-a.chm", native(at("loop-b.chm")).constData()), 0);
+    ASSERT_EQ(::symlink("/dev/null", native(at("device.chm")).constData()), 0);
+    ASSERT_EQ(::symlink("gone.chm", native(at("dangling.chm")).constData()), 0);
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketName = native(at("socket.chm"));
+    ASSERT_LT(static_cast<std::size_t>(socketName.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketName.constData(), static_cast<std::size_t>(socketName.size()));
+    ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    for (const char* name : {"folder.chm", "pipe.chm", "loop-a.chm", "device.chm", "socket.chm"}) {
+        EXPECT_EQ(windows.Show(at(name), 1), HelpWindows::Outcome::Damaged) << name;
+    }
+    ::close(listening);
+    EXPECT_EQ(windows.Show(at("dangling.chm"), 1), HelpWindows::Outcome::Missing);
     EXPECT_EQ(windows.Count(), 1);
     windows.CloseAll();
     EXPECT_EQ(windows.Count(), 0);
