@@ -105,7 +105,7 @@ void WinningHint::StartSearch(bool full) {
 
 void WinningHint::Finish(int search, const Position& from, HintAnswer found) {
     if (search != generation) return;
-    worker.join();
+    if (worker.joinable()) worker.join();
     memory.Learn(from, std::move(found));
     if (!waiting) return;
     // A stop here came from the guard: H has looked long enough.
