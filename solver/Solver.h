@@ -11,7 +11,7 @@
 // every reachable position; a spent budget answers BudgetExhausted.
 SolveResult Solve(const Position& start, const Budget& budget);
 
-// The H key's searches: a short one that answers soon, and a long one behind it when the short one
-// finds no sure line.
-constexpr std::uint64_t HintQuickPositions = 400'000;
+// The H key's searches: a short one behind every move, small enough that a move costs the
+// processor little, and a long one only while H waits for more than the short one found.
+constexpr std::uint64_t HintQuickPositions = 100'000;
 constexpr std::uint64_t HintFullPositions = 4'000'000;

@@ -6,8 +6,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
-
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -21,10 +19,14 @@ namespace {
 // (German, English)
 const char* const NoWinGerman = "Diese Runde ist ohne Neumischen nicht zu gewinnen.";
 const char* const NoWinEnglish = "This round cannot be won without a reshuffle.";
+const char* const LostGerman = "Dieses Spiel ist nicht mehr zu gewinnen.";
+const char* const LostEnglish = "This deal cannot be won any more.";
 const char* const NotProvenGerman = "Nicht sicher: Dieser Zug kam bisher am weitesten.";
 const char* const NotProvenEnglish = "Not proven to win: this move got furthest so far.";
 const char* const NotFoundGerman = "Es fand sich kein Weg zum Gewinn.";
 const char* const NotFoundEnglish = "No winning line was found.";
+const char* const NoNewMoveGerman = "Kein neuer Zug: Jeder Zug führt zu einer Lage dieser Runde zurück.";
+const char* const NoNewMoveEnglish = "No new move: every move leads back to a position of this round.";
 
 // The search runs beside the game, not ahead of it: the game's own thread (its slides and pauses
 // included) comes first when both want the processor.
@@ -32,10 +34,16 @@ void YieldToTheGame() {
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
 }
 
+// Whether a search from here could still tell more: a short one when none looked yet, a long one
+// when the answer is unproven and no long search stands behind it.
+bool MoreToLearn(const HintAnswer* known) {
+    return known == nullptr || !known->searched || (!known->Proven() && !known->settled);
+}
+
 }  // namespace
 
-WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boardHost, const Language& current)
-    : window(parentWindow), board(gameBoard), host(boardHost), language(current),
+WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boardHost, const Language& chosen)
+    : window(parentWindow), board(gameBoard), host(boardHost), language(chosen),
       message(new QLabel(parentWindow)) {
     message->setObjectName(QStringLiteral("WinningHintMessage"));
     message->hide();
@@ -55,70 +63,58 @@ bool WinningHint::InPlay() const {
 }
 
 void WinningHint::StopSearch() {
+    // The search looks at the flag often, so this join is short.
     stop = true;
     if (worker.joinable()) worker.join();
 }
 
 void WinningHint::PositionChanged() {
-    const Position now = board.Layout();
-    // A player who follows the line keeps it.
-    if (answer && answer->status == SolveStatus::Solved && answer->line.size() > 1) {
-        Position next = answer->from;
-        next.Apply(answer->line.front());
-        if (next == now) {
-            answer->from = now;
-            answer->line.erase(answer->line.begin());
-            return;
-        }
+    StopSearch();
+    ++generation;
+    // What H looked for belongs to the layout that is gone.
+    StopLooking();
+    Clear();
+    if (board.Round() != round) {
+        round = board.Round();
+        memory.Clear();
     }
-    StartSearch();
+    if (!InPlay()) return;
+    current = board.Layout();
+    memory.Enter(current);
+    const HintAnswer* known = memory.Known(current);
+    // Behind a move only the short search runs; the long one waits for H.
+    if (known == nullptr || !known->searched) StartSearch(false);
 }
 
-void WinningHint::StartSearch() {
-    // The last search was told to stop and looks at that often, so this join is short.
-    StopSearch();
-    answer.reset();
-    ++generation;
-    if (!InPlay()) return;
+void WinningHint::StartSearch(bool full) {
     stop = false;
+    fullSearch = full;
     const int search = generation;
-    const Position start = board.Layout();
-    searchFrom = start;
-    const std::uint64_t quick = quickPositions;
-    const std::uint64_t full = fullPositions;
-    worker = std::thread([this, search, start, quick, full] {
+    const Position start = current;
+    const std::uint64_t positions = full ? fullPositions : quickPositions;
+    worker = std::thread([this, search, start, positions, full] {
         YieldToTheGame();
-        for (const std::uint64_t positions : {quick, full}) {
-            Budget budget;
-            budget.maxPositions = positions;
-            budget.stop = &stop;
-            budget.trackRuns = true;
-            const SolveResult result = Solve(start, budget);
-            Answer found;
-            found.from = start;
-            found.status = result.status;
-            found.last = result.status != SolveStatus::BudgetExhausted || positions == full;
-            if (result.status == SolveStatus::Solved) {
-                found.line = result.line;
-            } else {
-                const auto furthest = std::max_element(result.reached.begin(), result.reached.end(), [](const RunReach& a, const RunReach& b) {
-                    return a.RunCards() < b.RunCards();
-                });
-                if (furthest != result.reached.end() && furthest->RunCards() > start.RunCards()) found.line = furthest->line;
-            }
-            const bool last = found.last;
-            QueuedCall::Post(this, [this, search, found] { Finish(search, found); });
-            if (last) return;
-        }
+        Budget budget;
+        budget.maxPositions = positions;
+        budget.stop = &stop;
+        budget.trackRuns = true;
+        HintAnswer found = Digest(start, Solve(start, budget), full);
+        QueuedCall::Post(this, [this, search, start, found = std::move(found)]() mutable { Finish(search, start, std::move(found)); });
     });
 }
 
-void WinningHint::Finish(int search, Answer found) {
+void WinningHint::Finish(int search, const Position& from, HintAnswer found) {
     if (search != generation) return;
-    // The long search may still run behind a short one's answer.
-    if (found.last && worker.joinable()) worker.join();
-    answer = std::move(found);
-    if (waiting) Show();
+    if (worker.joinable()) worker.join();
+    memory.Learn(from, std::move(found));
+    if (!waiting) return;
+    // A stop here came from the guard: H has looked long enough.
+    if (!stop && MoreToLearn(memory.Known(current))) {
+        StartSearch(memory.Known(current)->searched);
+    } else {
+        StopLooking();
+    }
+    Show();
 }
 
 std::optional<SolveStatus> WinningHint::Verdict() const {
@@ -127,18 +123,31 @@ std::optional<SolveStatus> WinningHint::Verdict() const {
 }
 
 void WinningHint::Request() {
-    Dismiss();
-    if (!InPlay()) return;
-    if (answer && answer->from == board.Layout()) {
-        Show();
+    Clear();
+    if (!InPlay()) {
+        Dismiss();
         return;
     }
-    // Nothing known for this layout yet (or it was changed behind the hint's back).
-    if (!Searching() || searchFrom != board.Layout()) StartSearch();
+    // The board changed behind the hint's back (only ever in tests): catch up.
+    if (board.Round() != round || board.Layout() != current) PositionChanged();
+    Filter(true);
+    const HintAnswer* known = memory.Known(current);
+    if (MoreToLearn(known)) {
+        if (!Searching()) StartSearch(known != nullptr && known->searched);
+        Look();
+    }
+    if (known != nullptr && (known->searched || memory.Offer(current).HasMove())) Show();
+}
+
+void WinningHint::Look() {
+    if (!waiting) QTimer::singleShot(GuardMilliseconds, this, [this, search = generation] { GuardExpired(search); });
     waiting = true;
     Busy(true);
-    Filter(true);
-    QTimer::singleShot(GuardMilliseconds, this, [this, search = generation] { GuardExpired(search); });
+}
+
+void WinningHint::StopLooking() {
+    waiting = false;
+    Busy(false);
 }
 
 void WinningHint::GuardExpired(int search) {
@@ -147,30 +156,44 @@ void WinningHint::GuardExpired(int search) {
 }
 
 void WinningHint::Show() {
-    waiting = false;
-    Busy(false);
-    Filter(true);
-    if (answer->status == SolveStatus::NoSolution) {
-        Say(QString::fromUtf8(NoWinGerman), QString::fromUtf8(NoWinEnglish));
+    Clear();
+    const HintOffer offer = memory.Offer(current);
+    switch (offer.kind) {
+    case HintOffer::Kind::None: return;
+    case HintOffer::Kind::Winning:
+    case HintOffer::Kind::Unproven:
+        shown = offer.move;
+        Frames(host.FrameColor());
+        if (offer.kind == HintOffer::Kind::Unproven) Say(QString::fromUtf8(NotProvenGerman), QString::fromUtf8(NotProvenEnglish));
         return;
-    }
-    if (answer->line.empty()) {
-        Say(QString::fromUtf8(NotFoundGerman), QString::fromUtf8(NotFoundEnglish));
+    case HintOffer::Kind::Lost:
+        if (board.ReshufflesLeft() > 0) {
+            Say(QString::fromUtf8(NoWinGerman), QString::fromUtf8(NoWinEnglish));
+        } else {
+            Say(QString::fromUtf8(LostGerman), QString::fromUtf8(LostEnglish));
+        }
         return;
+    case HintOffer::Kind::NoNewMove: Say(QString::fromUtf8(NoNewMoveGerman), QString::fromUtf8(NoNewMoveEnglish)); return;
+    case HintOffer::Kind::NoLine: Say(QString::fromUtf8(NotFoundGerman), QString::fromUtf8(NotFoundEnglish)); return;
     }
-    shown = answer->line.front();
-    Frames(host.FrameColor());
-    if (answer->status != SolveStatus::Solved) Say(QString::fromUtf8(NotProvenGerman), QString::fromUtf8(NotProvenEnglish));
 }
 
-void WinningHint::Dismiss() {
-    waiting = false;
-    Busy(false);
+void WinningHint::Clear() {
     if (shown) {
         Frames(host.BackgroundColor());
         shown.reset();
     }
     message->hide();
+}
+
+void WinningHint::Dismiss() {
+    // The long search runs only while H waits for it.
+    if (fullSearch && Searching()) {
+        StopSearch();
+        ++generation;
+    }
+    StopLooking();
+    Clear();
     Filter(false);
 }
 

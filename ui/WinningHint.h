@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <optional>
 #include <thread>
-#include <vector>
 
 #include "game/Language.h"
 #include "rules/Position.h"
+#include "solver/RoundHints.h"
 #include "solver/Solver.h"
 
 class Board;
@@ -18,15 +18,17 @@ class QLabel;
 class QWidget;
 
 // The H key. After every deal, reshuffle and move the hint looks, off the user-interface thread
-// and from a copy of the layout, for a line that wins the round without a reshuffle; the next
-// change of the board cancels that search and starts the next. A short search answers first, a
-// long one goes on behind it when the short one found no sure line. H shows the next move of the
-// line at once with the hint frames around the card and its gap; before the first answer, the
-// pointer shows it is busy. A player who follows the line keeps it: no new search is needed. When
-// no sure line is known, H frames the move that got furthest and says, in a small message, that it
-// is not proven; when a search saw every position, it says that the round cannot be won that way.
-// The next click or key press takes the frames and the message away before it is handled, so a
-// hint never goes stale.
+// and from a copy of the layout, for a line that wins the round without a reshuffle. The search
+// that runs behind every move is a short one; a long one runs only while H waits for a better
+// answer. A player who follows a line keeps it, and undo and redo come back to what is known, so
+// most moves need no search at all. H shows the next move of the best line known at once, with
+// the hint frames around the card and its gap; while it still looks, the pointer says so, and a
+// better answer takes the frames' place as it comes. When no sure line is known, H frames the
+// move that got furthest and says, in a small message, that it is not proven; such a move never
+// leads back to a position the round has been in. When a search saw every position, it says that
+// the round cannot be won that way, or, with no reshuffle left, that the deal is lost. The next
+// click or key press takes the frames and the message away before it is handled, so a hint never
+// goes stale.
 class WinningHint : public QObject {
     Q_OBJECT
 
@@ -40,9 +42,9 @@ public:
     void Request();
     void Dismiss();
 
-    // Whether H waits for the search, and whether a search runs at all.
+    // Whether H still looks for an answer (the pointer says so), and whether a search runs at all.
     bool Waiting() const { return waiting; }
-    bool Searching() const { return worker.joinable() && !(answer && answer->last); }
+    bool Searching() const { return worker.joinable(); }
     // The move whose frames are on the board, if any.
     std::optional<Move> ShownMove() const { return shown; }
     const QLabel* Message() const { return message; }
@@ -50,7 +52,7 @@ public:
     // for it, or while a longer search still goes on after a short one that ran out.
     std::optional<SolveStatus> Verdict() const;
 
-    // How long H waits at most; and, for tests, the positions of the short and the long search.
+    // How long H looks at most; and, for tests, the positions of the short and the long search.
     static constexpr int GuardMilliseconds = 2000;
     void SetPositions(std::uint64_t quick, std::uint64_t full) {
         quickPositions = quick;
@@ -61,21 +63,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What a finished search found for the layout it started from.
-    struct Answer {
-        Position from;
-        SolveStatus status = SolveStatus::BudgetExhausted;
-        // The winning line when solved, else the line to the most run cards seen.
-        std::vector<Move> line;
-        // No later answer follows for this layout.
-        bool last = true;
-    };
-
     bool InPlay() const;
-    void StartSearch();
+    void StartSearch(bool full);
     void StopSearch();
-    void Finish(int search, Answer found);
+    void Finish(int search, const Position& from, HintAnswer found);
+    void Look();
+    void StopLooking();
     void Show();
+    void Clear();
     void GuardExpired(int search);
     void Say(const QString& german, const QString& english);
     void Frames(std::uint32_t colorRef);
@@ -89,10 +84,13 @@ private:
     QLabel* message;
     std::thread worker;
     std::atomic_bool stop{false};
+    // Counts the searches: an answer from one that is no longer wanted is dropped.
     int generation = 0;
-    // The layout the running search started from.
-    Position searchFrom;
-    std::optional<Answer> answer;
+    bool fullSearch = false;
+    RoundHints memory;
+    int round = -1;
+    // The layout the hint last followed.
+    Position current;
     bool waiting = false;
     bool busy = false;
     bool filtering = false;
