@@ -50,18 +50,17 @@ std::optional<MoveHistory::Move> MoveHistory::Redo() {
 }
 
 bool MoveHistory::Carry(int fromColumn, int fromRow, int toColumn, int toRow) {
-    CardPile& from = board.Place(fromColumn, fromRow);
-    CardPile& to = board.Place(toColumn, toRow);
+    const CardPile& from = board.Place(fromColumn, fromRow);
+    const CardPile& to = board.Place(toColumn, toRow);
     // A stale record (a place changed behind the history's back) is dropped rather than played.
     if (from.Count() != 1 || to.Count() != 0) {
         moves.clear();
         made = 0;
         return false;
     }
-    std::unique_ptr<CardPile>& hand = board.Hand();
-    from.TakeTop(hand);
+    board.Lift(fromColumn, fromRow);
     host.PlayCue(SoundCue::Drop);
-    to.MoveOnto(host.DrawingSurface(), hand, host.SlideOn());
+    board.Lay(toColumn, toRow, host.SlideOn());
     // Whoever follows the board (the hint's search) hears of it as of any other move.
     board.Changed();
     return true;
