@@ -53,10 +53,9 @@ struct Position {
     // places that would take the card were they gaps, right of the first and left of the second;
     // Nowhere where a side offers nothing. Right of column 13 is off the grid, and left of column
     // 1 is column 0, which takes no card.
-    static constexpr std::array<int, 2> Destinations(int before, int after) {
-        return {before != Nowhere && before % Columns != Columns - 1 ? before + 1 : Nowhere,
-                after != Nowhere && after % Columns >= 2 ? after - 1 : Nowhere};
-    }
+    static constexpr int RightOf(int before) { return before != Nowhere && before % Columns != Columns - 1 ? before + 1 : Nowhere; }
+    static constexpr int LeftOf(int after) { return after != Nowhere && after % Columns >= 2 ? after - 1 : Nowhere; }
+    static constexpr std::array<int, 2> Destinations(int before, int after) { return {RightOf(before), LeftOf(after)}; }
 
     std::uint8_t At(int column, int row) const { return cells[static_cast<std::size_t>(Place(column, row))]; }
     void Set(int column, int row, std::uint8_t card) { cells[static_cast<std::size_t>(Place(column, row))] = card; }

@@ -210,16 +210,32 @@ bool SearchState::Deadlocked(bool keepRuns) const {
         for (std::uint64_t candidates = frozen & ~fixed; candidates != 0; candidates &= candidates - 1) {
             const int card = __builtin_ctzll(candidates);
             const int place = loc[At(card)];
-            const std::array<std::uint8_t, 2> neighbours = Position::Neighbours(static_cast<std::uint8_t>(card));
-            const std::array<int, 2> ways = Position::Destinations(loc[neighbours[0]], loc[neighbours[1]]);
+            // A way in stays open while the neighbour it lies beside may still move, or while the
+            // place is free or held by a card that may move. Aces are fixed, so every card asked
+            // about has a predecessor: Neighbours(card)[0] is card - 1, worked out here without a
+            // branch, as this loop is most of the search's time.
+            const int before = card - 1;
             bool open = false;
-            for (std::size_t side = 0; side < 2 && !open; ++side) {
-                if (neighbours[side] == 0) continue;
-                if ((frozen & Bit(neighbours[side])) == 0) {
-                    open = true;
-                } else if (ways[side] != Nowhere && ways[side] != place) {
-                    const std::uint8_t occupant = Cell(ways[side]);
+            if ((frozen & Bit(before)) == 0) {
+                open = true;
+            } else {
+                const int way = Position::RightOf(loc[At(before)]);
+                if (way != Nowhere && way != place) {
+                    const std::uint8_t occupant = Cell(way);
                     open = occupant == 0 || (frozen & Bit(occupant)) == 0;
+                }
+            }
+            if (!open) {
+                // A king has no successor: Neighbours gives 0, and that way stays shut.
+                const std::uint8_t after = Position::Neighbours(static_cast<std::uint8_t>(card))[1];
+                if (after != 0 && (frozen & Bit(after)) == 0) {
+                    open = true;
+                } else if (after != 0) {
+                    const int way = Position::LeftOf(loc[after]);
+                    if (way != Nowhere && way != place) {
+                        const std::uint8_t occupant = Cell(way);
+                        open = occupant == 0 || (frozen & Bit(occupant)) == 0;
+                    }
                 }
             }
             if (open) {
