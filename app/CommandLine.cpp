@@ -47,6 +47,63 @@ CommandLine Fail(const QString& message) {
     return line;
 }
 
+bool TakesValue(const QString& option) {
+    static const QStringList options = {QStringLiteral("--deal"),   QStringLiteral("--print-deal"),
+                                        QStringLiteral("--solve"),  QStringLiteral("--winnability"),
+                                        QStringLiteral("--csv"),    QStringLiteral("--time-limit"),
+                                        QStringLiteral("--threads")};
+    return options.contains(option);
+}
+
+// Reads the value of an option that takes one into line; what is wrong with it, if anything.
+std::optional<QString> TakeValue(CommandLine& line, const QString& option, const QString& value) {
+    if (option == QLatin1String("--csv")) {
+        if (value.isEmpty()) return QStringLiteral("--csv needs a file name");
+        line.csvPath = value;
+    } else if (option == QLatin1String("--time-limit")) {
+        bool ok = false;
+        const double seconds = value.toDouble(&ok);
+        if (!ok || !(seconds > 0) || seconds > 86400) {
+            return QStringLiteral("'%1' is not a time limit in seconds (more than 0, at most 86400)").arg(value);
+        }
+        line.timeLimit = seconds;
+    } else if (option == QLatin1String("--threads")) {
+        const std::optional<std::uint32_t> threads = ParseNumber(value);
+        if (!threads || *threads < 1 || *threads > 256) {
+            return QStringLiteral("'%1' is not a number of threads from 1 to 256").arg(value);
+        }
+        line.threads = *threads;
+    } else if (option == QLatin1String("--winnability")) {
+        const qsizetype dash = value.indexOf(QLatin1Char('-'));
+        const std::optional<std::uint32_t> firstDeal = ParseNumber(dash < 0 ? value : value.left(dash));
+        const std::optional<std::uint32_t> lastDeal = ParseNumber(dash < 0 ? value : value.mid(dash + 1));
+        if (!firstDeal || !lastDeal || *lastDeal < *firstDeal) {
+            return QStringLiteral("'%1' is not a range of deals A-B with A <= B").arg(value);
+        }
+        line.action = CommandLine::Action::Winnability;
+        line.firstDeal = *firstDeal;
+        line.lastDeal = *lastDeal;
+    } else {
+        const std::optional<std::uint32_t> deal = ParseNumber(value);
+        if (!deal) return QStringLiteral("'%1' is not a deal number from 0 to 4294967295").arg(value);
+        line.deal = deal;
+        if (option == QLatin1String("--print-deal")) line.action = CommandLine::Action::PrintDeal;
+        if (option == QLatin1String("--solve")) line.action = CommandLine::Action::Solve;
+    }
+    return std::nullopt;
+}
+
+// Options that only shape another command must not quietly start the game instead.
+std::optional<QString> Mismatch(const CommandLine& line) {
+    const bool table = line.action == CommandLine::Action::Winnability;
+    if (!line.csvPath.isEmpty() && !table) return QStringLiteral("--csv goes with --winnability");
+    if (line.threads != 0 && !table) return QStringLiteral("--threads goes with --winnability");
+    if (line.timeLimit && !table && line.action != CommandLine::Action::Solve) {
+        return QStringLiteral("--time-limit goes with --solve or --winnability");
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 CommandLine CommandLine::Parse(const QStringList& arguments) {
@@ -74,67 +131,14 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             line.action = Action::Version;
             return line;
         }
-        const bool takesValue = option == QLatin1String("--deal") || option == QLatin1String("--print-deal") ||
-                                option == QLatin1String("--solve") || option == QLatin1String("--winnability") ||
-                                option == QLatin1String("--csv") || option == QLatin1String("--time-limit") ||
-                                option == QLatin1String("--threads");
-        if (takesValue && !hasValue) {
+        if (!TakesValue(option)) return Fail(QStringLiteral("unknown option '%1'").arg(arguments[i]));
+        if (!hasValue) {
             if (i + 1 >= arguments.size()) return Fail(QStringLiteral("%1 needs a value").arg(option));
             value = arguments[++i];
         }
-        if (option == QLatin1String("--csv")) {
-            if (value.isEmpty()) return Fail(QStringLiteral("--csv needs a file name"));
-            line.csvPath = value;
-            continue;
-        }
-        if (option == QLatin1String("--time-limit")) {
-            bool ok = false;
-            const double seconds = value.toDouble(&ok);
-            if (!ok || !(seconds > 0) || seconds > 86400) {
-                return Fail(QStringLiteral("'%1' is not a time limit in seconds (more than 0, at most 86400)").arg(value));
-            }
-            line.timeLimit = seconds;
-            continue;
-        }
-        if (option == QLatin1String("--threads")) {
-            const std::optional<std::uint32_t> threads = ParseNumber(value);
-            if (!threads || *threads < 1 || *threads > 256) {
-                return Fail(QStringLiteral("'%1' is not a number of threads from 1 to 256").arg(value));
-            }
-            line.threads = *threads;
-            continue;
-        }
-        if (option == QLatin1String("--winnability")) {
-            const qsizetype dash = value.indexOf(QLatin1Char('-'));
-            const std::optional<std::uint32_t> firstDeal = ParseNumber(dash < 0 ? value : value.left(dash));
-            const std::optional<std::uint32_t> lastDeal = ParseNumber(dash < 0 ? value : value.mid(dash + 1));
-            if (!firstDeal || !lastDeal || *lastDeal < *firstDeal) {
-                return Fail(QStringLiteral("'%1' is not a range of deals A-B with A <= B").arg(value));
-            }
-            line.action = Action::Winnability;
-            line.firstDeal = *firstDeal;
-            line.lastDeal = *lastDeal;
-            continue;
-        }
-        if (takesValue) {
-            const std::optional<std::uint32_t> deal = ParseNumber(value);
-            if (!deal) {
-                return Fail(QStringLiteral("'%1' is not a deal number from 0 to 4294967295").arg(value));
-            }
-            line.deal = deal;
-            if (option == QLatin1String("--print-deal")) line.action = Action::PrintDeal;
-            if (option == QLatin1String("--solve")) line.action = Action::Solve;
-            continue;
-        }
-        return Fail(QStringLiteral("unknown option '%1'").arg(arguments[i]));
+        if (const std::optional<QString> wrong = TakeValue(line, option, value)) return Fail(*wrong);
     }
-    // Options that only shape another command must not quietly start the game instead.
-    const bool table = line.action == Action::Winnability;
-    if (!line.csvPath.isEmpty() && !table) return Fail(QStringLiteral("--csv goes with --winnability"));
-    if (line.threads != 0 && !table) return Fail(QStringLiteral("--threads goes with --winnability"));
-    if (line.timeLimit && !table && line.action != Action::Solve) {
-        return Fail(QStringLiteral("--time-limit goes with --solve or --winnability"));
-    }
+    if (const std::optional<QString> wrong = Mismatch(line)) return Fail(*wrong);
     return line;
 }
 

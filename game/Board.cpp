@@ -3,6 +3,7 @@
 #include "cards/BusyWait.h"
 #include "cards/Random.h"
 #include "game/BoardHost.h"
+#include "rules/Dealing.h"
 
 Board::Board(BoardHost& boardHost) : host(boardHost) {
     for (int column = 0; column < Columns; ++column) {
@@ -13,12 +14,6 @@ Board::Board(BoardHost& boardHost) : host(boardHost) {
 }
 
 Board::~Board() = default;
-
-std::unique_ptr<CardPile> Board::MakeDeck() const {
-    // The deck is never shown, so where it stands only matters to the cards' slide paths: on the
-    // last place.
-    return std::make_unique<CardPile>(PlaceX(Columns - 1), PlaceY(Rows - 1), 0, 0, 52);
-}
 
 void Board::Deal() {
     Surface* surface = host.DrawingSurface();
@@ -32,30 +27,21 @@ void Board::Deal() {
         place->Clear();
         place->Show(surface);
     }
+    layout = Position{};
 
     dealSeed = GeneratorSeed;
-    std::unique_ptr<CardPile> deck = MakeDeck();
-    deck->FillDeck(6, 1, 13, 1);
-    deck->Shuffle();
-    for (int column = 1; column < Columns; ++column) {
-        for (int row = 0; row < Rows; ++row) {
-            deck->TakeTop(hand);
-            Place(column, row).MoveOnto(surface, hand, false);
-        }
-    }
+    GameRandom random(GeneratorSeed);
+    const Position laid = LayDeck(random);
+    GeneratorSeed = random.Seed();
+    SetLayout(laid);
 
     BusyWait(500);
-    for (int column = 1; column < Columns; ++column) {
-        for (int row = 0; row < Rows; ++row) {
-            CardPile& place = Place(column, row);
-            if (place.TopRank() != 1) continue;
-            host.PlayCue(SoundCue::Pick);
-            place.TakeTop(hand);
-            Place(0, hand->TopSuit()).MoveOnto(surface, hand, host.SlideOn());
-            host.PlayCue(SoundCue::Pick);
-        }
+    for (const Move& ace : AceMoves(laid)) {
+        host.PlayCue(SoundCue::Pick);
+        Lift(ace.fromColumn, ace.fromRow);
+        Lay(ace.toColumn, ace.toRow, host.SlideOn());
+        host.PlayCue(SoundCue::Pick);
     }
-    deck->Clear();
 
     reshufflesLeft = 2;
     ++round;
@@ -64,51 +50,56 @@ void Board::Deal() {
     Changed();
 }
 
-Position Board::Layout() const {
-    Position layout;
+void Board::SetLayout(const Position& target) {
+    Surface* surface = host.DrawingSurface();
     for (int column = 0; column < Columns; ++column) {
         for (int row = 0; row < Rows; ++row) {
-            const CardPile& place = Place(column, row);
-            if (place.Count() != 0) layout.Set(column, row, Position::Code(place.TopSuit(), place.TopRank()));
+            const std::uint8_t card = target.At(column, row);
+            if (layout.At(column, row) == card) continue;
+            CardPile& place = *places[Index(column, row)];
+            // A place never drawn stays so; a drawn one stays on the surface, empty or not.
+            const bool shown = !place.Hidden();
+            place.Hide(surface);
+            place.Clear();
+            if (shown) place.Show(surface);
+            if (card != 0) {
+                std::unique_ptr<CardPile> laid = std::make_unique<CardPile>(place.X(), place.Y(), 0, 0, 1);
+                laid->AddCard(Position::Suit(card), Position::Rank(card), 1);
+                place.MoveOnto(surface, laid, false);
+            }
+            layout.Set(column, row, card);
         }
     }
-    return layout;
+}
+
+bool Board::Lift(int column, int row) {
+    if (column < 0 || column >= Columns || row < 0 || row >= Rows) return false;
+    if (!places[Index(column, row)]->TakeTop(hand)) return false;
+    layout.Set(column, row, 0);
+    return true;
+}
+
+bool Board::Lay(int column, int row, bool slide) {
+    if (!hand || column < 0 || column >= Columns || row < 0 || row >= Rows) return false;
+    const std::uint8_t card = Position::Code(hand->TopSuit(), hand->TopRank());
+    CardPile& place = *places[Index(column, row)];
+    if (place.Count() != 0 || !place.MoveOnto(host.DrawingSurface(), hand, slide)) return false;
+    layout.Set(column, row, card);
+    return true;
 }
 
 bool Board::MayPlace(int suit, int rank, int column, int row) const {
     if (suit < 0 || suit >= Rows || rank < 1 || rank > 13) return false;
-    return Layout().MayPlace(Position::Code(suit, rank), column, row);
-}
-
-bool Board::IsWon() const {
-    return Layout().IsWon();
+    return layout.MayPlace(Position::Code(suit, rank), column, row);
 }
 
 void Board::Reshuffle() {
     if (reshufflesLeft == 0 || hand) return;
-    Surface* surface = host.DrawingSurface();
-
-    const Position layout = Layout();
-    std::array<int, Rows> first{};
-    for (int row = 0; row < Rows; ++row) first[static_cast<std::size_t>(row)] = layout.RunEnd(row);
-
-    std::unique_ptr<CardPile> deck = MakeDeck();
-    for (int row = 0; row < Rows; ++row) {
-        for (int column = first[static_cast<std::size_t>(row)]; column < Columns; ++column) {
-            CardPile& place = Place(column, row);
-            if (place.Count() == 0) continue;
-            place.TakeTop(hand);
-            hand->Hide(surface);
-            deck->MoveOnto(surface, hand, false);
-        }
-    }
-    deck->Shuffle();
-    for (int row = 0; row < Rows; ++row) {
-        for (int column = first[static_cast<std::size_t>(row)] + 1; column < Columns; ++column) {
-            deck->TakeTop(hand);
-            Place(column, row).MoveOnto(surface, hand, false);
-        }
-    }
+    Position next = layout;
+    GameRandom random(GeneratorSeed);
+    ReshufflePosition(next, random);
+    GeneratorSeed = random.Seed();
+    SetLayout(next);
 
     --reshufflesLeft;
     ++round;

@@ -13,8 +13,9 @@
 
 class BoardHost;
 
-// The 14 x 4 places of the game, the card in the player's hand, and the rules: the deal, the gap
-// rule, the win test and the reshuffle. Every change is drawn as it happens.
+// The 14 x 4 places of the game and the card in the player's hand, drawn as they change, with the
+// same places kept as values beside them for the rules (rules/) to read. Every card that moves on
+// the board moves through Lift, Lay or SetLayout, so the two never part.
 class Board {
 public:
     static constexpr int Columns = Position::Columns;
@@ -25,7 +26,6 @@ public:
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
 
-    CardPile& Place(int column, int row) { return *places[Index(column, row)]; }
     const CardPile& Place(int column, int row) const { return *places[Index(column, row)]; }
     static constexpr int PlaceX(int column) { return PlaceLeft(column); }
     static constexpr int PlaceY(int row) { return PlaceTop(row); }
@@ -48,10 +48,17 @@ public:
     void Deal();
     // The places as values (a held card counts as lifted from its place): what the rules and the
     // solver read.
-    Position Layout() const;
+    const Position& Layout() const { return layout; }
+    // Lays the places out as the position says, drawing only those that change: no sound, no wait.
+    void SetLayout(const Position& target);
+    // The place's card into the empty hand; false, with nothing changed, for a gap or a full hand.
+    bool Lift(int column, int row);
+    // The held card onto the place, slid there when asked; false without a card held or with the
+    // place taken.
+    bool Lay(int column, int row, bool slide);
     // Whether a card of this suit and rank may go into place (column, row): the gap rule.
     bool MayPlace(int suit, int rank, int column, int row) const;
-    bool IsWon() const;
+    bool IsWon() const { return layout.IsWon(); }
     // Gathers every card not yet in its row's ordered run, shuffles them and lays them out again.
     // Refused silently with a card in the hand or no reshuffle left.
     void Reshuffle();
@@ -71,10 +78,10 @@ public:
 
 private:
     static std::size_t Index(int column, int row) { return static_cast<std::size_t>(column * Rows + row); }
-    std::unique_ptr<CardPile> MakeDeck() const;
 
     BoardHost& host;
     std::array<std::unique_ptr<CardPile>, Columns * Rows> places;
+    Position layout;
     std::unique_ptr<CardPile> hand;
     std::uint32_t dealSeed = 0;
     int reshufflesLeft = 0;

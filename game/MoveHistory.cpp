@@ -51,23 +51,22 @@ std::optional<MoveHistory::Move> MoveHistory::Redo() {
 }
 
 bool MoveHistory::Carry(int fromColumn, int fromRow, int toColumn, int toRow) {
-    CardPile& from = board.Place(fromColumn, fromRow);
-    CardPile& to = board.Place(toColumn, toRow);
+    const CardPile& from = board.Place(fromColumn, fromRow);
+    const CardPile& to = board.Place(toColumn, toRow);
     // A stale record (a place changed behind the history's back) is dropped rather than played.
     if (from.Count() != 1 || to.Count() != 0) {
         moves.clear();
         made = 0;
         return false;
     }
-    std::unique_ptr<CardPile>& hand = board.Hand();
-    Surface* surface = host.DrawingSurface();
-    from.TakeTop(hand);
+    board.Lift(fromColumn, fromRow);
     host.PlayCue(SoundCue::Drop);
     // One frame, whatever the slide option: a player stepping through the round wants to see
     // where it leads, and a held Ctrl+Z must not queue up slides.
+    Surface* surface = host.DrawingSurface();
     std::optional<Surface::Batch> frame;
     if (surface != nullptr) frame.emplace(*surface);
-    to.MoveOnto(surface, hand, false);
+    board.Lay(toColumn, toRow, false);
     // Whoever follows the board (the hint's search) hears of it as of any other move.
     board.Changed();
     return true;

@@ -50,9 +50,9 @@ void PointerPlay::MouseUp(Button button) {
 void PointerPlay::PickUp(int x, int y) {
     for (int column = 1; column < Board::Columns; ++column) {
         for (int row = 0; row < Board::Rows; ++row) {
-            CardPile& place = board.Place(column, row);
+            const CardPile& place = board.Place(column, row);
             if (place.Count() == 0 || place.HitTest(x, y) < 0) continue;
-            place.TakeTop(board.Hand());
+            board.Lift(column, row);
             board.originColumn = column;
             board.originRow = row;
             grabX = x - place.CardX(0);
@@ -64,7 +64,6 @@ void PointerPlay::PickUp(int x, int y) {
 }
 
 void PointerPlay::Drop(int x, int y) {
-    Surface* surface = host.DrawingSurface();
     const int dropX = x - grabX + CardWidth / 2;
     const int dropY = y - grabY + CardHeight / 2;
     std::unique_ptr<CardPile>& hand = board.Hand();
@@ -72,11 +71,11 @@ void PointerPlay::Drop(int x, int y) {
     const int rank = hand->TopRank();
     for (int column = 1; column < Board::Columns && hand; ++column) {
         for (int row = 0; row < Board::Rows && hand; ++row) {
-            CardPile& place = board.Place(column, row);
+            const CardPile& place = board.Place(column, row);
             if (place.Count() != 0 || place.HitTest(dropX, dropY) < 0) continue;
             if (!board.MayPlace(suit, rank, column, row)) continue;
             host.PlayCue(SoundCue::Drop);
-            place.MoveOnto(surface, hand, host.SlideOn());
+            board.Lay(column, row, host.SlideOn());
             // A card put back where it came from moved nowhere: there is nothing to undo.
             if (column != board.originColumn || row != board.originRow) {
                 history.Record({board.originColumn, board.originRow, column, row});
@@ -90,10 +89,9 @@ void PointerPlay::Drop(int x, int y) {
 }
 
 void PointerPlay::ReturnCard() {
-    std::unique_ptr<CardPile>& hand = board.Hand();
-    if (!hand) return;
+    if (!board.Hand()) return;
     host.PlayCue(SoundCue::Return);
-    board.Place(board.originColumn, board.originRow).MoveOnto(host.DrawingSurface(), hand, host.SlideOn());
+    board.Lay(board.originColumn, board.originRow, host.SlideOn());
 }
 
 void PointerPlay::MarkGapsFor(int suit, int rank) {

@@ -29,24 +29,35 @@ private:
 
 }  // namespace
 
-Position DealPosition(GameRandom& random) {
+Position LayDeck(GameRandom& random) {
     Deck deck;
     for (int suit = 0; suit < Rows; ++suit) {
         for (int rank = 1; rank <= 13; ++rank) deck.Add(Position::Code(suit, rank));
     }
     deck.Shuffle(random);
-    Position position;
+    Position laid;
     for (int column = 1; column < Columns; ++column) {
-        for (int row = 0; row < Rows; ++row) position.Set(column, row, deck.TakeTop());
+        for (int row = 0; row < Rows; ++row) laid.Set(column, row, deck.TakeTop());
     }
+    return laid;
+}
+
+std::vector<Move> AceMoves(const Position& laid) {
+    std::vector<Move> moves;
     for (int column = 1; column < Columns; ++column) {
         for (int row = 0; row < Rows; ++row) {
-            const std::uint8_t card = position.At(column, row);
+            const std::uint8_t card = laid.At(column, row);
             if (Position::Rank(card) != 1) continue;
-            position.Set(0, Position::Suit(card), card);
-            position.Set(column, row, 0);
+            moves.push_back({static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(row), 0,
+                             static_cast<std::uint8_t>(Position::Suit(card))});
         }
     }
+    return moves;
+}
+
+Position DealPosition(GameRandom& random) {
+    Position position = LayDeck(random);
+    for (const Move& ace : AceMoves(position)) position.Apply(ace);
     return position;
 }
 

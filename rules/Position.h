@@ -14,12 +14,15 @@ struct Move {
 };
 
 // The 14 x 4 places of a deal as plain values, one byte per place: suit * 16 + rank, 0 for a gap.
-// The rules live here and nowhere else: the gap rule, the ordered runs and the win test. The
-// board asks them of its layout, the solver of its positions.
+// The rules live here and nowhere else: the gap rule, seen from the gap and seen from the card,
+// the ordered runs and the win test. The board asks them of its layout, the solver of its
+// positions.
 struct Position {
     static constexpr int Columns = 14;
     static constexpr int Rows = 4;
     static constexpr int Places = Columns * Rows;
+    // A place number that is no place: where a card not on the board stands.
+    static constexpr std::uint8_t Nowhere = 0xFF;
 
     // Row-major: the place at (column, row) is row * Columns + column.
     std::array<std::uint8_t, Places> cells{};
@@ -38,6 +41,21 @@ struct Position {
         return {static_cast<std::uint8_t>(left != 0 && Rank(left) < 13 ? left + 1 : 0),
                 static_cast<std::uint8_t>(right != 0 && Rank(right) > 1 ? right - 1 : 0)};
     }
+
+    // The gap rule seen from a card: it goes right of the card it follows in its suit, or left of
+    // the one it precedes. These two cards, 0 where there is none: an ace follows none, a king
+    // precedes none.
+    static constexpr std::array<std::uint8_t, 2> Neighbours(std::uint8_t card) {
+        return {static_cast<std::uint8_t>(Rank(card) > 1 ? card - 1 : 0),
+                static_cast<std::uint8_t>(Rank(card) < 13 ? card + 1 : 0)};
+    }
+    // Given the places of a card's two Neighbours (Nowhere for none or not on the board): the
+    // places that would take the card were they gaps, right of the first and left of the second;
+    // Nowhere where a side offers nothing. Right of column 13 is off the grid, and left of column
+    // 1 is column 0, which takes no card.
+    static constexpr int RightOf(int before) { return before != Nowhere && before % Columns != Columns - 1 ? before + 1 : Nowhere; }
+    static constexpr int LeftOf(int after) { return after != Nowhere && after % Columns >= 2 ? after - 1 : Nowhere; }
+    static constexpr std::array<int, 2> Destinations(int before, int after) { return {RightOf(before), LeftOf(after)}; }
 
     std::uint8_t At(int column, int row) const { return cells[static_cast<std::size_t>(Place(column, row))]; }
     void Set(int column, int row, std::uint8_t card) { cells[static_cast<std::size_t>(Place(column, row))] = card; }

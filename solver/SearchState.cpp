@@ -6,7 +6,7 @@ namespace {
 
 constexpr int Columns = Position::Columns;
 constexpr int Places = Position::Places;
-constexpr std::uint8_t Nowhere = 0xFF;
+constexpr std::uint8_t Nowhere = Position::Nowhere;
 
 // One random key for each card on each place; a position's key is the exclusive or of its cards'.
 using Keys = std::array<std::array<std::uint64_t, 64>, Places>;
@@ -85,9 +85,9 @@ int SearchState::Score(const Step& step) const {
     int value = 0;
     if (gap == Position::Home(card)) value += gap % Columns == First(gap / Columns) ? 1000 : 2;
     if (from == Position::Home(card) && fromColumn < First(fromRow)) value -= 8;
-    // A gap right of a king takes a card only from its right.
+    // The gap the move leaves takes nothing from a card on its left (a king).
     const std::uint8_t left = Cell(from - 1);
-    if (left != 0 && Position::Rank(left) == 13) value -= 2;
+    if (left != 0 && Position::Fillers(left, 0)[0] == 0) value -= 2;
     return value;
 }
 
@@ -111,17 +111,9 @@ void SearchState::ChainTiers(std::array<std::uint8_t, Places>& tierOf, bool keep
             for (int i = 0; i < levelSize; ++i) {
                 const int place = level[At(i)];
                 const std::uint8_t card = Cell(place);
-                // Where it could go: right of its predecessor, left of its successor.
-                std::array<int, 2> destinations{};
-                int count = 0;
-                const int before = loc[At(card - 1)];
-                if (before != Nowhere && before % Columns != Columns - 1 && before + 1 != place) destinations[At(count++)] = before + 1;
-                if (Position::Rank(card) < 13) {
-                    const int after = loc[At(card + 1)];
-                    if (after != Nowhere && after % Columns >= 2 && after - 1 != place) destinations[At(count++)] = after - 1;
-                }
-                for (int d = 0; d < count; ++d) {
-                    const int destination = destinations[At(d)];
+                const std::array<std::uint8_t, 2> neighbours = Position::Neighbours(card);
+                for (const int destination : Position::Destinations(loc[neighbours[0]], loc[neighbours[1]])) {
+                    if (destination == Nowhere || destination == place) continue;
                     const std::uint8_t occupant = Cell(destination);
                     if (occupant == 0) {
                         std::uint8_t& tier = tierOf[At(place)];
@@ -201,10 +193,11 @@ int SearchState::Generate(StepList& out, const MoveRules& rules) const {
 }
 
 bool SearchState::Deadlocked(bool keepRuns) const {
-    // The greatest set of cards that can never move again: each one's two ways in (right of its
-    // predecessor, left of its successor) are held by cards of the set, or lie off the grid, or
-    // are where it already stands. Start from every card and drop those with a way open; a card
-    // whose neighbour in rank is not on the board (only ever in tests) keeps its way open.
+    // The greatest set of cards that can never move again: each one's ways in (its Destinations)
+    // are held by cards of the set, or lie off the grid, or are where it already stands, and the
+    // neighbours they lie beside are of the set too. Start from every card and drop those with a
+    // way open; a card whose neighbour is not on the board (only ever in tests) keeps its way
+    // open.
     std::uint64_t fixed = Aces;
     if (keepRuns) {
         for (int row = 0; row < Position::Rows; ++row) {
@@ -217,25 +210,30 @@ bool SearchState::Deadlocked(bool keepRuns) const {
         for (std::uint64_t candidates = frozen & ~fixed; candidates != 0; candidates &= candidates - 1) {
             const int card = __builtin_ctzll(candidates);
             const int place = loc[At(card)];
-            bool open = false;
+            // A way in stays open while the neighbour it lies beside may still move, or while the
+            // place is free or held by a card that may move. Aces are fixed, so every card asked
+            // about has a predecessor: Neighbours(card)[0] is card - 1, worked out here without a
+            // branch, as this loop is most of the search's time.
             const int before = card - 1;
+            bool open = false;
             if ((frozen & Bit(before)) == 0) {
                 open = true;
             } else {
-                const int at = loc[At(before)];
-                if (at % Columns != Columns - 1 && at + 1 != place) {
-                    const std::uint8_t occupant = Cell(at + 1);
+                const int way = Position::RightOf(loc[At(before)]);
+                if (way != Nowhere && way != place) {
+                    const std::uint8_t occupant = Cell(way);
                     open = occupant == 0 || (frozen & Bit(occupant)) == 0;
                 }
             }
-            if (!open && Position::Rank(static_cast<std::uint8_t>(card)) < 13) {
-                const int after = card + 1;
-                if ((frozen & Bit(after)) == 0) {
+            if (!open) {
+                // A king has no successor: Neighbours gives 0, and that way stays shut.
+                const std::uint8_t after = Position::Neighbours(static_cast<std::uint8_t>(card))[1];
+                if (after != 0 && (frozen & Bit(after)) == 0) {
                     open = true;
-                } else {
-                    const int at = loc[At(after)];
-                    if (at % Columns >= 2 && at - 1 != place) {
-                        const std::uint8_t occupant = Cell(at - 1);
+                } else if (after != 0) {
+                    const int way = Position::LeftOf(loc[after]);
+                    if (way != Nowhere && way != place) {
+                        const std::uint8_t occupant = Cell(way);
                         open = occupant == 0 || (frozen & Bit(occupant)) == 0;
                     }
                 }

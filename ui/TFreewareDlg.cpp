@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <algorithm>
+#include <utility>
 
 #include "media/MakerLinks.h"
 #include "platform/EmbeddedImage.h"
@@ -62,6 +63,37 @@ void FitWidth(QLabel& label) {
     label.resize(std::max(label.width(), needed), label.height());
 }
 
+// The product's name in the form's own family, like every other text of the dialog (and no further
+// font to load), bold and red.
+void StyleProductName(QLabel& label, const QFont& formFont) {
+    label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont productFont = formFont;
+    productFont.setPixelSize(13);
+    productFont.setBold(true);
+    label.setFont(productFont);
+    QPalette red = label.palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    label.setPalette(red);
+}
+
+// A caption right-aligned before the link it names.
+QLabel* MakeCaption(QWidget* parent, const QString& name, const QRect& rect, const QString& text) {
+    QLabel* caption = MakeLabel(parent, name, rect);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    caption->setText(text);
+    return caption;
+}
+
+LinkLabel* MakeLink(QWidget* parent, LinkLabel::Opener opener, const QString& name, const QRect& rect,
+                    const QString& text, const QString& link) {
+    auto* label = new LinkLabel(parent, std::move(opener));
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setText(text);
+    label->SetLink(link);
+    return label;
+}
+
 }  // namespace
 
 TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLabel::Opener opener)
@@ -73,15 +105,7 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     Image4 = MakeImage(this, QStringLiteral("Image4"), QRect(12, 12, 37, 37));
 
     progname = MakeLabel(this, QStringLiteral("progname"), QRect(52, 16, 321, 21));
-    progname->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // The form's own family, like every other text of the dialog (and no further font to load).
-    QFont productFont = font();
-    productFont.setPixelSize(13);
-    productFont.setBold(true);
-    progname->setFont(productFont);
-    QPalette red = progname->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    progname->setPalette(red);
+    StyleProductName(*progname, font());
     progname->setText(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
     Bevel3 = MakeBevel(this, QStringLiteral("Bevel3"), QRect(52, 32, 321, 5), BevelKind::Line);
 
@@ -99,23 +123,12 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
         *addressLabels[line] = label;
     }
 
-    Label13 = MakeLabel(this, QStringLiteral("Label13"), QRect(120, 96, 70, 13));
-    Label13->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label13->setText(QStringLiteral("E-Mail:"));
-    LMDSimpleLabel1 = new LinkLabel(this, opener);
-    LMDSimpleLabel1->setObjectName(QStringLiteral("LMDSimpleLabel1"));
-    LMDSimpleLabel1->setGeometry(196, 96, 92, 15);
-    LMDSimpleLabel1->setText(mailAddress);
-    LMDSimpleLabel1->SetLink(QStringLiteral("mailto:") + mailAddress);
-
-    Label8 = MakeLabel(this, QStringLiteral("Label8"), QRect(120, 112, 70, 13));
-    Label8->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label8->setText(QStringLiteral("Homepage:"));
-    LMDSimpleLabel2 = new LinkLabel(this, opener);
-    LMDSimpleLabel2->setObjectName(QStringLiteral("LMDSimpleLabel2"));
-    LMDSimpleLabel2->setGeometry(196, 112, 125, 15);
-    LMDSimpleLabel2->setText(webAddress);
-    LMDSimpleLabel2->SetLink(webAddress);
+    Label13 = MakeCaption(this, QStringLiteral("Label13"), QRect(120, 96, 70, 13), QStringLiteral("E-Mail:"));
+    LMDSimpleLabel1 = MakeLink(this, opener, QStringLiteral("LMDSimpleLabel1"), QRect(196, 96, 92, 15), mailAddress,
+                               QStringLiteral("mailto:") + mailAddress);
+    Label8 = MakeCaption(this, QStringLiteral("Label8"), QRect(120, 112, 70, 13), QStringLiteral("Homepage:"));
+    LMDSimpleLabel2 = MakeLink(this, opener, QStringLiteral("LMDSimpleLabel2"), QRect(196, 112, 125, 15), webAddress,
+                               webAddress);
 
     Bevel2 = MakeBevel(this, QStringLiteral("Bevel2"), QRect(12, 128, 361, 5), BevelKind::Line);
     Image5 = MakeImage(this, QStringLiteral("Image5"), QRect(12, 140, 121, 69));

@@ -118,8 +118,9 @@ void WinningHint::Finish(int search, const Position& from, HintAnswer found) {
 }
 
 std::optional<SolveStatus> WinningHint::Verdict() const {
-    if (!answer || !answer->last || answer->from != board.Layout()) return std::nullopt;
-    return answer->status;
+    const HintAnswer* known = memory.Known(board.Layout());
+    if (known == nullptr || !known->Proven()) return std::nullopt;
+    return known->status;
 }
 
 void WinningHint::Request() {

@@ -48,8 +48,8 @@ public:
     // The move whose frames are on the board, if any.
     std::optional<Move> ShownMove() const { return shown; }
     const QLabel* Message() const { return message; }
-    // What the searches have found of the round on the board: nothing while none has answered
-    // for it, or while a longer search still goes on after a short one that ran out.
+    // What the searches have proven of the round on the board: nothing while no search has
+    // answered for it, or while what they found is not proven either way.
     std::optional<SolveStatus> Verdict() const;
 
     // How long H looks at most; and, for tests, the positions of the short and the long search.

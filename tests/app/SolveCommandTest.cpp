@@ -51,9 +51,9 @@ void ExpectLineReplays(std::uint32_t deal, const QString& text, int& reshuffles)
                 const int toRow = words[2].toInt();
                 const int suit = place.TopSuit();
                 const int rank = place.TopRank();
-                board.Place(column, row).TakeTop(board.Hand());
+                board.Lift(column, row);
                 ASSERT_TRUE(board.MayPlace(suit, rank, toColumn, toRow)) << "deal " << deal << ": " << line.toStdString();
-                board.Place(toColumn, toRow).MoveOnto(nullptr, board.Hand(), false);
+                board.Lay(toColumn, toRow, false);
             }
         }
         ASSERT_TRUE(found) << "deal " << deal << ": " << line.toStdString();

@@ -7,7 +7,21 @@
 #include "game/Board.h"
 #include "game/DealPrinter.h"
 
-// The board as text, one token per place, row by row: "6d", "--" for a gap.
+// A position as text, one token per place, row by row: "6d", "--" for a gap.
+inline QString Layout(const Position& position) {
+    QString text;
+    for (int row = 0; row < Position::Rows; ++row) {
+        for (int column = 0; column < Position::Columns; ++column) {
+            const std::uint8_t card = position.At(column, row);
+            text += card == 0 ? QStringLiteral("--") : CardToken(Position::Suit(card), Position::Rank(card));
+            text += QLatin1Char(' ');
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+// The board's piles as the same text.
 inline QString Layout(const Board& board) {
     QString text;
     for (int row = 0; row < Board::Rows; ++row) {
@@ -27,14 +41,27 @@ inline QString Token(const Board& board, int column, int row) {
 
 // Empties every place and puts the given cards (suit, rank per place) where asked.
 inline void ClearBoard(Board& board) {
-    for (int column = 0; column < Board::Columns; ++column) {
-        for (int row = 0; row < Board::Rows; ++row) board.Place(column, row).Clear();
-    }
+    board.SetLayout(Position{});
 }
 
 inline void Put(Board& board, int column, int row, int suit, int rank) {
-    board.Place(column, row).Clear();
-    board.Place(column, row).AddCard(suit, rank, 1);
+    Position position = board.Layout();
+    position.Set(column, row, Position::Code(suit, rank));
+    board.SetLayout(position);
+}
+
+inline void Empty(Board& board, int column, int row) {
+    Position position = board.Layout();
+    position.Set(column, row, 0);
+    board.SetLayout(position);
+}
+
+// Exchanges the cards (or gaps) of two places.
+inline void Swap(Board& board, int column, int row, int otherColumn, int otherRow) {
+    Position position = board.Layout();
+    position.Set(column, row, board.Layout().At(otherColumn, otherRow));
+    position.Set(otherColumn, otherRow, board.Layout().At(column, row));
+    board.SetLayout(position);
 }
 
 // A won board: every row runs ace to king of its suit, column 13 empty.

@@ -33,9 +33,7 @@ protected:
         for (int c = 1; c < Board::Columns; ++c) {
             for (int r = 0; r < Board::Rows; ++r) {
                 if (board.Place(c, r).Count() != 0) continue;
-                std::unique_ptr<CardPile> card;
-                board.Place(column, row).TakeTop(card);
-                if (card) board.Place(c, r).MoveOnto(nullptr, card, false);
+                Swap(board, column, row, c, r);
                 return;
             }
         }
@@ -134,11 +132,7 @@ TEST_F(PointerPlayTest, TheDropPointIsTheMiddleOfTheHeldCard) {
 
 TEST_F(PointerPlayTest, WinningDropShowsTheMessageCountsAndEndsPlay) {
     LayWonBoard(board);
-    std::unique_ptr<CardPile> king;
-    board.Place(12, 2).TakeTop(king);
-    Put(board, 13, 1, 2, 13);
-    board.Place(13, 1).Clear();
-    board.Place(13, 1).MoveOnto(nullptr, king, false);
+    Swap(board, 12, 2, 13, 1);
     ClickPlace(13, 1);
     ClickPlace(12, 2);
     EXPECT_EQ(host.wonMessages, 1);

@@ -61,8 +61,8 @@ TEST_F(WinningHintTest, FramesTheNextMoveOfTheLineAtOnceOnceKnownUntilTheNextInp
     // Two moves from won, one way only: the queen of hearts from (13, 0) right of its jack, then
     // the king from (13, 1) right of her.
     LayWonBoard(board);
-    board.Place(11, 3).Clear();
-    board.Place(12, 3).Clear();
+    Empty(board, 11, 3);
+    Empty(board, 12, 3);
     Put(board, 13, 0, 3, 12);
     Put(board, 13, 1, 3, 13);
     board.SetState(GameState::Started);
@@ -83,7 +83,7 @@ TEST_F(WinningHintTest, FramesTheNextMoveOfTheLineAtOnceOnceKnownUntilTheNextInp
 
     // The player follows the line: the rest of it is known, no search is needed.
     Put(board, 11, 3, 3, 12);
-    board.Place(13, 0).Clear();
+    Empty(board, 13, 0);
     board.Changed();
     EXPECT_FALSE(hint.Searching());
     hint.Request();
