@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 #include "app/CommandLine.h"
 #include "app/SolverCommands.h"
@@ -31,12 +32,8 @@ FairPlayer::Options PlayerOptions(const CommandLine& command) {
     return options;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine command = CommandLine::Parse(arguments);
+// The answer of a command-line action that ends without a window; none for a game to play.
+std::optional<int> RunCommand(const CommandLine& command) {
     switch (command.action) {
         case CommandLine::Action::Error:
             Print(stderr, command.error + QLatin1Char('\n'));
@@ -65,7 +62,10 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Play:
             break;
     }
+    return std::nullopt;
+}
 
+int Play(int argc, char** argv, const CommandLine& command) {
     // After every move the hint searches on a thread of its own, in tables of up to tens of
     // megabytes. Once glibc has seen such a block freed it raises its threshold and keeps later
     // ones in the thread's arena for good, so that a long game ends up holding a whole search in
@@ -100,4 +100,14 @@ int main(int argc, char** argv) {
     }
     CardSheets::Release();
     return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::Parse(arguments);
+    if (const std::optional<int> answer = RunCommand(command)) return *answer;
+    return Play(argc, argv, command);
 }

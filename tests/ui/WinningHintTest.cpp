@@ -36,7 +36,7 @@ void AskSettled(WinningHint& hint) {
 void Play(Board& board, const Move& move) {
     const CardPile& from = board.Place(move.fromColumn, move.fromRow);
     Put(board, move.toColumn, move.toRow, from.TopSuit(), from.TopRank());
-    board.Place(move.fromColumn, move.fromRow).Clear();
+    Empty(board, move.fromColumn, move.fromRow);
     board.Changed();
 }
 
