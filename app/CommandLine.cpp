@@ -17,15 +17,25 @@ std::optional<std::uint32_t> ParseNumber(const QString& text) {
 // Options QApplication takes for itself (with one dash or two): how many words each one uses.
 // They are left for Qt to read, so they must not be refused here.
 int QtOptionWords(const QString& option) {
-    static const QStringList withValue = {
-        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-        QStringLiteral("plugin"),        QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"),  QStringLiteral("display"),            QStringLiteral("geometry"),
-        QStringLiteral("title"),         QStringLiteral("icon"),               QStringLiteral("name"),
-        QStringLiteral("session"),       QStringLiteral("style"),              QStringLiteral("stylesheet"),
-        QStringLiteral("qmljsdebugger")};
+    static const QStringList withValue = {QStringLiteral("platform"),
+                                          QStringLiteral("platformpluginpath"),
+                                          QStringLiteral("platformtheme"),
+                                          QStringLiteral("plugin"),
+                                          QStringLiteral("qwindowgeometry"),
+                                          QStringLiteral("qwindowicon"),
+                                          QStringLiteral("qwindowtitle"),
+                                          QStringLiteral("display"),
+                                          QStringLiteral("geometry"),
+                                          QStringLiteral("title"),
+                                          QStringLiteral("icon"),
+                                          QStringLiteral("name"),
+                                          QStringLiteral("session"),
+                                          QStringLiteral("style"),
+                                          QStringLiteral("stylesheet"),
+                                          QStringLiteral("qmljsdebugger")};
     static const QStringList flags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
-                                      QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+                                      QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                      QStringLiteral("sync")};
     if (!option.startsWith(QLatin1Char('-'))) return 0;
     QString name = option.mid(option.startsWith(QLatin1String("--")) ? 2 : 1);
     const qsizetype equals = name.indexOf(QLatin1Char('='));
@@ -64,7 +74,8 @@ std::optional<QString> TakeValue(CommandLine& line, const QString& option, const
         bool ok = false;
         const double seconds = value.toDouble(&ok);
         if (!ok || !(seconds > 0) || seconds > 86400) {
-            return QStringLiteral("'%1' is not a time limit in seconds (more than 0, at most 86400)").arg(value);
+            return QStringLiteral("'%1' is not a time limit in seconds (more than 0, at most 86400)")
+                .arg(value);
         }
         line.timeLimit = seconds;
     } else if (option == QLatin1String("--threads")) {

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <cstdint>
 #include <optional>
 
@@ -11,7 +10,8 @@ struct CommandLine {
     enum class Action { Play, PrintDeal, Solve, Winnability, Help, Version, Error };
 
     Action action = Action::Play;
-    // The deal to start with (Play), to print (PrintDeal) or to solve (Solve); none means a seed from the clock.
+    // The deal to start with (Play), to print (PrintDeal) or to solve (Solve); none means a seed from the
+    // clock.
     std::optional<std::uint32_t> deal;
     // The deals to play for Winnability, first to last inclusive, and where to write one row each.
     std::uint32_t firstDeal = 0;

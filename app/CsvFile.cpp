@@ -1,12 +1,11 @@
 #include "app/CsvFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include <signal.h>
 #include <sys/stat.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 

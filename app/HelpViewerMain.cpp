@@ -1,11 +1,10 @@
 // The help viewer program. The game starts it with the help control's name and place as its
 // arguments, and drives it through its standard input and output (see help/ViewerProtocol.h).
 
-#include <QApplication>
-
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <csignal>
 
 #include "help/ViewerService.h"

@@ -1,7 +1,6 @@
 #include "app/SolverCommands.h"
 
 #include <QStringList>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -51,7 +50,10 @@ void Progress(std::FILE* err, std::uint64_t done, std::uint64_t total) {
 }
 
 QString Share(int count, std::uint64_t total) {
-    return QStringLiteral("%1 % (%2 of %3)").arg(100.0 * count / static_cast<double>(total), 0, 'f', 1).arg(count).arg(total);
+    return QStringLiteral("%1 % (%2 of %3)")
+        .arg(100.0 * count / static_cast<double>(total), 0, 'f', 1)
+        .arg(count)
+        .arg(total);
 }
 
 // Plays every deal of the request on `threads` threads into its row, with a progress bar on err.
@@ -75,7 +77,8 @@ double PlayDeals(const TableRequest& request, unsigned threads, std::vector<Deal
                     row.provenLostWithoutReshuffle = outcome.firstRound == SolveStatus::NoSolution;
                     row.reshuffles = outcome.reshufflesUsed;
                     row.positions = outcome.positions;
-                    row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - dealStarted).count();
+                    row.seconds =
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - dealStarted).count();
                     ++done;
                 }
             });
@@ -91,7 +94,8 @@ double PlayDeals(const TableRequest& request, unsigned threads, std::vector<Deal
 }
 
 QByteArray TableText(std::uint32_t first, const std::vector<DealRow>& rows) {
-    QByteArray table("deal,won,won_without_reshuffle,proven_lost_without_reshuffle,reshuffles_used,positions\n");
+    QByteArray table(
+        "deal,won,won_without_reshuffle,proven_lost_without_reshuffle,reshuffles_used,positions\n");
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const DealRow& row = rows[index];
         table += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
@@ -106,7 +110,8 @@ QByteArray TableText(std::uint32_t first, const std::vector<DealRow>& rows) {
     return table;
 }
 
-QByteArray SummaryText(const TableRequest& request, unsigned threads, const std::vector<DealRow>& rows, double wall) {
+QByteArray SummaryText(const TableRequest& request, unsigned threads, const std::vector<DealRow>& rows,
+                       double wall) {
     const std::uint64_t total = rows.size();
     int won = 0;
     int wonWithout = 0;
@@ -125,14 +130,23 @@ QByteArray SummaryText(const TableRequest& request, unsigned threads, const std:
     const FairPlayer::Options& options = request.player;
     QStringList lines;
     QString limits = QStringLiteral("at most %1 positions").arg(options.maxPositions);
-    if (options.timePerRound) limits += QStringLiteral(" and %1 s").arg(static_cast<double>(options.timePerRound->count()) / 1000.0);
-    lines << QStringLiteral("Deals %1 to %2, %3 of search per round, %4 threads").arg(request.first).arg(request.last).arg(limits).arg(threads);
+    if (options.timePerRound)
+        limits +=
+            QStringLiteral(" and %1 s").arg(static_cast<double>(options.timePerRound->count()) / 1000.0);
+    lines << QStringLiteral("Deals %1 to %2, %3 of search per round, %4 threads")
+                 .arg(request.first)
+                 .arg(request.last)
+                 .arg(limits)
+                 .arg(threads);
     lines << QStringLiteral("Won by the fair player: %1").arg(Share(won, total));
     lines << QStringLiteral("Won without a reshuffle: %1").arg(Share(wonWithout, total));
     lines << QStringLiteral("Proven lost without a reshuffle: %1").arg(Share(provenLost, total));
-    lines << QStringLiteral("Undecided without a reshuffle: %1").arg(Share(static_cast<int>(total) - wonWithout - provenLost, total));
-    lines << QStringLiteral("Reshuffles used: %1 per deal").arg(reshuffles / static_cast<double>(total), 0, 'f', 2);
-    lines << QStringLiteral("Positions searched: %1 per deal").arg(static_cast<double>(positions) / static_cast<double>(total), 0, 'f', 0);
+    lines << QStringLiteral("Undecided without a reshuffle: %1")
+                 .arg(Share(static_cast<int>(total) - wonWithout - provenLost, total));
+    lines << QStringLiteral("Reshuffles used: %1 per deal")
+                 .arg(reshuffles / static_cast<double>(total), 0, 'f', 2);
+    lines << QStringLiteral("Positions searched: %1 per deal")
+                 .arg(static_cast<double>(positions) / static_cast<double>(total), 0, 'f', 0);
     lines << QStringLiteral("Time per deal: %1 s of search; %2 s for all on the clock")
                  .arg(seconds / static_cast<double>(total), 0, 'f', 3)
                  .arg(wall, 0, 'f', 1);
@@ -150,12 +164,14 @@ int RunWinnability(const TableRequest& request, std::FILE* out, std::FILE* err) 
     const QString& csvPath = request.csvPath;
     CsvFile csv(csvPath, out);
     const auto cannotWrite = [&] {
-        std::fprintf(err, "tvdl: cannot write '%s': %s\n", csvPath.toLocal8Bit().constData(), csv.Error().toLocal8Bit().constData());
+        std::fprintf(err, "tvdl: cannot write '%s': %s\n", csvPath.toLocal8Bit().constData(),
+                     csv.Error().toLocal8Bit().constData());
         return 2;
     };
     if (!csvPath.isEmpty() && !csv.Probe()) return cannotWrite();
 
-    const unsigned threads = request.threads != 0 ? request.threads : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned threads =
+        request.threads != 0 ? request.threads : std::max(1u, std::thread::hardware_concurrency());
     std::vector<DealRow> rows(static_cast<std::size_t>(total));
     const double wall = PlayDeals(request, threads, rows, err);
     const QByteArray summary = SummaryText(request, threads, rows, wall);

@@ -1,7 +1,6 @@
-#include <QApplication>
-
 #include <malloc.h>
 
+#include <QApplication>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -11,8 +10,8 @@
 #include "app/SolverCommands.h"
 #include "cards/CardSheets.h"
 #include "game/DealPrinter.h"
-#include "media/ToolTipFilter.h"
 #include "help/HelpModules.h"
+#include "media/ToolTipFilter.h"
 #include "platform/QuitSignals.h"
 #include "ui/DialogLook.h"
 #include "ui/GameSession.h"
@@ -27,7 +26,8 @@ void Print(std::FILE* stream, const QString& text) {
 FairPlayer::Options PlayerOptions(const CommandLine& command) {
     FairPlayer::Options options;
     if (command.timeLimit) {
-        options.timePerRound = std::chrono::milliseconds(std::max<std::int64_t>(1, static_cast<std::int64_t>(*command.timeLimit * 1000)));
+        options.timePerRound = std::chrono::milliseconds(
+            std::max<std::int64_t>(1, static_cast<std::int64_t>(*command.timeLimit * 1000)));
     }
     return options;
 }

@@ -57,8 +57,8 @@ void RepaintBoard(benchmark::State& state) {
         for (const auto& place : places) place->Repaint(&surface);
         benchmark::ClobberMemory();
     }
-    state.counters["cards/s"] = benchmark::Counter(56.0 * static_cast<double>(state.iterations()),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["cards/s"] =
+        benchmark::Counter(56.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(RepaintBoard);
 

@@ -1,12 +1,9 @@
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <sqlite3.h>
-
-
 #include <memory>
 
 #include "settings/GameRecord.h"

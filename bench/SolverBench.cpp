@@ -39,7 +39,8 @@ void SolverPositions(benchmark::State& state) {
             benchmark::DoNotOptimize(result.status);
         }
     }
-    state.counters["positions"] = benchmark::Counter(static_cast<double>(positions), benchmark::Counter::kIsRate);
+    state.counters["positions"] =
+        benchmark::Counter(static_cast<double>(positions), benchmark::Counter::kIsRate);
 }
 BENCHMARK(SolverPositions)->Unit(benchmark::kMillisecond);
 
@@ -60,11 +61,14 @@ void HintAnswer(benchmark::State& state) {
             const auto wallStart = std::chrono::steady_clock::now();
             benchmark::DoNotOptimize(Solve(deal, budget).status);
             processor.push_back((ThreadSeconds() - cpuStart) * 1000);
-            clock.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart).count());
+            clock.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart)
+                    .count());
         }
     }
     const auto median = [](std::vector<double> values) {
-        std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
+        std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2),
+                         values.end());
         return values[values.size() / 2];
     };
     state.counters["median_cpu_ms"] = median(processor);

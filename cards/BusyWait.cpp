@@ -14,7 +14,8 @@ void BusyWait(std::int32_t ms) {
         // first tick that ends the wait.
         const std::int64_t left = static_cast<std::int64_t>(ms) + 1 - static_cast<std::int64_t>(now - start);
         if (left > 0) {
-            clock.SleepUntil(now + static_cast<std::uint32_t>(std::min<std::int64_t>(left, std::numeric_limits<std::int32_t>::max())));
+            clock.SleepUntil(now + static_cast<std::uint32_t>(std::min<std::int64_t>(
+                                       left, std::numeric_limits<std::int32_t>::max())));
         }
         now = clock.TickCount();
         if (static_cast<std::int64_t>(now - start) > static_cast<std::int64_t>(ms)) return;

@@ -24,8 +24,8 @@ void Card::Draw(Surface* surface, int x, int y, bool faceDown) const {
     surface->CopyTo(scratch, 0, 0, x, y, CardWidth, CardHeight);
     BlitImage(scratch, 0, 0, CardSheets::Mask(), 0, 0, CardWidth, CardHeight, RasterOp::And);
     if (faceDown) {
-        BlitImage(scratch, 0, 0, CardSheets::Decks(), (back % 7) * CardWidth, (back / 7) * CardHeight, CardWidth,
-                  CardHeight, RasterOp::Or);
+        BlitImage(scratch, 0, 0, CardSheets::Decks(), (back % 7) * CardWidth, (back / 7) * CardHeight,
+                  CardWidth, CardHeight, RasterOp::Or);
     } else {
         BlitImage(scratch, 0, 0, CardSheets::Cards(), (rank - 1) * CardWidth, suit * CardHeight, CardWidth,
                   CardHeight, RasterOp::Or);

@@ -9,7 +9,10 @@
 #include "rules/GameRandom.h"
 
 CardPile::CardPile(int xValue, int yValue, int spreadXValue, int spreadYValue, int capacityValue)
-    : x(xValue), y(yValue), spreadX(spreadXValue), spreadY(spreadYValue),
+    : x(xValue),
+      y(yValue),
+      spreadX(spreadXValue),
+      spreadY(spreadYValue),
       capacity(std::clamp(capacityValue, 1, MaxCapacity)) {}
 
 CardPile::~CardPile() {
@@ -81,7 +84,8 @@ bool CardPile::TakeTop(std::unique_ptr<CardPile>& target) {
 
 bool CardPile::MoveOnto(Surface* surface, std::unique_ptr<CardPile>& source, bool slide) {
     // A pile moved onto itself would lose its cards; refuse it like any other impossible move.
-    if (!source || source.get() == this || source->count == 0 || count + source->count > capacity) return false;
+    if (!source || source.get() == this || source->count == 0 || count + source->count > capacity)
+        return false;
 
     if (hidden) source->Hide(surface);
     source->Relocate(surface, CardX(count + 1), CardY(count + 1), slide);

@@ -1,7 +1,6 @@
 #include "cards/CardSheets.h"
 
 #include <QtGlobal>
-
 #include <algorithm>
 
 #include "platform/EmbeddedImage.h"
@@ -43,7 +42,8 @@ bool CardSheets::Load() {
     for (Sheet& sheet : sheets) {
         QImage image = ReadEmbeddedImage(QStringLiteral(":/sheets/%1.png").arg(QLatin1String(sheet.name)));
         if (image.width() != sheet.width || image.height() != sheet.height) {
-            qWarning("Card sheet \"%s\" is missing or has the wrong size; drawing plain cards instead.", sheet.name);
+            qWarning("Card sheet \"%s\" is missing or has the wrong size; drawing plain cards instead.",
+                     sheet.name);
             image = Fallback(sheet);
             all = false;
         }
@@ -62,10 +62,18 @@ bool CardSheets::Loaded() {
     return loaded;
 }
 
-const QImage& CardSheets::Mask() { return Get(0); }
-const QImage& CardSheets::Cards() { return Get(1); }
-const QImage& CardSheets::Decks() { return Get(2); }
-const QImage& CardSheets::Cellar() { return Get(3); }
+const QImage& CardSheets::Mask() {
+    return Get(0);
+}
+const QImage& CardSheets::Cards() {
+    return Get(1);
+}
+const QImage& CardSheets::Decks() {
+    return Get(2);
+}
+const QImage& CardSheets::Cellar() {
+    return Get(3);
+}
 
 void DrawPlaceMarker(Surface* surface, int x, int y, int marker) {
     if (surface == nullptr || marker == 12) return;

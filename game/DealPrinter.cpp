@@ -18,7 +18,8 @@ QString DealText(std::uint32_t seed) {
         QStringList tokens;
         for (int column = 0; column < Position::Columns; ++column) {
             const std::uint8_t card = deal.At(column, row);
-            tokens << (card == 0 ? QStringLiteral("--") : CardToken(Position::Suit(card), Position::Rank(card)));
+            tokens << (card == 0 ? QStringLiteral("--")
+                                 : CardToken(Position::Suit(card), Position::Rank(card)));
         }
         lines << tokens.join(QLatin1Char(' '));
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 
 // Deal N as text: the board after the aces have moved, four lines of fourteen tokens. A card is

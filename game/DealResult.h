@@ -20,11 +20,16 @@ enum class DealResult {
 // The names the record keeps; they are the stored format and never change.
 constexpr std::string_view ResultName(DealResult result) {
     switch (result) {
-        case DealResult::Won: return "won";
-        case DealResult::Lost: return "lost";
-        case DealResult::GivenUp: return "given-up";
-        case DealResult::Quit: return "quit";
-        case DealResult::QuietEnd: return "quiet-end";
+        case DealResult::Won:
+            return "won";
+        case DealResult::Lost:
+            return "lost";
+        case DealResult::GivenUp:
+            return "given-up";
+        case DealResult::Quit:
+            return "quit";
+        case DealResult::QuietEnd:
+            return "quiet-end";
     }
     return "lost";
 }

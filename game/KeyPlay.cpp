@@ -20,12 +20,13 @@ std::vector<QPoint> FramePixels() {
     // Drawn once with the hint frames' own outline operation, so the cursor has their shape.
     Surface shape(FrameWidth, FrameHeight, 0);
     constexpr int near = FrameMargin - FrameOffset;
-    shape.RoundRectOutline(near, near, FrameMargin + CardWidth + FrameOffset, FrameMargin + CardHeight + FrameOffset,
-                           6, 6, 3, 0xFFFFFF);
+    shape.RoundRectOutline(near, near, FrameMargin + CardWidth + FrameOffset,
+                           FrameMargin + CardHeight + FrameOffset, 6, 6, 3, 0xFFFFFF);
     std::vector<QPoint> pixels;
     for (int y = 0; y < FrameHeight; ++y) {
         for (int x = 0; x < FrameWidth; ++x) {
-            if (shape.Pixel(x, y) != PixelFromColorRef(0)) pixels.emplace_back(x - FrameMargin, y - FrameMargin);
+            if (shape.Pixel(x, y) != PixelFromColorRef(0))
+                pixels.emplace_back(x - FrameMargin, y - FrameMargin);
         }
     }
     return pixels;
@@ -51,14 +52,25 @@ void KeyPlay::Press(Key key) {
         return;
     }
     switch (key) {
-        case Key::Left: MoveCursor(-1, 0); break;
-        case Key::Right: MoveCursor(1, 0); break;
-        case Key::Up: MoveCursor(0, -1); break;
-        case Key::Down: MoveCursor(0, 1); break;
-        case Key::Act: Act(); break;
+        case Key::Left:
+            MoveCursor(-1, 0);
+            break;
+        case Key::Right:
+            MoveCursor(1, 0);
+            break;
+        case Key::Up:
+            MoveCursor(0, -1);
+            break;
+        case Key::Down:
+            MoveCursor(0, 1);
+            break;
+        case Key::Act:
+            Act();
+            break;
         case Key::Back:
         case Key::Undo:
-        case Key::Redo: break;
+        case Key::Redo:
+            break;
     }
 }
 

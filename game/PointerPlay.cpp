@@ -1,13 +1,13 @@
 #include "game/PointerPlay.h"
 
+#include <cstdlib>
+
+#include "cards/CardSheets.h"
+#include "cards/TableGeometry.h"
 #include "game/Board.h"
 #include "game/BoardHost.h"
 #include "game/GameFlow.h"
-#include "cards/CardSheets.h"
-#include "cards/TableGeometry.h"
 #include "platform/Surface.h"
-
-#include <cstdlib>
 
 PointerPlay::PointerPlay(Board& boardRef, BoardHost& hostRef, GameFlow& flowRef)
     : board(boardRef), host(hostRef), flow(flowRef), history(boardRef, hostRef) {}

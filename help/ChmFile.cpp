@@ -1,11 +1,10 @@
 #include "help/ChmFile.h"
 
-#include <QFile>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <cerrno>
 
 namespace {
@@ -15,7 +14,8 @@ constexpr LONGUINT64 largestObject = 64u << 20;
 
 std::uint32_t Dword(const QByteArray& bytes, qsizetype at) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
 }
 
 std::uint16_t Word(const QByteArray& bytes, qsizetype at) {
@@ -47,7 +47,8 @@ ChmFile::ChmFile(const ChmApi& api, const QString& file) : chm(api), path(file) 
     if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)) {
         const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(fd);
         // Without /proc the name was checked a moment ago, and has to do.
-        handle = chm.open(::access(descriptor.constData(), F_OK) == 0 ? descriptor.constData() : name.constData());
+        handle =
+            chm.open(::access(descriptor.constData(), F_OK) == 0 ? descriptor.constData() : name.constData());
     }
     ::close(fd);
     if (handle) ReadSystem();
@@ -98,7 +99,8 @@ void ChmFile::ReadSystem() {
         at += 4;
         if (at + length > system.size()) break;
         const QByteArray data = system.mid(at, length);
-        const QString text = QString::fromLatin1(data.left(data.indexOf('\0') < 0 ? data.size() : data.indexOf('\0')));
+        const QString text =
+            QString::fromLatin1(data.left(data.indexOf('\0') < 0 ? data.size() : data.indexOf('\0')));
         if (code == 0) contentsFile = Inside(text);
         if (code == 2) defaultTopic = Inside(text);
         if (code == 3) title = text;

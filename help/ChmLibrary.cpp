@@ -1,9 +1,9 @@
 #include "help/ChmLibrary.h"
 
+#include <dlfcn.h>
+
 #include <QFile>
 #include <QFileInfo>
-
-#include <dlfcn.h>
 
 namespace {
 
@@ -28,7 +28,8 @@ bool ChmLibrary::Load(const QString& name, const QString& fallbackPath) {
     library = Open(name);
     if (!library && !fallbackPath.isEmpty() && QFileInfo::exists(fallbackPath)) library = Open(fallbackPath);
     if (!library) return false;
-    const bool complete = Resolve(library, api.open, "chm_open") && Resolve(library, api.close, "chm_close") &&
+    const bool complete = Resolve(library, api.open, "chm_open") &&
+                          Resolve(library, api.close, "chm_close") &&
                           Resolve(library, api.resolveObject, "chm_resolve_object") &&
                           Resolve(library, api.retrieveObject, "chm_retrieve_object");
     if (!complete) api = ChmApi{};

@@ -26,7 +26,8 @@ bool HelpControl::Loaded() {
 QString HelpControl::FindHelpControlPath() {
     QString path = ExpandSystemRoot(HelpPlatform::RegisteredHelpControl());
     if (!path.isEmpty() && !QFileInfo::exists(path)) path.clear();
-    if (path.isEmpty()) path = HelpPlatform::SystemFolder() + QLatin1Char('/') + HelpPlatform::HelpControlName();
+    if (path.isEmpty())
+        path = HelpPlatform::SystemFolder() + QLatin1Char('/') + HelpPlatform::HelpControlName();
     return path;
 }
 

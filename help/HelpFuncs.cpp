@@ -35,24 +35,27 @@ void HelpFuncs::Start(const QString& modulePath, const QStringList& arguments) {
     // The process reports the same file on this system.
     state.RunDir = state.ModuleDir;
     state.Arguments = arguments;
-    state.LogFolder = SafeFile::IsFolderWritable(state.ModuleDir) ? state.ModuleDir : HelpPlatform::TempFolder();
+    state.LogFolder =
+        SafeFile::IsFolderWritable(state.ModuleDir) ? state.ModuleDir : HelpPlatform::TempFolder();
 
-    state.HelpTraceSwitch = QFileInfo::exists(state.ModuleDir + QStringLiteral("/debug.debug")) ||
-                            DebugArgument(arguments);
+    state.HelpTraceSwitch =
+        QFileInfo::exists(state.ModuleDir + QStringLiteral("/debug.debug")) || DebugArgument(arguments);
 
     // Only the file is looked at: the control itself is loaded when help is first asked for.
     state.hhVerStr = HelpVersions::FileVersionText(HelpControl::FindHelpControlPath(), &state.hhVersion);
     state.hhInstalled = !state.hhVerStr.isEmpty();
     state.hhFriendlyVerStr = HelpVersions::HelpControlFriendlyVersion(state.hhVersion);
 
-    HelpVersions::FileVersionText(HelpPlatform::SystemFolder() + QStringLiteral("/Shdocvw.dll"), &state.ieVersion);
+    HelpVersions::FileVersionText(HelpPlatform::SystemFolder() + QStringLiteral("/Shdocvw.dll"),
+                                  &state.ieVersion);
     state.ieVersion = HelpVersions::MoveOldBrowserBuild(state.ieVersion);
     state.ieVerStr = HelpVersions::Text(state.ieVersion);
     state.ieInstalled = !state.ieVerStr.isEmpty();
     state.ieFriendlyVerStr = HelpVersions::BrowserFriendlyVersion(state.ieVersion);
 
     // With neither folder usable there is no log at all (an empty path drops every line).
-    const QString logPath = state.LogFolder.isEmpty() ? QString() : state.LogFolder + QStringLiteral("/HHDebug.txt");
+    const QString logPath =
+        state.LogFolder.isEmpty() ? QString() : state.LogFolder + QStringLiteral("/HHDebug.txt");
     system->SetHelpLog(std::make_unique<TDLogFile>(state, logPath, state.HelpTraceSwitch, true, true, false));
 }
 
@@ -124,23 +127,56 @@ void HelpFuncs::HHShowError(int code) {
 QString HelpFuncs::HelpCommandName(std::uint32_t command) {
     const char* name = "??";
     switch (command) {
-        case 1: name = "HELP_CONTEXT"; break;
-        case 2: name = "HELP_QUIT"; break;
-        case 3: name = "HELP_INDEX or HELP_CONTENTS"; break;
-        case 4: name = "HELP_HELPONHELP"; break;
-        case 5: name = "HELP_SETINDEX or HELP_SETCONTENTS"; break;
-        case 8: name = "HELP_CONTEXTPOPUP"; break;
-        case 9: name = "HELP_FORCEFILE"; break;
-        case 10: name = "HELP_CONTEXTMENU"; break;
-        case 11: name = "HELP_FINDER"; break;
-        case 12: name = "HELP_WM_HELP"; break;
-        case 13: name = "HELP_SETPOPUP_POS"; break;
-        case 257: name = "HELP_KEY"; break;
-        case 258: name = "HELP_COMMAND"; break;
-        case 261: name = "HELP_PARTIALKEY"; break;
-        case 513: name = "HELP_MULTIKEY"; break;
-        case 515: name = "HELP_SETWINPOS"; break;
-        default: break;
+        case 1:
+            name = "HELP_CONTEXT";
+            break;
+        case 2:
+            name = "HELP_QUIT";
+            break;
+        case 3:
+            name = "HELP_INDEX or HELP_CONTENTS";
+            break;
+        case 4:
+            name = "HELP_HELPONHELP";
+            break;
+        case 5:
+            name = "HELP_SETINDEX or HELP_SETCONTENTS";
+            break;
+        case 8:
+            name = "HELP_CONTEXTPOPUP";
+            break;
+        case 9:
+            name = "HELP_FORCEFILE";
+            break;
+        case 10:
+            name = "HELP_CONTEXTMENU";
+            break;
+        case 11:
+            name = "HELP_FINDER";
+            break;
+        case 12:
+            name = "HELP_WM_HELP";
+            break;
+        case 13:
+            name = "HELP_SETPOPUP_POS";
+            break;
+        case 257:
+            name = "HELP_KEY";
+            break;
+        case 258:
+            name = "HELP_COMMAND";
+            break;
+        case 261:
+            name = "HELP_PARTIALKEY";
+            break;
+        case 513:
+            name = "HELP_MULTIKEY";
+            break;
+        case 515:
+            name = "HELP_SETWINPOS";
+            break;
+        default:
+            break;
     }
     return QStringLiteral("%1 (%2)").arg(QString::number(command), QString::fromLatin1(name));
 }

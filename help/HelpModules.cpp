@@ -6,9 +6,11 @@
 #include "help/HelpFuncs.h"
 
 HelpModules::HelpModules()
-    : HelpModules(HelpSystem::Options{HelpPlatform::ViewerProgram(QCoreApplication::applicationDirPath()), {}}) {}
+    : HelpModules(
+          HelpSystem::Options{HelpPlatform::ViewerProgram(QCoreApplication::applicationDirPath()), {}}) {}
 
-HelpModules::HelpModules(HelpSystem::Options options) : system(std::make_unique<HelpSystem>(std::move(options))) {
+HelpModules::HelpModules(HelpSystem::Options options)
+    : system(std::make_unique<HelpSystem>(std::move(options))) {
     system->SetTroubleHandler([](HelpViewerProcess::Trouble trouble) {
         HelpFuncs::HHShowError(trouble == HelpViewerProcess::Trouble::NotInstalled ? HelpFuncs::NotInstalled
                                                                                    : HelpFuncs::Damaged);

@@ -1,5 +1,8 @@
 #include "help/HelpPlatform.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,10 +11,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSysInfo>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -148,7 +147,8 @@ QString HelpPlatform::TempFolder() {
     const QByteArray native = QFile::encodeName(folder);
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return {};
     struct stat info {};
-    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) return {};
+    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+        return {};
     return folder;
 }
 
@@ -200,12 +200,14 @@ QString HelpPlatform::DecimalSeparator() {
 }
 
 QString HelpPlatform::HelpFilePath(const QString& programFolder) {
-    return InstalledFile(programFolder, QStringLiteral("tvdl.chm"), QStringLiteral(TVDL_HELP_FILE_FROM_PROGRAM),
+    return InstalledFile(programFolder, QStringLiteral("tvdl.chm"),
+                         QStringLiteral(TVDL_HELP_FILE_FROM_PROGRAM),
                          QStringLiteral(TVDL_INSTALLED_HELP_FILE));
 }
 
 QString HelpPlatform::ViewerProgram(const QString& programFolder) {
-    return InstalledFile(programFolder, QStringLiteral("tvdl-help"), QStringLiteral(TVDL_HELP_VIEWER_FROM_PROGRAM),
+    return InstalledFile(programFolder, QStringLiteral("tvdl-help"),
+                         QStringLiteral(TVDL_HELP_VIEWER_FROM_PROGRAM),
                          QStringLiteral(TVDL_INSTALLED_HELP_VIEWER));
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -17,7 +16,8 @@ class TDLogFile;
 // viewer's process (made on the first request), where messages go and in which language.
 class HelpSystem {
 public:
-    using RequestHandler = std::function<bool(std::uint16_t command, std::int32_t data, bool& letToolkitHelp)>;
+    using RequestHandler =
+        std::function<bool(std::uint16_t command, std::int32_t data, bool& letToolkitHelp)>;
     using MessageBoxFunction = std::function<void(const QString& caption, const QString& text)>;
     struct Options {
         QString viewerProgram;

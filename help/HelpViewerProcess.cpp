@@ -109,7 +109,8 @@ void HelpViewerProcess::ReadReplies() {
         if (reply == ViewerProtocol::Reply::NoControl) Report(Trouble::NotInstalled);
         // A viewer that never showed a window has nothing to keep it: the next request starts
         // afresh, with the file as it is then.
-        const bool failed = reply == ViewerProtocol::Reply::Damaged || reply == ViewerProtocol::Reply::Missing ||
+        const bool failed = reply == ViewerProtocol::Reply::Damaged ||
+                            reply == ViewerProtocol::Reply::Missing ||
                             reply == ViewerProtocol::Reply::NoControl;
         if (failed && !shown && !closing) CloseAll();
     }
@@ -179,7 +180,8 @@ void HelpViewerProcess::Report(Trouble trouble) {
     reported = true;
     // The handler may show a modal message: it runs from the event loop, after this request.
     QMetaObject::invokeMethod(
-        this, [this, trouble] {
+        this,
+        [this, trouble] {
             if (troubleHandler) troubleHandler(trouble);
         },
         Qt::QueuedConnection);

@@ -4,7 +4,6 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTimer>
-
 #include <cstdint>
 #include <functional>
 

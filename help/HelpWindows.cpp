@@ -1,7 +1,6 @@
 #include "help/HelpWindows.h"
 
 #include <QFileInfo>
-
 #include <memory>
 
 #include "help/ChmFile.h"
@@ -27,7 +26,8 @@ HelpWindows::Outcome HelpWindows::Show(const QString& path, std::int32_t context
     if (!viewer) {
         auto file = std::make_unique<ChmFile>(chm, Key(helpFile));
         if (file->Missing()) return Outcome::Missing;
-        if (!file->IsOpen() || file->Read(HelpViewer::TopicOf(*file, context)).isEmpty()) return Outcome::Damaged;
+        if (!file->IsOpen() || file->Read(HelpViewer::TopicOf(*file, context)).isEmpty())
+            return Outcome::Damaged;
         viewer = new HelpViewer(std::move(file));
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         windows.emplace_back(viewer);

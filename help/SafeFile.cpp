@@ -1,12 +1,11 @@
 #include "help/SafeFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 
 namespace {
@@ -17,7 +16,8 @@ QByteArray Native(const QString& path) {
 
 bool OwnRegularFile(int fd) {
     struct stat info {};
-    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_nlink == 1;
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+           info.st_nlink == 1;
 }
 
 bool WriteAll(int fd, const QByteArray& bytes) {
@@ -38,7 +38,8 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 }  // namespace
 
 bool SafeFile::CreateNew(const QString& path) {
-    const int fd = ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return false;
     ::close(fd);
     return true;
@@ -61,7 +62,8 @@ void SafeFile::MakeWritable(const QString& path) {
     const int fd = ::open(Native(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return;
     struct stat info {};
-    if (OwnRegularFile(fd) && ::fstat(fd, &info) == 0) ::fchmod(fd, (info.st_mode & 07777) | S_IRUSR | S_IWUSR);
+    if (OwnRegularFile(fd) && ::fstat(fd, &info) == 0)
+        ::fchmod(fd, (info.st_mode & 07777) | S_IRUSR | S_IWUSR);
     ::close(fd);
 }
 

@@ -12,7 +12,8 @@ QString Attribute(const QString& attributes, const QString& name) {
     const QRegularExpressionMatch match = pattern.match(attributes);
     if (!match.hasMatch()) return {};
     for (int i = 1; i <= 3; ++i) {
-        if (match.capturedStart(i) >= 0) return QTextDocumentFragment::fromHtml(match.captured(i)).toPlainText();
+        if (match.capturedStart(i) >= 0)
+            return QTextDocumentFragment::fromHtml(match.captured(i)).toPlainText();
     }
     return {};
 }
@@ -41,8 +42,8 @@ std::vector<SitemapEntry> Sitemap::Parse(const QByteArray& contents) {
             }
         } else if (name == QLatin1String("object")) {
             if (!closing) {
-                inObject = Attribute(attributes, QStringLiteral("type")).compare(QLatin1String("text/sitemap"),
-                                                                                Qt::CaseInsensitive) == 0;
+                inObject = Attribute(attributes, QStringLiteral("type"))
+                               .compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
                 entry = SitemapEntry{};
             } else if (inObject) {
                 inObject = false;

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <vector>
 
 // One line of a help file's contents: its title, the page it opens, and the lines below it.

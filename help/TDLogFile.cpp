@@ -22,9 +22,14 @@ QString YesNo(bool value) {
 
 }  // namespace
 
-TDLogFile::TDLogFile(const HelpModuleState& state, const QString& path, bool traceOn, bool timePrefix, bool headerOn,
-                     bool keepOld)
-    : LogPath(path), TraceOn(traceOn), TimePrefix(timePrefix), HeaderOn(headerOn), KeepOld(keepOld), module(state) {
+TDLogFile::TDLogFile(const HelpModuleState& state, const QString& path, bool traceOn, bool timePrefix,
+                     bool headerOn, bool keepOld)
+    : LogPath(path),
+      TraceOn(traceOn),
+      TimePrefix(timePrefix),
+      HeaderOn(headerOn),
+      KeepOld(keepOld),
+      module(state) {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
     if (path.isEmpty() || !QFileInfo(folder).isDir() || !SafeFile::IsFolderWritable(folder)) {
@@ -41,7 +46,8 @@ void TDLogFile::WriteLine(const QString& text) {
     QString line = text;
     if (line == QLatin1String("-")) line = QString(80, QLatin1Char('-'));
     if (line == QLatin1String("=")) line = QString(80, QLatin1Char('='));
-    if (line.startsWith(QLatin1Char('!')) || line.startsWith(QLatin1Char('-')) || line.startsWith(QLatin1Char('='))) {
+    if (line.startsWith(QLatin1Char('!')) || line.startsWith(QLatin1Char('-')) ||
+        line.startsWith(QLatin1Char('='))) {
         line.remove(0, 1);
     } else if (TimePrefix) {
         line.prepend(QLocale::system().toString(GameClock().LocalTime().time(), QLocale::LongFormat) +
@@ -73,24 +79,28 @@ void TDLogFile::WriteHeader() {
     WriteLine(QStringLiteral("!Date:                 %1")
                   .arg(tab(locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
                            locale.toString(now.time(), QLocale::LongFormat))));
-    WriteLine(QStringLiteral("!Operating System:      %1 %2.%3 (Build %4) %5")
-                  .arg(tab(system.name), QString::number(system.major), QString::number(system.minor),
-                       QString::number(system.build),
-                       system.servicePack.isEmpty() ? QStringLiteral("No Service Pack") : system.servicePack));
+    WriteLine(
+        QStringLiteral("!Operating System:      %1 %2.%3 (Build %4) %5")
+            .arg(tab(system.name), QString::number(system.major), QString::number(system.minor),
+                 QString::number(system.build),
+                 system.servicePack.isEmpty() ? QStringLiteral("No Service Pack") : system.servicePack));
     WriteLine(QStringLiteral("!SysLocale.DefaultLCID: %1 (%2)").arg(tab(Hex4(lcid)), QString::number(lcid)));
-    WriteLine(QStringLiteral("!SysLocale.PriLangID:   %1 (%2)").arg(tab(Hex4(primary)), QString::number(primary)));
+    WriteLine(
+        QStringLiteral("!SysLocale.PriLangID:   %1 (%2)").arg(tab(Hex4(primary)), QString::number(primary)));
     WriteLine(QStringLiteral("!SysLocale.SubLangID:   %1 (%2)").arg(tab(Hex4(sub)), QString::number(sub)));
     WriteLine(QStringLiteral("!DecimalSeparator:      %1").arg(tab(HelpPlatform::DecimalSeparator())));
     WriteLine(QStringLiteral("-"));
     WriteLine(QStringLiteral("!EXE Path =          %1").arg(tab(exePath)));
     WriteLine(QStringLiteral("!EXE Version =       %1").arg(tab(HelpVersions::FileVersionText(exePath))));
-    WriteLine(QStringLiteral("!Cmdline Param(s) =  %1").arg(tab(module.Arguments.join(QStringLiteral(" | ")))));
+    WriteLine(
+        QStringLiteral("!Cmdline Param(s) =  %1").arg(tab(module.Arguments.join(QStringLiteral(" | ")))));
     WriteLine(QStringLiteral("!Actual CmdLine =  %1").arg(tab(HelpPlatform::RawCommandLine())));
     WriteLine(QStringLiteral("!_RunDir =           %1").arg(tab(module.RunDir)));
     WriteLine(QStringLiteral("!_ModuleName =       %1").arg(tab(module.ModuleName)));
     WriteLine(QStringLiteral("!_ModuleDir =        %1").arg(tab(module.ModuleDir)));
     WriteLine(QStringLiteral("!_ModulePath =        %1").arg(tab(module.ModulePath)));
-    WriteLine(QStringLiteral("!Module Version =       %1").arg(tab(HelpVersions::FileVersionText(module.ModulePath))));
+    WriteLine(QStringLiteral("!Module Version =       %1")
+                  .arg(tab(HelpVersions::FileVersionText(module.ModulePath))));
     WriteLine(QStringLiteral("-"));
     WriteLine(QStringLiteral("!_hhInstalled =      %1").arg(tab(YesNo(module.hhInstalled))));
     WriteLine(QStringLiteral("!_hhVerStr =         %1").arg(tab(module.hhVerStr)));

@@ -11,8 +11,8 @@ public:
     // Moves the log to the per-user state folder when the folder of `path` is missing or not
     // writable, makes an old read-only log writable, then writes the header (which first removes
     // an old log unless `keepOld`). The header reports `module`, which must outlive the log.
-    TDLogFile(const HelpModuleState& module, const QString& path, bool traceOn, bool timePrefix, bool headerOn,
-              bool keepOld);
+    TDLogFile(const HelpModuleState& module, const QString& path, bool traceOn, bool timePrefix,
+              bool headerOn, bool keepOld);
     virtual ~TDLogFile() = default;
 
     // "-" and "=" become separator rows; a text starting with "!", "-" or "=" is written without

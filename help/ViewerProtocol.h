@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
 #include <cstdint>
 
 // What the game and its help viewer process say to each other: one line per message, the game's

@@ -1,10 +1,9 @@
 #include "help/ViewerService.h"
 
-#include <QCoreApplication>
-#include <QSocketNotifier>
-
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QSocketNotifier>
 #include <cerrno>
 
 ViewerService::ViewerService(int input, int out, const QString& controlName, const QString& controlPath)
@@ -39,9 +38,15 @@ void ViewerService::Handle(QByteArrayView line) {
                 Reply(ViewerProtocol::Reply::NoControl);
             } else {
                 switch (windows.Show(command.path, command.context)) {
-                    case HelpWindows::Outcome::Shown: Reply(ViewerProtocol::Reply::Shown); break;
-                    case HelpWindows::Outcome::Missing: Reply(ViewerProtocol::Reply::Missing); break;
-                    case HelpWindows::Outcome::Damaged: Reply(ViewerProtocol::Reply::Damaged); break;
+                    case HelpWindows::Outcome::Shown:
+                        Reply(ViewerProtocol::Reply::Shown);
+                        break;
+                    case HelpWindows::Outcome::Missing:
+                        Reply(ViewerProtocol::Reply::Missing);
+                        break;
+                    case HelpWindows::Outcome::Damaged:
+                        Reply(ViewerProtocol::Reply::Damaged);
+                        break;
                 }
             }
             break;

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <cstdint>
 
 namespace {
@@ -22,7 +21,8 @@ QFont BannerFont() {
 int ScrollBanner::TextLeft(int counter, int textWidth, int stripWidth) {
     // Exact in integers: (T + W) * (1500 - step) / 1500, rounded half to even. Steps past the end
     // of a pass give a negative numerator, so the quotient is floored by hand.
-    const std::int64_t numerator = static_cast<std::int64_t>(textWidth + stripWidth) * (StepsPerPass - counter);
+    const std::int64_t numerator =
+        static_cast<std::int64_t>(textWidth + stripWidth) * (StepsPerPass - counter);
     const std::int64_t denominator = StepsPerPass;
     std::int64_t quotient = numerator / denominator;
     std::int64_t remainder = numerator % denominator;
@@ -45,13 +45,15 @@ QString ScrollBanner::InitialText() {
 }
 
 QString ScrollBanner::TextFor(Language language) {
-    return Pick(language,
-                QString::fromUtf8("Klicke hier um die Torvik Games Homepage zu besuchen.     Die Torvik Games - eine "
-                                  "Reihe von Denkspielen für alle von 8 bis 88.     Die legendären Torvik Games "
-                                  "warten auf Dich.     "),
-                QStringLiteral("Click here do visit the Torvik Bytes Homepage.     The Torvik Games - a series of non "
-                               "violent games for everyone between 8 and 88.     The legendary Torvik Games are "
-                               "waiting for you.     "));
+    return Pick(
+        language,
+        QString::fromUtf8("Klicke hier um die Torvik Games Homepage zu besuchen.     Die Torvik Games - eine "
+                          "Reihe von Denkspielen für alle von 8 bis 88.     Die legendären Torvik Games "
+                          "warten auf Dich.     "),
+        QStringLiteral(
+            "Click here do visit the Torvik Bytes Homepage.     The Torvik Games - a series of non "
+            "violent games for everyone between 8 and 88.     The legendary Torvik Games are "
+            "waiting for you.     "));
 }
 
 ScrollBanner::ScrollBanner(QWidget* parent) : QWidget(parent), text(InitialText()) {

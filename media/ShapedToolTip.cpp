@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QTextDocumentFragment>
 #include <QToolTip>
-
 #include <vector>
 
 namespace {
@@ -75,8 +74,10 @@ QFont ShapedToolTip::TipFont() {
 
 QSize ShapedToolTip::BodySize(const QString& shown) {
     const QFontMetrics metrics(TipFont());
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, PlainText(shown));
-    return QSize(qMax(bounds.width() + 2 * MarginX, MinWidth), qMax(bounds.height() + 2 * MarginY, MinHeight));
+    const QRect bounds =
+        metrics.boundingRect(QRect(0, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, PlainText(shown));
+    return QSize(qMax(bounds.width() + 2 * MarginX, MinWidth),
+                 qMax(bounds.height() + 2 * MarginY, MinHeight));
 }
 
 QImage ShapedToolTip::Compose(const ToolTipShape& outline, const QString& shown, const QImage& beneath) {
@@ -121,8 +122,8 @@ QImage ShapedToolTip::Compose(const ToolTipShape& outline, const QString& shown,
     QPainter painter(&picture);
     painter.setFont(TipFont());
     painter.setPen(QColor::fromRgb(ink));
-    painter.drawText(outline.Body().adjusted(MarginX, MarginY, -MarginX, -MarginY), Qt::AlignLeft | Qt::AlignTop,
-                     PlainText(shown));
+    painter.drawText(outline.Body().adjusted(MarginX, MarginY, -MarginX, -MarginY),
+                     Qt::AlignLeft | Qt::AlignTop, PlainText(shown));
     return picture;
 }
 
@@ -132,8 +133,8 @@ QImage ShapedToolTip::GrabBeneath(const QRect& area) const {
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return QImage();
     const QPoint origin = screen->geometry().topLeft();
-    const QPixmap grabbed = screen->grabWindow(0, area.x() - origin.x(), area.y() - origin.y(), area.width(),
-                                               area.height());
+    const QPixmap grabbed =
+        screen->grabWindow(0, area.x() - origin.x(), area.y() - origin.y(), area.width(), area.height());
     return grabbed.toImage();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QLoggingCategory>
-
 #include <span>
 
 #include "media/WaveFile.h"
@@ -14,13 +13,14 @@ Q_LOGGING_CATEGORY(lcSound, "tvdl.sound", QtWarningMsg)
 
 // In cue order.
 constexpr std::array<const char*, Sound::CueCount> Resources = {
-    ":/sounds/won.wav", ":/sounds/pick.wav", ":/sounds/drop.wav",
+    ":/sounds/won.wav",    ":/sounds/pick.wav", ":/sounds/drop.wav",
     ":/sounds/return.wav", ":/sounds/deal.wav", ":/sounds/giveup.wav",
 };
 
 }  // namespace
 
-Sound::Sound(std::unique_ptr<AudioOut> out) : output(out ? std::move(out) : std::make_unique<ThreadedAudioOut>()) {
+Sound::Sound(std::unique_ptr<AudioOut> out)
+    : output(out ? std::move(out) : std::make_unique<ThreadedAudioOut>()) {
     // The platform may refuse every cue the same way; saying so once is enough.
     output->SetRefusalHandler([logged = refusalLogged](const QString& why) {
         if (!logged->exchange(true)) qCWarning(lcSound).noquote() << "Cannot play sound:" << why;
@@ -55,7 +55,8 @@ void Sound::SetRecording(SoundCue cue, const QByteArray& waveFile) {
     LoadRecordings();
     Recording& recording = recordings.at(static_cast<std::size_t>(cue));
     recording = {};
-    const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(waveFile.constData()), std::size_t(waveFile.size()));
+    const auto bytes =
+        std::span(reinterpret_cast<const std::uint8_t*>(waveFile.constData()), std::size_t(waveFile.size()));
     const std::optional<WaveFile> wave = WaveFile::Read(bytes);
     if (!wave) {
         if (!waveFile.isEmpty()) qCWarning(lcSound) << "unreadable sound for cue" << int(cue);

@@ -4,7 +4,6 @@
 #include <QPoint>
 #include <QPointer>
 #include <QTimer>
-
 #include <memory>
 
 class ShapedToolTip;

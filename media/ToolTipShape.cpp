@@ -71,7 +71,8 @@ QImage ToolTipShape::Pixels() const {
         painter.drawPath(mirror.map(outline));
     }
     auto in = [&inside](int x, int y) {
-        return x >= 0 && y >= 0 && x < inside.width() && y < inside.height() && inside.constScanLine(y)[x] != 0;
+        return x >= 0 && y >= 0 && x < inside.width() && y < inside.height() &&
+               inside.constScanLine(y)[x] != 0;
     };
 
     QImage pixels(window.size(), QImage::Format_Grayscale8);

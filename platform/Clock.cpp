@@ -20,8 +20,10 @@ std::uint32_t SystemClock::TickCount() {
 
 void SystemClock::SleepUntil(std::uint32_t tick) {
     using std::chrono::milliseconds;
-    const auto now = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
-    const auto ahead = static_cast<std::int32_t>(tick - static_cast<std::uint32_t>(static_cast<std::uint64_t>(now.count())));
+    const auto now =
+        std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
+    const auto ahead =
+        static_cast<std::int32_t>(tick - static_cast<std::uint32_t>(static_cast<std::uint64_t>(now.count())));
     if (ahead <= 0) return;
     // The very moment the counter turns to `tick`, so a wait lasts what spinning made it last.
     std::this_thread::sleep_until(std::chrono::steady_clock::time_point(now + milliseconds(ahead)));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-
 #include <cstdint>
 
 // The two time sources the game reads: a millisecond tick counter that wraps at 2^32, and a

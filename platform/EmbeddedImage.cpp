@@ -2,7 +2,6 @@
 
 #include <QImageReader>
 #include <QResource>
-
 #include <algorithm>
 #include <cstring>
 
@@ -47,9 +46,10 @@ QImage ReadPackedImage(const QString& path) {
     // its index and the picture asked for are touched.
     const QResource resource(QStringLiteral(":/images.pack"));
     if (!resource.isValid()) return {};
-    const QByteArray bytes = resource.compressionAlgorithm() == QResource::NoCompression
-                                 ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
-                                 : resource.uncompressedData();
+    const QByteArray bytes =
+        resource.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
+            : resource.uncompressedData();
     const QByteArray wanted = path.mid(2).toUtf8();  // past ":/"
     PackReader pack(bytes);
     quint32 magic = 0;
@@ -57,19 +57,20 @@ QImage ReadPackedImage(const QString& path) {
     if (!pack.Word(magic) || std::memcmp(&magic, "TVIP", 4) != 0 || !pack.Word(count)) return {};
     for (quint32 i = 0; i < count; ++i) {
         QByteArrayView name;
-        quint32 width = 0, height = 0, format = 0, bytesPerLine = 0, colours = 0, colourOffset = 0, pixelOffset = 0,
-                pixelLength = 0;
+        quint32 width = 0, height = 0, format = 0, bytesPerLine = 0, colours = 0, colourOffset = 0,
+                pixelOffset = 0, pixelLength = 0;
         if (!pack.Name(name) || !pack.Word(width) || !pack.Word(height) || !pack.Word(format) ||
-            !pack.Word(bytesPerLine) || !pack.Word(colours) || !pack.Word(colourOffset) || !pack.Word(pixelOffset) ||
-            !pack.Word(pixelLength)) {
+            !pack.Word(bytesPerLine) || !pack.Word(colours) || !pack.Word(colourOffset) ||
+            !pack.Word(pixelOffset) || !pack.Word(pixelLength)) {
             return {};
         }
         if (name != wanted) continue;
 
         QByteArrayView table;
         QByteArrayView pixels;
-        if (!pack.Part(colourOffset, qsizetype(colours) * 4, table) || !pack.Part(pixelOffset, pixelLength, pixels) ||
-            format == QImage::Format_Invalid || format >= QImage::NImageFormats) {
+        if (!pack.Part(colourOffset, qsizetype(colours) * 4, table) ||
+            !pack.Part(pixelOffset, pixelLength, pixels) || format == QImage::Format_Invalid ||
+            format >= QImage::NImageFormats) {
             return {};
         }
         QImage image(static_cast<int>(width), static_cast<int>(height), static_cast<QImage::Format>(format));

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWindow>
-
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -145,8 +144,8 @@ std::optional<QMargins> FrameExtents::AskWindowManager(QWindow& window) {
         const std::vector<std::uint32_t> items = Property(connection, id, extents, XCB_ATOM_CARDINAL, 4);
         if (items.size() == 4) {
             // Left, right, top, bottom.
-            return QMargins(static_cast<int>(items[0]), static_cast<int>(items[2]), static_cast<int>(items[1]),
-                            static_cast<int>(items[3]));
+            return QMargins(static_cast<int>(items[0]), static_cast<int>(items[2]),
+                            static_cast<int>(items[1]), static_cast<int>(items[3]));
         }
         std::this_thread::sleep_for(pollStep);
     } while (std::chrono::steady_clock::now() < deadline);

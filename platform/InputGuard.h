@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <cstdint>
 
 // Keeps a window that has just appeared from taking a key press or a click meant for what lay

@@ -2,7 +2,6 @@
 
 #include <QIconEngine>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -14,15 +13,16 @@ QImage ReplicatePixels(const QImage& art, int factor) {
     if (factor <= 1 || art.isNull()) return art;
     // Qt's fast scaling samples pixel centres, which is replication at whole factors; scaling by
     // an exact size keeps it from rounding the result.
-    return art.scaled(art.width() * factor, art.height() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return art.scaled(art.width() * factor, art.height() * factor, Qt::IgnoreAspectRatio,
+                      Qt::FastTransformation);
 }
 
 QPixmap CrispPixmap(const QPixmap& art, qreal devicePixelRatio) {
     if (art.isNull()) return art;
     const int factor = PixelArtFactor(devicePixelRatio);
     QPixmap result = factor == 1 ? art
-                                 : art.scaled(art.width() * factor, art.height() * factor, Qt::IgnoreAspectRatio,
-                                              Qt::FastTransformation);
+                                 : art.scaled(art.width() * factor, art.height() * factor,
+                                              Qt::IgnoreAspectRatio, Qt::FastTransformation);
     result.setDevicePixelRatio(factor);
     return result;
 }
@@ -31,13 +31,16 @@ namespace {
 
 class CrispIconEngine : public QIconEngine {
 public:
-    CrispIconEngine(const QPixmap& normalArt, const QPixmap& disabledArt) : normal(normalArt), disabled(disabledArt) {}
+    CrispIconEngine(const QPixmap& normalArt, const QPixmap& disabledArt)
+        : normal(normalArt), disabled(disabledArt) {}
 
     QIconEngine* clone() const override { return new CrispIconEngine(normal, disabled); }
     QString key() const override { return QStringLiteral("CrispIconEngine"); }
     bool isNull() override { return normal.isNull(); }
 
-    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return Art(QIcon::Normal).size().boundedTo(size); }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return Art(QIcon::Normal).size().boundedTo(size);
+    }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State) override { return {Art(mode).size()}; }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {

@@ -7,7 +7,6 @@
 #include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QTimer>
-
 #include <memory>
 
 namespace {
@@ -20,10 +19,14 @@ constexpr int IdleCloseMs = 3000;
 
 QString Describe(QAudio::Error error) {
     switch (error) {
-        case QAudio::OpenError: return QStringLiteral("the audio device could not be opened");
-        case QAudio::IOError: return QStringLiteral("the audio device failed while playing");
-        case QAudio::FatalError: return QStringLiteral("the audio device is not usable");
-        default: return QStringLiteral("audio error %1").arg(int(error));
+        case QAudio::OpenError:
+            return QStringLiteral("the audio device could not be opened");
+        case QAudio::IOError:
+            return QStringLiteral("the audio device failed while playing");
+        case QAudio::FatalError:
+            return QStringLiteral("the audio device is not usable");
+        default:
+            return QStringLiteral("audio error %1").arg(int(error));
     }
 }
 
@@ -49,7 +52,9 @@ public:
     ~QtAudioPlayer() override { Close(); }
 
     bool HasDevice() override { return !DefaultOutput().isNull(); }
-    void Start(const QByteArray& samples, const PcmFormat& format) override { Run({Kind::Start, samples, format}); }
+    void Start(const QByteArray& samples, const PcmFormat& format) override {
+        Run({Kind::Start, samples, format});
+    }
     void Halt() override { Run({Kind::Halt, {}, {}}); }
     qint64 BytesTaken() const override { return buffer ? buffer->pos() : 0; }
 
@@ -70,8 +75,12 @@ private:
             hasPending = false;
             const Command now = std::move(pending);
             switch (now.kind) {
-                case Kind::Start: Open(now.samples, now.format); break;
-                case Kind::Halt: Close(); break;
+                case Kind::Start:
+                    Open(now.samples, now.format);
+                    break;
+                case Kind::Halt:
+                    Close();
+                    break;
                 case Kind::CloseIfDone:
                     if (sink && sink->state() != QAudio::ActiveState) Close();
                     break;
@@ -104,7 +113,9 @@ private:
         if (device.isNull()) return;
         if (!device.isFormatSupported(format)) {
             refused(QStringLiteral("the audio device cannot play %1 Hz, %2 channels, %3 bits")
-                        .arg(pcm.sampleRate).arg(pcm.channels).arg(pcm.bitsPerSample));
+                        .arg(pcm.sampleRate)
+                        .arg(pcm.channels)
+                        .arg(pcm.bitsPerSample));
             return;
         }
         buffer = std::make_unique<QBuffer>();
@@ -113,7 +124,8 @@ private:
         sink = std::make_unique<QAudioSink>(device, format);
         connect(sink.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) { Changed(state); });
         sink->start(buffer.get());
-        qCDebug(lcAudio) << "started" << samples.size() << "bytes at" << pcm.sampleRate << "Hz, state" << sink->state();
+        qCDebug(lcAudio) << "started" << samples.size() << "bytes at" << pcm.sampleRate << "Hz, state"
+                         << sink->state();
         if (sink->error() != QAudio::NoError && sink->error() != QAudio::UnderrunError) {
             refused(Describe(sink->error()));
             Close();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <utility>
 
 #if defined(__SANITIZE_THREAD__)

@@ -1,13 +1,13 @@
 #include "platform/QuitSignals.h"
 
-#include <QSocketNotifier>
-
-#include <array>
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/time.h>
 #include <unistd.h>
+
+#include <QSocketNotifier>
+#include <array>
+#include <cerrno>
+#include <csignal>
 
 namespace {
 

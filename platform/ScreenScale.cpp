@@ -1,13 +1,14 @@
 #include "platform/ScreenScale.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWindow>
+#include <private/qhighdpiscaling_p.h>
+#include <private/qwindow_p.h>
 #include <qpa/qplatformscreen.h>
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
-#include <private/qhighdpiscaling_p.h>
-#include <private/qwindow_p.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 
 #include "platform/FrameExtents.h"
 
@@ -77,7 +78,8 @@ QRect DeviceDesktop(const QScreen& screen) {
 void Resync(QWindow& window) {
     QPlatformWindow* platform = window.handle();
     if (platform == nullptr) return;
-    QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(&window, platform->geometry());
+    QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+        &window, platform->geometry());
     Redraw(window);
 }
 

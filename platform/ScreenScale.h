@@ -5,7 +5,6 @@
 #include <QRect>
 #include <QSize>
 #include <QtGlobal>
-
 #include <optional>
 
 class QScreen;

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 
 Surface::Surface(int width, int height, std::uint32_t colorRef)
@@ -88,7 +87,8 @@ void Surface::RoundRectOutline(int left, int top, int right, int bottom, int rou
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(left, top, right - left - 1, bottom - top - 1), roundW / 2.0, roundH / 2.0);
+        painter.drawRoundedRect(QRectF(left, top, right - left - 1, bottom - top - 1), roundW / 2.0,
+                                roundH / 2.0);
     }
     const int grow = penWidth / 2 + 1;
     Changed(QRect(left, top, right - left, bottom - top).adjusted(-grow, -grow, grow, grow));

@@ -5,7 +5,6 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 #include <optional>

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <QThread>
-
 #include <atomic>
 #include <cstdint>
 #include <memory>

@@ -5,7 +5,8 @@ std::array<std::uint8_t, 2> Position::FillersOf(int column, int row) const {
 }
 
 bool Position::MayPlace(std::uint8_t card, int column, int row) const {
-    if (card == 0 || column < 1 || column >= Columns || row < 0 || row >= Rows || At(column, row) != 0) return false;
+    if (card == 0 || column < 1 || column >= Columns || row < 0 || row >= Rows || At(column, row) != 0)
+        return false;
     const std::array<std::uint8_t, 2> fillers = FillersOf(column, row);
     return card == fillers[0] || card == fillers[1];
 }

@@ -27,7 +27,9 @@ struct Position {
     // Row-major: the place at (column, row) is row * Columns + column.
     std::array<std::uint8_t, Places> cells{};
 
-    static constexpr std::uint8_t Code(int suit, int rank) { return static_cast<std::uint8_t>(suit * 16 + rank); }
+    static constexpr std::uint8_t Code(int suit, int rank) {
+        return static_cast<std::uint8_t>(suit * 16 + rank);
+    }
     static constexpr int Suit(std::uint8_t card) { return card >> 4; }
     static constexpr int Rank(std::uint8_t card) { return card & 15; }
     static constexpr int Place(int column, int row) { return row * Columns + column; }
@@ -53,12 +55,20 @@ struct Position {
     // places that would take the card were they gaps, right of the first and left of the second;
     // Nowhere where a side offers nothing. Right of column 13 is off the grid, and left of column
     // 1 is column 0, which takes no card.
-    static constexpr int RightOf(int before) { return before != Nowhere && before % Columns != Columns - 1 ? before + 1 : Nowhere; }
-    static constexpr int LeftOf(int after) { return after != Nowhere && after % Columns >= 2 ? after - 1 : Nowhere; }
-    static constexpr std::array<int, 2> Destinations(int before, int after) { return {RightOf(before), LeftOf(after)}; }
+    static constexpr int RightOf(int before) {
+        return before != Nowhere && before % Columns != Columns - 1 ? before + 1 : Nowhere;
+    }
+    static constexpr int LeftOf(int after) {
+        return after != Nowhere && after % Columns >= 2 ? after - 1 : Nowhere;
+    }
+    static constexpr std::array<int, 2> Destinations(int before, int after) {
+        return {RightOf(before), LeftOf(after)};
+    }
 
     std::uint8_t At(int column, int row) const { return cells[static_cast<std::size_t>(Place(column, row))]; }
-    void Set(int column, int row, std::uint8_t card) { cells[static_cast<std::size_t>(Place(column, row))] = card; }
+    void Set(int column, int row, std::uint8_t card) {
+        cells[static_cast<std::size_t>(Place(column, row))] = card;
+    }
 
     // The cards the place (column, row) could take if it were a gap; see Fillers.
     std::array<std::uint8_t, 2> FillersOf(int column, int row) const;

@@ -5,11 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include "settings/SqliteLibrary.h"
-
 #include <memory>
 #include <utility>
+
+#include "settings/SqliteLibrary.h"
 
 namespace {
 
@@ -74,7 +73,8 @@ bool QuickCheckPasses(sqlite3* db) {
 
 }  // namespace
 
-GameRecord::GameRecord(QString file, Reporter onTrouble) : path(std::move(file)), reporter(std::move(onTrouble)) {}
+GameRecord::GameRecord(QString file, Reporter onTrouble)
+    : path(std::move(file)), reporter(std::move(onTrouble)) {}
 
 GameRecord::~GameRecord() {
     Close();
@@ -100,7 +100,8 @@ void GameRecord::Report(Trouble trouble, const QString& detail) {
     if (reporter) {
         reporter(trouble, detail);
     } else {
-        qWarning("game record %s: %d %s", qUtf8Printable(path), static_cast<int>(trouble), qUtf8Printable(detail));
+        qWarning("game record %s: %d %s", qUtf8Printable(path), static_cast<int>(trouble),
+                 qUtf8Printable(detail));
     }
 }
 
@@ -119,7 +120,8 @@ GameRecord::Opened GameRecord::TryOpen() {
     Close();
     readOnly = false;
     const QByteArray name = QFile::encodeName(path);
-    if (Api().open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (Api().open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         // A file that cannot even be opened for writing may still be read.
         Close();
         if (Api().open_v2(name.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
@@ -138,7 +140,8 @@ GameRecord::Opened GameRecord::Prepare() {
     if (*version > SchemaVersion) {
         // A newer game's file: read what it holds, in the format of ours it kept, and leave it be.
         Close();
-        if (Api().open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        if (Api().open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+            SQLITE_OK) {
             Close();
             return Opened::Unusable;
         }
@@ -169,7 +172,8 @@ bool GameRecord::StartAfresh() {
     Close();
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = path + QStringLiteral(".damaged-") + stamp;
-    for (int n = 2; QFileInfo::exists(aside); ++n) aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     // The journal goes with the file: left behind, it would be played into the new one.
     for (const QLatin1String suffix : {QLatin1String("-wal"), QLatin1String("-shm")}) {
         if (QFileInfo::exists(path + suffix)) QFile::rename(path + suffix, aside + suffix);
@@ -192,9 +196,10 @@ bool GameRecord::ReadOnly() {
 }
 
 bool GameRecord::Insert(const RecordRow& row) {
-    const Statement insert = Compile(db,
-                                     "INSERT INTO deals (deal, started, ended, result, reshuffles, moves, undos, "
-                                     "hints, language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    const Statement insert =
+        Compile(db,
+                "INSERT INTO deals (deal, started, ended, result, reshuffles, moves, undos, "
+                "hints, language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
     if (!insert) return false;
     sqlite3_stmt* s = insert.get();
     const std::string_view result = ResultName(row.result);
@@ -231,9 +236,10 @@ bool GameRecord::Add(const RecordRow& row) {
 std::vector<RecordRow> GameRecord::Rows() {
     std::vector<RecordRow> rows;
     if (!Open()) return rows;
-    const Statement select = Compile(db,
-                                     "SELECT id, deal, started, ended, result, reshuffles, moves, undos, hints, "
-                                     "language FROM deals ORDER BY ended DESC, id DESC");
+    const Statement select =
+        Compile(db,
+                "SELECT id, deal, started, ended, result, reshuffles, moves, undos, hints, "
+                "language FROM deals ORDER BY ended DESC, id DESC");
     if (!select) return rows;
     sqlite3_stmt* s = select.get();
     while (Api().step(s) == SQLITE_ROW) {
@@ -243,8 +249,9 @@ std::vector<RecordRow> GameRecord::Rows() {
         row.startedMs = Api().column_int64(s, 2);
         row.endedMs = Api().column_int64(s, 3);
         const QByteArray result = Text(s, 4).toUtf8();
-        row.result = ResultNamed(std::string_view(result.constData(), static_cast<std::size_t>(result.size())))
-                         .value_or(DealResult::Lost);
+        row.result =
+            ResultNamed(std::string_view(result.constData(), static_cast<std::size_t>(result.size())))
+                .value_or(DealResult::Lost);
         row.reshuffles = Api().column_int(s, 5);
         row.moves = Api().column_int(s, 6);
         row.undos = Api().column_int(s, 7);

@@ -2,9 +2,9 @@
 
 #include <QGuiApplication>
 #include <QMargins>
+#include <QPointer>
 #include <QScreen>
 #include <QStringList>
-#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>

@@ -1,7 +1,6 @@
 #include "settings/RecordFigures.h"
 
 #include <QDateTime>
-
 #include <algorithm>
 
 std::optional<double> RecordFigures::WinRate() const {
@@ -37,7 +36,9 @@ std::vector<double> RecordFigures::RollingWinRate(std::span<const RecordRow> new
     rates.reserve(newestFirst.size());
     int wonInWindow = 0;
     // Oldest first: the row at index size-1-i.
-    auto wonAt = [&](int i) { return newestFirst[static_cast<std::size_t>(size - 1 - i)].result == DealResult::Won; };
+    auto wonAt = [&](int i) {
+        return newestFirst[static_cast<std::size_t>(size - 1 - i)].result == DealResult::Won;
+    };
     for (int i = 0; i < size; ++i) {
         if (wonAt(i)) ++wonInWindow;
         if (i >= window && wonAt(i - window)) --wonInWindow;
@@ -47,7 +48,8 @@ std::vector<double> RecordFigures::RollingWinRate(std::span<const RecordRow> new
 }
 
 QString RecordFigures::Csv(std::span<const RecordRow> newestFirst) {
-    QString text = QStringLiteral("deal,started,ended,seconds,result,reshuffles,moves,undos,hints,language\n");
+    QString text =
+        QStringLiteral("deal,started,ended,seconds,result,reshuffles,moves,undos,hints,language\n");
     for (const RecordRow& row : newestFirst) {
         const auto iso = [](std::int64_t ms) {
             return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODate);

@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
-
 #include <algorithm>
 
 #include "platform/Clock.h"
@@ -77,7 +76,8 @@ QString SettingsStore::Failure::Message() const {
         case Kind::DamagedValue:
             return QStringLiteral("Ungültiger Datentyp für '%1'").arg(name);
         case Kind::NotWritten:
-            if (cause == Cause::FolderCannotBeMade) return QStringLiteral("Erzeugung von Schlüssel %1 misslungen").arg(name);
+            if (cause == Cause::FolderCannotBeMade)
+                return QStringLiteral("Erzeugung von Schlüssel %1 misslungen").arg(name);
             return QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(name);
         case Kind::SetAside:
             break;
@@ -165,7 +165,8 @@ bool SettingsStore::WriteEntries(const std::vector<Entry>& entries) const {
 bool SettingsStore::WriteThrough(const std::vector<Entry>& entries) const {
     {
         std::unique_ptr<QSettings> settings = Open();
-        if (KeptInFile(*settings) && !QDir().mkpath(QFileInfo(settings->fileName()).absolutePath())) return false;
+        if (KeptInFile(*settings) && !QDir().mkpath(QFileInfo(settings->fileName()).absolutePath()))
+            return false;
         for (const Entry& entry : entries) settings->setValue(KeyOf(entry.section, entry.name), entry.text);
         settings->sync();
         if (settings->status() == QSettings::NoError) return true;
@@ -207,7 +208,8 @@ void SettingsStore::SetAsideIfAbsurd() const {
     const QString lying = store.isSymLink() ? store.canonicalFilePath() : store.absoluteFilePath();
     const QString stamp = GameClock().LocalTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
     QString aside = QStringLiteral("%1.set-aside-%2").arg(lying, stamp);
-    for (int n = 2; QFileInfo::exists(aside); ++n) aside = QStringLiteral("%1.set-aside-%2-%3").arg(lying, stamp).arg(n);
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = QStringLiteral("%1.set-aside-%2-%3").arg(lying, stamp).arg(n);
     const Failure::Cause cause = plain ? Failure::Cause::TooLarge : Failure::Cause::NotAFile;
     if (!QFile::rename(lying, aside)) {
         // Left where it is, it would still be read; the run goes on with what it can.
@@ -238,7 +240,8 @@ void SettingsStore::RemoveStaleWrites() const {
     const QString prefix = store.fileName() + QLatin1Char('.');
     const auto isTemporary = [&prefix](const QString& name) {
         const auto letterOrDigit = [](QChar c) {
-            return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+            return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                   (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
                    (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
         };
         return name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
@@ -261,9 +264,10 @@ void SettingsStore::DeleteValue(const QString& section, const QString& name) con
     std::unique_ptr<QSettings> settings = Open();
     const QString key = KeyOf(section, name);
     // Removing an absent key would still rewrite the file, or create it on a first start.
-    unwritten.erase(std::remove_if(unwritten.begin(), unwritten.end(),
-                                   [&](const Entry& entry) { return entry.section == section && entry.name == name; }),
-                    unwritten.end());
+    unwritten.erase(
+        std::remove_if(unwritten.begin(), unwritten.end(),
+                       [&](const Entry& entry) { return entry.section == section && entry.name == name; }),
+        unwritten.end());
     if (!settings->contains(key)) return;
     settings->remove(key);
     settings->sync();
@@ -311,10 +315,12 @@ bool SettingsStore::WriteText(SettingKey key, const QString& value) const {
 bool SettingsStore::WriteIntegers(const std::vector<std::pair<SettingKey, int>>& values) const {
     if (values.empty()) return true;
     std::vector<Entry> entries;
-    for (const auto& [key, value] : values) entries.push_back({SectionOf(key), NameOf(key), QString::number(value)});
+    for (const auto& [key, value] : values)
+        entries.push_back({SectionOf(key), NameOf(key), QString::number(value)});
     return WriteEntries(entries);
 }
 
 void SettingsStore::DeleteRetired() const {
-    for (const char* name : RetiredPlacementNames) DeleteValue(SectionOf(SettingKey::Placement), QLatin1String(name));
+    for (const char* name : RetiredPlacementNames)
+        DeleteValue(SectionOf(SettingKey::Placement), QLatin1String(name));
 }

@@ -1,7 +1,6 @@
 #include "settings/SqliteLibrary.h"
 
 #include <QLibrary>
-
 #include <optional>
 
 namespace {
@@ -25,7 +24,8 @@ std::optional<SqliteLibrary> Load() {
                      Resolve(library, "sqlite3_busy_timeout", api.busy_timeout) &&
                      Resolve(library, "sqlite3_exec", api.exec) &&
                      Resolve(library, "sqlite3_prepare_v2", api.prepare_v2) &&
-                     Resolve(library, "sqlite3_finalize", api.finalize) && Resolve(library, "sqlite3_step", api.step) &&
+                     Resolve(library, "sqlite3_finalize", api.finalize) &&
+                     Resolve(library, "sqlite3_step", api.step) &&
                      Resolve(library, "sqlite3_bind_int", api.bind_int) &&
                      Resolve(library, "sqlite3_bind_int64", api.bind_int64) &&
                      Resolve(library, "sqlite3_bind_text", api.bind_text) &&

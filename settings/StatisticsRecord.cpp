@@ -1,7 +1,6 @@
 #include "settings/StatisticsRecord.h"
 
 #include <QLockFile>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -13,8 +12,8 @@
 
 namespace {
 
-constexpr std::array<SettingKey, 4> counterKeys{SettingKey::TotalWon, SettingKey::TotalLost, SettingKey::LongestWon,
-                                                SettingKey::LongestLost};
+constexpr std::array<SettingKey, 4> counterKeys{SettingKey::TotalWon, SettingKey::TotalLost,
+                                                SettingKey::LongestWon, SettingKey::LongestLost};
 
 // Counters stop at the top instead of wrapping, as the statistics' own do.
 std::int32_t Add(std::int32_t stored, std::int64_t added) {
@@ -70,7 +69,8 @@ void StatisticsRecord::Save() {
 void StatisticsRecord::Merge(bool writeMissing) {
     // What the statistics counted since the record last set them is this copy's share.
     pending.totalWon = Add(pending.totalWon, static_cast<std::int64_t>(statistics.totalWon) - shown.totalWon);
-    pending.totalLost = Add(pending.totalLost, static_cast<std::int64_t>(statistics.totalLost) - shown.totalLost);
+    pending.totalLost =
+        Add(pending.totalLost, static_cast<std::int64_t>(statistics.totalLost) - shown.totalLost);
     if (statistics.longestWon > shown.longestWon) Longer(pending.longestWon, statistics.longestWon);
     if (statistics.longestLost > shown.longestLost) Longer(pending.longestLost, statistics.longestLost);
 
@@ -91,7 +91,8 @@ void StatisticsRecord::Merge(bool writeMissing) {
     merged.longestLost = pending.longestLost > 0 ? std::max(base[3], pending.longestLost) : base[3];
 
     const bool needed = resetPending || pending.totalWon != 0 || pending.totalLost != 0 ||
-                        merged.longestWon != base[2] || merged.longestLost != base[3] || (writeMissing && missing);
+                        merged.longestWon != base[2] || merged.longestLost != base[3] ||
+                        (writeMissing && missing);
     // A share the store already holds is let go, or it would come back after another copy's reset.
     // One the store could not write it holds and reads back as the stored counters, and writes
     // with its next write that gets through: kept here as well, it would be counted twice.

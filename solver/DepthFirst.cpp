@@ -23,7 +23,8 @@ void StepBack(SearchState& state, std::vector<Step>& path) {
 
 // Running out leaves the positions on the path, and the one just reached, with moves not yet
 // tried: they are forgotten, so that the next pass searches them again.
-SolveStatus RunOut(SolveStatus status, const Pass& pass, VisitedSet& visited, SearchState& state, std::vector<Step>& path) {
+SolveStatus RunOut(SolveStatus status, const Pass& pass, VisitedSet& visited, SearchState& state,
+                   std::vector<Step>& path) {
     if (pass.memory == nullptr) return status;
     for (;;) {
         VisitedSet::Key* slot = visited.Find(state.Key());
@@ -61,7 +62,8 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
         if (++sinceCheck == 512) {
             sinceCheck = 0;
             if (budget.Stopped()) return RunOut(SolveStatus::Stopped, pass, visited, state, path);
-            if (budget.PastDeadline()) return RunOut(SolveStatus::BudgetExhausted, pass, visited, state, path);
+            if (budget.PastDeadline())
+                return RunOut(SolveStatus::BudgetExhausted, pass, visited, state, path);
         }
         Frame& frame = stack.back();
         if (frame.next == frame.count) {
@@ -89,10 +91,12 @@ SolveStatus DepthFirst(const Position& start, const Budget& budget, const Pass& 
         // A position without moves is only ever a loss: no need to remember it.
         if (!(budget.prune && deadEnd)) visited.Claim(slot, state.Key());
         path.push_back(step);
-        if (tally.positions >= pass.limit) return RunOut(SolveStatus::BudgetExhausted, pass, visited, state, path);
+        if (tally.positions >= pass.limit)
+            return RunOut(SolveStatus::BudgetExhausted, pass, visited, state, path);
         ++tally.positions;
         // Asked for before the deadlock test, so that the table's memory arrives while it runs.
-        for (int i = 0; i < child.count; ++i) visited.Prefetch(state.KeyAfter(child.steps[static_cast<std::size_t>(i)]));
+        for (int i = 0; i < child.count; ++i)
+            visited.Prefetch(state.KeyAfter(child.steps[static_cast<std::size_t>(i)]));
         if (tally.runs != nullptr) tally.runs->See(state, path);
         if (deadEnd || (budget.prune && state.Deadlocked(pass.rules.keepRuns))) {
             StepBack(state, path);

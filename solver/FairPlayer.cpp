@@ -23,7 +23,8 @@ FairPlayer::Outcome FairPlayer::Play(HeadlessGame& game) const {
         budget.maxPositions = options.maxPositions;
         if (options.timePerRound) {
             // A quarter of the round's time stays for the trial reshuffles.
-            budget.deadline = started + (mayReshuffle ? *options.timePerRound * 3 / 4 : *options.timePerRound);
+            budget.deadline =
+                started + (mayReshuffle ? *options.timePerRound * 3 / 4 : *options.timePerRound);
         }
         budget.stop = options.stop;
         budget.trackRuns = mayReshuffle;

@@ -30,7 +30,8 @@ constexpr std::size_t PerFinishedRows = 6;
 
 }  // namespace
 
-Position ReshuffleChooser::Reshuffled(const std::array<std::uint8_t, Position::Rows>& runEnds, std::uint64_t& generator) {
+Position ReshuffleChooser::Reshuffled(const std::array<std::uint8_t, Position::Rows>& runEnds,
+                                      std::uint64_t& generator) {
     Position position;
     std::vector<std::uint8_t> cards;
     for (int row = 0; row < Rows; ++row) {
@@ -71,10 +72,13 @@ double ReshuffleChooser::Trial(const RunReach& reach, std::uint64_t& generator) 
     const SolveResult result = Solve(Reshuffled(reach.runEnds, generator), TrialBudget());
     positions += result.positions;
     switch (result.status) {
-    case SolveStatus::Solved: return 1;
-    case SolveStatus::NoSolution: return 0;
-    // A deal too large to settle quickly is neither: it keeps most of its chances.
-    default: return 0.5;
+        case SolveStatus::Solved:
+            return 1;
+        case SolveStatus::NoSolution:
+            return 0;
+        // A deal too large to settle quickly is neither: it keeps most of its chances.
+        default:
+            return 0.5;
     }
 }
 
@@ -82,7 +86,9 @@ std::size_t ReshuffleChooser::Choose(const std::vector<RunReach>& reached, std::
     if (reached.empty()) return 0;
     std::vector<std::size_t> order(reached.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return reached[a].RunCards() > reached[b].RunCards(); });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return reached[a].RunCards() > reached[b].RunCards();
+    });
     // Without time for trials, the most run cards.
     const std::size_t fallback = order.front();
 
@@ -102,8 +108,9 @@ std::size_t ReshuffleChooser::Choose(const std::vector<RunReach>& reached, std::
         for (Candidate& candidate : candidates) {
             for (int trial = 0; trial < StageTrials[stage]; ++trial) {
                 if (OutOfTime()) {
-                    const auto best = std::max_element(candidates.begin(), candidates.end(),
-                                                       [](const Candidate& a, const Candidate& b) { return a.Mean() < b.Mean(); });
+                    const auto best = std::max_element(
+                        candidates.begin(), candidates.end(),
+                        [](const Candidate& a, const Candidate& b) { return a.Mean() < b.Mean(); });
                     return best->trials == 0 ? fallback : best->index;
                 }
                 candidate.score += Trial(reached[candidate.index], generator);

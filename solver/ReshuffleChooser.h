@@ -31,7 +31,8 @@ public:
     std::uint64_t Positions() const { return positions; }
 
     // A deal as a reshuffle from these run ends could make it.
-    static Position Reshuffled(const std::array<std::uint8_t, Position::Rows>& runEnds, std::uint64_t& generator);
+    static Position Reshuffled(const std::array<std::uint8_t, Position::Rows>& runEnds,
+                               std::uint64_t& generator);
 
 private:
     // What the next trial deal may spend: the positions left, at most its share; only while

@@ -14,13 +14,16 @@ Position After(Position position, const Move& move) {
 // Keeps the further of two lines with the same first move; on a tie the one known before, so that
 // a player who follows a line is not sent along another that gets no further.
 void Merge(std::vector<HintLine>& lines, HintLine line) {
-    const auto same = std::find_if(lines.begin(), lines.end(), [&](const HintLine& kept) { return kept.moves.front() == line.moves.front(); });
+    const auto same = std::find_if(lines.begin(), lines.end(), [&](const HintLine& kept) {
+        return kept.moves.front() == line.moves.front();
+    });
     if (same == lines.end()) {
         lines.push_back(std::move(line));
     } else if (line.reach > same->reach) {
         *same = std::move(line);
     }
-    std::stable_sort(lines.begin(), lines.end(), [](const HintLine& a, const HintLine& b) { return a.reach > b.reach; });
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const HintLine& a, const HintLine& b) { return a.reach > b.reach; });
 }
 
 }  // namespace
@@ -110,10 +113,12 @@ bool RoundHints::AllMovesSeen(const Position& at) const {
 HintOffer RoundHints::Offer(const Position& at) const {
     const HintAnswer* answer = Known(at);
     if (answer == nullptr) return {};
-    if (answer->status == SolveStatus::Solved && !answer->lines.empty()) return {HintOffer::Kind::Winning, answer->lines.front().moves.front()};
+    if (answer->status == SolveStatus::Solved && !answer->lines.empty())
+        return {HintOffer::Kind::Winning, answer->lines.front().moves.front()};
     if (answer->status == SolveStatus::NoSolution) return {HintOffer::Kind::Lost, {}};
     for (const HintLine& line : answer->lines) {
-        if (line.reach > at.RunCards() && !seen.contains(After(at, line.moves.front()))) return {HintOffer::Kind::Unproven, line.moves.front()};
+        if (line.reach > at.RunCards() && !seen.contains(After(at, line.moves.front())))
+            return {HintOffer::Kind::Unproven, line.moves.front()};
     }
     return {AllMovesSeen(at) ? HintOffer::Kind::NoNewMove : HintOffer::Kind::NoLine, {}};
 }

@@ -24,10 +24,15 @@ constexpr Keys MakeKeys() {
 
 constexpr Keys keys = MakeKeys();
 
-std::size_t At(int index) { return static_cast<std::size_t>(index); }
-constexpr std::uint64_t Bit(int card) { return std::uint64_t{1} << card; }
+std::size_t At(int index) {
+    return static_cast<std::size_t>(index);
+}
+constexpr std::uint64_t Bit(int card) {
+    return std::uint64_t{1} << card;
+}
 
-constexpr std::uint64_t Aces = Bit(Position::Code(0, 1)) | Bit(Position::Code(1, 1)) | Bit(Position::Code(2, 1)) | Bit(Position::Code(3, 1));
+constexpr std::uint64_t Aces = Bit(Position::Code(0, 1)) | Bit(Position::Code(1, 1)) |
+                               Bit(Position::Code(2, 1)) | Bit(Position::Code(3, 1));
 
 }  // namespace
 
@@ -66,7 +71,8 @@ SearchState::SearchState(const Position& position) : board(position) {
 
 RunReach SearchState::Reach(const std::vector<Step>& path) const {
     RunReach reach;
-    for (std::size_t row = 0; row < reach.runEnds.size(); ++row) reach.runEnds[row] = static_cast<std::uint8_t>(first[row]);
+    for (std::size_t row = 0; row < reach.runEnds.size(); ++row)
+        reach.runEnds[row] = static_cast<std::uint8_t>(first[row]);
     reach.line = ToLine(path);
     return reach;
 }
@@ -119,7 +125,8 @@ void SearchState::ChainTiers(std::array<std::uint8_t, Places>& tierOf, bool keep
                         std::uint8_t& tier = tierOf[At(place)];
                         if (tier == 0 || tier > depth) tier = static_cast<std::uint8_t>(depth);
                         found = true;
-                    } else if (nextSize < static_cast<int>(nextLevel.size()) && !(keepRuns && InRun(destination))) {
+                    } else if (nextSize < static_cast<int>(nextLevel.size()) &&
+                               !(keepRuns && InRun(destination))) {
                         nextLevel[At(nextSize++)] = static_cast<std::uint8_t>(destination);
                     }
                 }
@@ -144,7 +151,8 @@ int SearchState::Generate(StepList& out, const MoveRules& rules) const {
             const int end = First(row);
             if (end >= Columns - 1 || Cell(Position::Place(end, row)) != 0) continue;
             // The run's next card fits there: its predecessor ends the run.
-            out[0] = {loc[Position::Code(row, end + 1)], static_cast<std::uint8_t>(Position::Place(end, row))};
+            out[0] = {loc[Position::Code(row, end + 1)],
+                      static_cast<std::uint8_t>(Position::Place(end, row))};
             return 1;
         }
     }
@@ -152,7 +160,8 @@ int SearchState::Generate(StepList& out, const MoveRules& rules) const {
     for (int i = 0; i < gapTotal; ++i) {
         const int gap = gaps[At(i)];
         const int column = gap % Columns;
-        const std::array<std::uint8_t, 2> fillers = Position::Fillers(Cell(gap - 1), column < Columns - 1 ? Cell(gap + 1) : 0);
+        const std::array<std::uint8_t, 2> fillers =
+            Position::Fillers(Cell(gap - 1), column < Columns - 1 ? Cell(gap + 1) : 0);
         for (int side = 0; side < 2; ++side) {
             const std::uint8_t card = fillers[At(side)];
             if (card == 0 || (side == 1 && card == fillers[0])) continue;
@@ -201,7 +210,8 @@ bool SearchState::Deadlocked(bool keepRuns) const {
     std::uint64_t fixed = Aces;
     if (keepRuns) {
         for (int row = 0; row < Position::Rows; ++row) {
-            for (int column = 1; column < First(row); ++column) fixed |= Bit(Cell(Position::Place(column, row)));
+            for (int column = 1; column < First(row); ++column)
+                fixed |= Bit(Cell(Position::Place(column, row)));
         }
     }
     std::uint64_t frozen = present;

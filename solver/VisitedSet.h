@@ -46,7 +46,8 @@ public:
         for (std::size_t i = (hole + 1) & mask; Taken(&entries[i]); i = (i + 1) & mask) {
             const std::size_t start = Start(entries[i]);
             // The key at i may fill the hole unless it starts after the hole, cyclically.
-            const bool startsAfterHole = hole <= i ? (start > hole && start <= i) : (start > hole || start <= i);
+            const bool startsAfterHole =
+                hole <= i ? (start > hole && start <= i) : (start > hole || start <= i);
             if (!startsAfterHole) {
                 entries[hole] = entries[i];
                 hole = i;

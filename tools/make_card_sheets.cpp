@@ -529,7 +529,8 @@ void DrawPips(Canvas& card, int suit, int rank, int ink) {
     for (const Pip& pip : PipLayout(rank)) {
         card.Art(pip.x, pip.y, Pips[static_cast<std::size_t>(suit)], inks);
         if (pip.mirrored)
-            card.Art(CellWidth - PipWidth - pip.x, CellHeight - PipHeight - pip.y, Pips[static_cast<std::size_t>(suit)], inks, true);
+            card.Art(CellWidth - PipWidth - pip.x, CellHeight - PipHeight - pip.y,
+                     Pips[static_cast<std::size_t>(suit)], inks, true);
     }
 }
 

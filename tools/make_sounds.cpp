@@ -95,12 +95,20 @@ double Tone(double phase, double freq, double rate, double tilt, int maxHarmonic
 std::vector<std::uint8_t> Won() {
     const double rate = 11025;
     std::vector<double> s(25365, 0.0);
-    struct Note { double start, length, freq, gain; };
+    struct Note {
+        double start, length, freq, gain;
+    };
     const double G4 = 392.00, C5 = 523.25, E5 = 659.26, G5 = 783.99, C6 = 1046.50;
     const std::array<Note, 9> notes = {{
-        {0.00, 0.16, G4, 0.8}, {0.15, 0.16, C5, 0.8}, {0.30, 0.16, E5, 0.8}, {0.45, 0.30, G5, 0.9},
+        {0.00, 0.16, G4, 0.8},
+        {0.15, 0.16, C5, 0.8},
+        {0.30, 0.16, E5, 0.8},
+        {0.45, 0.30, G5, 0.9},
         {0.78, 0.14, E5, 0.7},
-        {0.93, 1.37, C5, 0.6}, {0.93, 1.37, E5, 0.5}, {0.93, 1.37, G5, 0.5}, {0.93, 1.37, C6, 0.45},
+        {0.93, 1.37, C5, 0.6},
+        {0.93, 1.37, E5, 0.5},
+        {0.93, 1.37, G5, 0.5},
+        {0.93, 1.37, C6, 0.45},
     }};
     for (const Note& n : notes) {
         const auto first = static_cast<std::size_t>(n.start * rate);
@@ -112,7 +120,8 @@ std::vector<std::uint8_t> Won() {
             const double held = n.length > 1.0;
             double env = std::min(1.0, t / 0.012) * (held ? std::exp(-t / 0.6) : std::exp(-t / 0.35));
             if (t > n.length) env *= std::exp(-(t - n.length) / 0.05);
-            const double vibrato = held ? 1.0 + 0.004 * std::sin(2 * Pi * 5.5 * t) * std::min(1.0, t / 0.3) : 1.0;
+            const double vibrato =
+                held ? 1.0 + 0.004 * std::sin(2 * Pi * 5.5 * t) * std::min(1.0, t / 0.3) : 1.0;
             phase += 2 * Pi * n.freq * vibrato / rate;
             const double tilt = 1.2 - 0.4 * std::exp(-t / 0.08);  // brighter at the onset
             s[i] += n.gain * env * Tone(phase, n.freq, rate, tilt, 8);
@@ -131,7 +140,8 @@ std::vector<std::uint8_t> Pick() {
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = double(i) / rate;
         const double env = Envelope(t, 0.0006, 0.0018);
-        s[i] = env * (std::sin(2 * Pi * 1800 * t) + 0.45 * std::sin(2 * Pi * 3100 * t) + 0.35 * soften(noise.Next()));
+        s[i] = env * (std::sin(2 * Pi * 1800 * t) + 0.45 * std::sin(2 * Pi * 3100 * t) +
+                      0.35 * soften(noise.Next()));
     }
     FadeEdges(s, rate, 0.2, 1.5);
     return Quantise(s, 0.45, 12);
@@ -145,7 +155,8 @@ std::vector<std::uint8_t> Drop() {
     HighPass crisp(1500, rate);
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = double(i) / rate;
-        const double knock = Envelope(t, 0.0005, 0.005) * (std::sin(2 * Pi * 420 * t) + 0.6 * std::sin(2 * Pi * 900 * t + 1.0));
+        const double knock = Envelope(t, 0.0005, 0.005) *
+                             (std::sin(2 * Pi * 420 * t) + 0.6 * std::sin(2 * Pi * 900 * t + 1.0));
         const double snap = Envelope(t, 0.0002, 0.0012) * crisp(noise.Next()) * 1.4;
         s[i] = knock + snap;
     }
@@ -188,7 +199,8 @@ std::vector<std::uint8_t> Deal() {
     LowPass soft(4200, rate);
     // Grain onsets: the interval shrinks from 22 ms to 7 ms, as cards flick faster.
     std::vector<double> onsets;
-    for (double t = 0.004, step = 0.022; t < 0.20; t += step, step = std::max(0.007, step * 0.86)) onsets.push_back(t);
+    for (double t = 0.004, step = 0.022; t < 0.20; t += step, step = std::max(0.007, step * 0.86))
+        onsets.push_back(t);
     Noise jitter(42);
     for (std::size_t g = 0; g < onsets.size(); ++g) {
         const double start = onsets[g] + 0.0015 * jitter.Next();
@@ -252,9 +264,9 @@ void Chunk(std::string& out, const char* id, const std::string& body) {
 
 struct Layout {
     std::uint32_t rate;
-    bool longFormat = false;     // an 18-byte "fmt " chunk with a zero extension size
-    bool factChunk = false;      // a "fact" chunk holding the sample count, before the data
-    bool listChunk = false;      // a 24-byte "LIST" chunk after the data
+    bool longFormat = false;      // an 18-byte "fmt " chunk with a zero extension size
+    bool factChunk = false;       // a "fact" chunk holding the sample count, before the data
+    bool listChunk = false;       // a 24-byte "LIST" chunk after the data
     std::uint32_t riffExtra = 0;  // added to the RIFF length field
 };
 
@@ -321,7 +333,8 @@ int main(int argc, char** argv) {
         }
         if (check) {
             std::ifstream in(path, std::ios::binary);
-            const std::string existing((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            const std::string existing((std::istreambuf_iterator<char>(in)),
+                                       std::istreambuf_iterator<char>());
             if (existing != bytes) {
                 std::fprintf(stderr, "%s differs from what the generator writes\n", path.c_str());
                 ++failures;

@@ -137,8 +137,9 @@ QImage FlagRow(int width, const std::vector<FlagPainter>& flags) {
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 24; ++x) {
                 const bool frame = x == 0 || y == 0 || x == 23 || y == 15;
-                image.setPixelColor(left + x, 2 + y,
-                                    frame ? QColor(0x30, 0x30, 0x30) : flags[static_cast<std::size_t>(i)](x - 1, y - 1));
+                image.setPixelColor(
+                    left + x, 2 + y,
+                    frame ? QColor(0x30, 0x30, 0x30) : flags[static_cast<std::size_t>(i)](x - 1, y - 1));
             }
     }
     return image;

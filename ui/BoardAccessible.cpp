@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
-
 #include <array>
 #include <map>
 
@@ -14,12 +13,21 @@ namespace {
 constexpr int Cells = Board::Columns * Board::Rows;
 
 // (German, English), by suit and by rank.
-constexpr std::array<std::pair<const char*, const char*>, 4> SuitNames{{
-    {"Kreuz", "clubs"}, {"Pik", "spades"}, {"Karo", "diamonds"}, {"Herz", "hearts"}}};
-constexpr std::array<std::pair<const char*, const char*>, 13> RankNames{{
-    {"Ass", "ace"}, {"Zwei", "two"}, {"Drei", "three"}, {"Vier", "four"}, {"Fünf", "five"}, {"Sechs", "six"},
-    {"Sieben", "seven"}, {"Acht", "eight"}, {"Neun", "nine"}, {"Zehn", "ten"}, {"Bube", "jack"}, {"Dame", "queen"},
-    {"König", "king"}}};
+constexpr std::array<std::pair<const char*, const char*>, 4> SuitNames{
+    {{"Kreuz", "clubs"}, {"Pik", "spades"}, {"Karo", "diamonds"}, {"Herz", "hearts"}}};
+constexpr std::array<std::pair<const char*, const char*>, 13> RankNames{{{"Ass", "ace"},
+                                                                         {"Zwei", "two"},
+                                                                         {"Drei", "three"},
+                                                                         {"Vier", "four"},
+                                                                         {"Fünf", "five"},
+                                                                         {"Sechs", "six"},
+                                                                         {"Sieben", "seven"},
+                                                                         {"Acht", "eight"},
+                                                                         {"Neun", "nine"},
+                                                                         {"Zehn", "ten"},
+                                                                         {"Bube", "jack"},
+                                                                         {"Dame", "queen"},
+                                                                         {"König", "king"}}};
 
 class BoardTable;
 
@@ -41,7 +49,8 @@ public:
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
+                                                       : nullptr;
     }
 
     bool isSelected() const override { return false; }
@@ -71,9 +80,11 @@ public:
     BoardAccessible& Reader() const { return reader; }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return Pick(Language(), QStringLiteral("Spielfeld"), QStringLiteral("Board"));
+        if (t == QAccessible::Name)
+            return Pick(Language(), QStringLiteral("Spielfeld"), QStringLiteral("Board"));
         if (t == QAccessible::Description) {
-            return Pick(Language(), QStringLiteral("14 Spalten, 4 Reihen; die Pfeiltasten führen von Platz zu Platz."),
+            return Pick(Language(),
+                        QStringLiteral("14 Spalten, 4 Reihen; die Pfeiltasten führen von Platz zu Platz."),
                         QStringLiteral("14 columns, 4 rows; the arrow keys move from place to place."));
         }
         return QAccessibleWidget::text(t);
@@ -211,14 +222,17 @@ BoardAccessible::~BoardAccessible() {
 }
 
 BoardAccessible* BoardAccessible::Of(const QObject* view) {
-    return view != nullptr ? view->findChild<BoardAccessible*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    return view != nullptr ? view->findChild<BoardAccessible*>(QString(), Qt::FindDirectChildrenOnly)
+                           : nullptr;
 }
 
 QString BoardAccessible::CardName(int suit, int rank, Language language) {
-    if (suit < 0 || suit > 3 || rank < 1 || rank > 13) return Pick(language, QString::fromUtf8("Lücke"), QStringLiteral("gap"));
+    if (suit < 0 || suit > 3 || rank < 1 || rank > 13)
+        return Pick(language, QString::fromUtf8("Lücke"), QStringLiteral("gap"));
     const auto& [germanSuit, englishSuit] = SuitNames[static_cast<std::size_t>(suit)];
     const auto& [germanRank, englishRank] = RankNames[static_cast<std::size_t>(rank - 1)];
-    if (language == Language::German) return QStringLiteral("%1-%2").arg(QString::fromUtf8(germanSuit), QString::fromUtf8(germanRank));
+    if (language == Language::German)
+        return QStringLiteral("%1-%2").arg(QString::fromUtf8(germanSuit), QString::fromUtf8(germanRank));
     return QStringLiteral("%1 of %2").arg(QLatin1String(englishRank), QLatin1String(englishSuit));
 }
 
@@ -228,7 +242,9 @@ QString BoardAccessible::CellName(int column, int row) const {
 }
 
 QString BoardAccessible::CellDescription(int column, int row) const {
-    return Pick(language, QStringLiteral("Spalte %1, Reihe %2"), QStringLiteral("column %1, row %2")).arg(column + 1).arg(row + 1);
+    return Pick(language, QStringLiteral("Spalte %1, Reihe %2"), QStringLiteral("column %1, row %2"))
+        .arg(column + 1)
+        .arg(row + 1);
 }
 
 void BoardAccessible::CursorMoved(int column, int row) {

@@ -21,7 +21,8 @@ DealNumberDialog::DealNumberDialog(QWidget* mainWindow, const Language& language
     NumberEdit->setObjectName(QStringLiteral("NumberEdit"));
     NumberEdit->setGeometry(148, 20, 93, 22);
     NumberEdit->setMaxLength(10);
-    NumberEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), NumberEdit));
+    NumberEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), NumberEdit));
     Label1->setBuddy(NumberEdit);
 
     OKBtn = GlyphButton::Make(this, QStringLiteral("OKBtn"), QRect(40, 68, 77, 27), OkGlyph());
@@ -52,7 +53,8 @@ void DealNumberDialog::FormActivate() {
     OKBtn->setText(QStringLiteral("OK"));
     CancelBtn->setText(Pick(currentLanguage, QStringLiteral("Abbrechen"), QStringLiteral("Cancel")));
     NumberEdit->setAccessibleName(Label1->text());
-    NumberEdit->setAccessibleDescription(Pick(currentLanguage, QStringLiteral("Eine andere Nummer spielt dieses Spiel."),
+    NumberEdit->setAccessibleDescription(Pick(currentLanguage,
+                                              QStringLiteral("Eine andere Nummer spielt dieses Spiel."),
                                               QStringLiteral("Type another number to play that deal.")));
     // Typing replaces the number shown.
     NumberEdit->selectAll();

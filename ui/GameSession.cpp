@@ -72,8 +72,8 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
     extras = std::make_unique<WindowExtras>(WindowExtras::Parts{window, parts.boardView, *board, *flow,
                                                                 *dialogs, *keys, *store, language,
                                                                 QSize(surface.Width(), surface.Height())});
-    records = std::make_unique<RecordViews>(RecordViews::Parts{window, banner, *board, *flow, *dialogs, *keys, *store,
-                                                               language, *recorder, *hint});
+    records = std::make_unique<RecordViews>(RecordViews::Parts{window, banner, *board, *flow, *dialogs, *keys,
+                                                               *store, language, *recorder, *hint});
     choices.SetTextsFollower([this] { extras->ApplyTexts(); });
     lifetime = std::make_unique<WindowLifetime>(window, *store, *dialogs, choices, extras->Zoom());
     ChangeBackground(choices.BackgroundColor());

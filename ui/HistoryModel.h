@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-
 #include <vector>
 
 #include "game/Language.h"

@@ -12,7 +12,6 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
-
 #include <span>
 
 #include "settings/GameRecord.h"
@@ -55,7 +54,8 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const Language& language, Game
     FilterLabel = new QLabel(this);
     FilterBox = new QComboBox(this);
     FilterBox->setObjectName(QStringLiteral("FilterBox"));
-    for (const FilterChoice& choice : FilterChoices) FilterBox->addItem(QString(), QString::fromLatin1(choice.pattern));
+    for (const FilterChoice& choice : FilterChoices)
+        FilterBox->addItem(QString(), QString::fromLatin1(choice.pattern));
     FilterLabel->setBuddy(FilterBox);
     FiguresLabel = new QLabel(this);
     FiguresLabel->setObjectName(QStringLiteral("FiguresLabel"));
@@ -141,19 +141,24 @@ void HistoryWindow::FormActivate() {
 
 void HistoryWindow::ApplyTexts() {
     const Language language = currentLanguage;
-    setWindowTitle(Pick(language, QStringLiteral("Torvik Vandrel - Deine Spiele"), QStringLiteral("Torvik Vandrel - Your deals")));
+    setWindowTitle(Pick(language, QStringLiteral("Torvik Vandrel - Deine Spiele"),
+                        QStringLiteral("Torvik Vandrel - Your deals")));
     setAccessibleName(Pick(language, QStringLiteral("Deine Spiele"), QStringLiteral("Your deals")));
     FilterLabel->setText(Pick(language, QStringLiteral("&Zeigen:"), QStringLiteral("&Show:")));
     for (int i = 0; i < FilterBox->count(); ++i) {
         const FilterChoice& choice = FilterChoices[i];
-        FilterBox->setItemText(i, Pick(language, QString::fromUtf8(choice.german), QString::fromUtf8(choice.english)));
+        FilterBox->setItemText(
+            i, Pick(language, QString::fromUtf8(choice.german), QString::fromUtf8(choice.english)));
     }
-    FilterBox->setAccessibleName(Pick(language, QStringLiteral("Spiele zeigen"), QStringLiteral("Show deals")));
+    FilterBox->setAccessibleName(
+        Pick(language, QStringLiteral("Spiele zeigen"), QStringLiteral("Show deals")));
     Table->setAccessibleName(Pick(language, QStringLiteral("Liste der Spiele, die neuesten zuerst"),
                                   QStringLiteral("List of deals, newest first")));
     FiguresLabel->setAccessibleName(Pick(language, QStringLiteral("Zahlen"), QStringLiteral("Figures")));
-    PlayBtn->setText(Pick(language, QStringLiteral("Dieses Spiel &nochmal"), QStringLiteral("&Play this deal again")));
-    ExportBtn->setText(Pick(language, QStringLiteral("Als &CSV speichern..."), QStringLiteral("Save &as CSV...")));
+    PlayBtn->setText(
+        Pick(language, QStringLiteral("Dieses Spiel &nochmal"), QStringLiteral("&Play this deal again")));
+    ExportBtn->setText(
+        Pick(language, QStringLiteral("Als &CSV speichern..."), QStringLiteral("Save &as CSV...")));
     CloseBtn->setText(Pick(language, QStringLiteral("&Schließen"), QStringLiteral("&Close")));
     NoteLabel->clear();
 }
@@ -176,24 +181,31 @@ void HistoryWindow::ShowFigures() {
     const std::vector<RecordRow>& rows = model->Rows();
     const std::span<const RecordRow> all(rows);
     const QLocale locale(language == Language::German ? QLocale::German : QLocale::English);
-    const auto line = [language, &locale](const QString& german, const QString& english, const RecordFigures& figures) {
+    const auto line = [language, &locale](const QString& german, const QString& english,
+                                          const RecordFigures& figures) {
         const QString which = Pick(language, german, english);
-        if (figures.deals == 0) return which + Pick(language, QStringLiteral(": noch keine Spiele"), QStringLiteral(": no deals yet"));
+        if (figures.deals == 0)
+            return which +
+                   Pick(language, QStringLiteral(": noch keine Spiele"), QStringLiteral(": no deals yet"));
         const QString none = QStringLiteral("\u2013");
-        const QString streak = figures.streak > 0
-                                   ? Pick(language, QStringLiteral("%1 gewonnen"), QStringLiteral("%1 won")).arg(figures.streak)
-                                   : Pick(language, QStringLiteral("%1 nicht gewonnen"), QStringLiteral("%1 not won")).arg(-figures.streak);
-        return which +
-               Pick(language,
-                    QStringLiteral(" \u2013 Spiele: %1, gewonnen: %2 %, Serie: %3, schnellster Sieg: %4, langsamster Sieg: %5"),
-                    QStringLiteral(" \u2013 deals: %1, won: %2 %, streak: %3, fastest win: %4, slowest win: %5"))
-                   .arg(figures.deals)
-                   .arg(locale.toString(figures.WinRate().value_or(0), 'f', 1), streak,
-                        figures.bestMs ? HistoryModel::Duration(*figures.bestMs) : none,
-                        figures.worstMs ? HistoryModel::Duration(*figures.worstMs) : none);
+        const QString streak =
+            figures.streak > 0
+                ? Pick(language, QStringLiteral("%1 gewonnen"), QStringLiteral("%1 won")).arg(figures.streak)
+                : Pick(language, QStringLiteral("%1 nicht gewonnen"), QStringLiteral("%1 not won"))
+                      .arg(-figures.streak);
+        return which + Pick(language,
+                            QStringLiteral(" \u2013 Spiele: %1, gewonnen: %2 %, Serie: %3, schnellster Sieg: "
+                                           "%4, langsamster Sieg: %5"),
+                            QStringLiteral(
+                                " \u2013 deals: %1, won: %2 %, streak: %3, fastest win: %4, slowest win: %5"))
+                           .arg(figures.deals)
+                           .arg(locale.toString(figures.WinRate().value_or(0), 'f', 1), streak,
+                                figures.bestMs ? HistoryModel::Duration(*figures.bestMs) : none,
+                                figures.worstMs ? HistoryModel::Duration(*figures.worstMs) : none);
     };
     const RecordFigures overall = RecordFigures::Of(all);
-    const RecordFigures recent = RecordFigures::Of(all.first(std::min<std::size_t>(rows.size(), RecentDeals)));
+    const RecordFigures recent =
+        RecordFigures::Of(all.first(std::min<std::size_t>(rows.size(), RecentDeals)));
     const QString text = line(QStringLiteral("Alle"), QStringLiteral("All"), overall) + QLatin1Char('\n') +
                          line(QStringLiteral("Letzte 100"), QStringLiteral("Last 100"), recent);
     FiguresLabel->setText(text);
@@ -205,7 +217,8 @@ bool HistoryWindow::ExportTo(const QString& path) {
     std::vector<RecordRow> shown;
     shown.reserve(static_cast<std::size_t>(sorted->rowCount()));
     for (int i = 0; i < sorted->rowCount(); ++i) {
-        shown.push_back(model->Rows()[static_cast<std::size_t>(sorted->mapToSource(sorted->index(i, 0)).row())]);
+        shown.push_back(
+            model->Rows()[static_cast<std::size_t>(sorted->mapToSource(sorted->index(i, 0)).row())]);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;

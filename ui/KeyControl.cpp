@@ -35,11 +35,20 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
     }
     if (modifiers == Qt::NoModifier) {
         switch (key) {
-            case Qt::Key_Left: keys.Press(KeyPlay::Key::Left); return true;
-            case Qt::Key_Right: keys.Press(KeyPlay::Key::Right); return true;
-            case Qt::Key_Up: keys.Press(KeyPlay::Key::Up); return true;
-            case Qt::Key_Down: keys.Press(KeyPlay::Key::Down); return true;
-            default: break;
+            case Qt::Key_Left:
+                keys.Press(KeyPlay::Key::Left);
+                return true;
+            case Qt::Key_Right:
+                keys.Press(KeyPlay::Key::Right);
+                return true;
+            case Qt::Key_Up:
+                keys.Press(KeyPlay::Key::Up);
+                return true;
+            case Qt::Key_Down:
+                keys.Press(KeyPlay::Key::Down);
+                return true;
+            default:
+                break;
         }
     }
     // Undo and redo repeat when held: each step shows at once, so a held Ctrl+Z walks back
@@ -58,23 +67,38 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
         switch (key) {
             case Qt::Key_Space:
             case Qt::Key_Return:
-            case Qt::Key_Enter: keys.Press(KeyPlay::Key::Act); return true;
-            case Qt::Key_Escape: keys.Press(KeyPlay::Key::Back); return true;
-            case Qt::Key_F2: return Press(ToolStrip::Command::NewDeal);
-            case Qt::Key_F1: return Press(ToolStrip::Command::Help);
-            default: return false;
+            case Qt::Key_Enter:
+                keys.Press(KeyPlay::Key::Act);
+                return true;
+            case Qt::Key_Escape:
+                keys.Press(KeyPlay::Key::Back);
+                return true;
+            case Qt::Key_F2:
+                return Press(ToolStrip::Command::NewDeal);
+            case Qt::Key_F1:
+                return Press(ToolStrip::Command::Help);
+            default:
+                return false;
         }
     }
     if (modifiers == Qt::ControlModifier) {
         switch (key) {
-            case Qt::Key_R: return Press(ToolStrip::Command::Replay);
-            case Qt::Key_M: return Press(ToolStrip::Command::Reshuffle);
-            case Qt::Key_Q: return Press(ToolStrip::Command::Quit);
-            case Qt::Key_Comma: return Press(ToolStrip::Command::Options);
-            case Qt::Key_T: return Press(ToolStrip::Command::Statistics);
-            case Qt::Key_L: return Press(ToolStrip::Command::Language);
-            case Qt::Key_I: return Press(ToolStrip::Command::About);
-            default: return false;
+            case Qt::Key_R:
+                return Press(ToolStrip::Command::Replay);
+            case Qt::Key_M:
+                return Press(ToolStrip::Command::Reshuffle);
+            case Qt::Key_Q:
+                return Press(ToolStrip::Command::Quit);
+            case Qt::Key_Comma:
+                return Press(ToolStrip::Command::Options);
+            case Qt::Key_T:
+                return Press(ToolStrip::Command::Statistics);
+            case Qt::Key_L:
+                return Press(ToolStrip::Command::Language);
+            case Qt::Key_I:
+                return Press(ToolStrip::Command::About);
+            default:
+                return false;
         }
     }
     return false;

@@ -2,7 +2,6 @@
 
 #include <QKeySequence>
 #include <QObject>
-
 #include <functional>
 #include <vector>
 

@@ -1,7 +1,6 @@
 #include "ui/MainDialogs.h"
 
 #include "ui/RedrawUnder.h"
-
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TGiveUpDlg.h"

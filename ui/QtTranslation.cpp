@@ -7,7 +7,8 @@
 QtTranslation::QtTranslation() = default;
 
 QtTranslation::~QtTranslation() {
-    if (installed && QCoreApplication::instance() != nullptr) QCoreApplication::removeTranslator(translator.get());
+    if (installed && QCoreApplication::instance() != nullptr)
+        QCoreApplication::removeTranslator(translator.get());
 }
 
 void QtTranslation::Follow(Language language) {
@@ -15,7 +16,8 @@ void QtTranslation::Follow(Language language) {
     if (german == installed) return;
     if (german && !loaded) {
         translator = std::make_unique<QTranslator>();
-        loaded = translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        loaded =
+            translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         if (!loaded) return;
     }
     // Installing and removing both send every widget a language change, so Qt's dialogs that

@@ -35,28 +35,31 @@ QString RecordNotice::Message() const {
     const Language language = currentLanguage;
     switch (trouble) {
         case GameRecord::Trouble::SetAside:
-            return Pick(language,
-                        QStringLiteral("Die Liste Deiner Spiele war beschädigt. Sie liegt jetzt als \"%1\" daneben, "
-                                       "und eine neue Liste wurde begonnen.")
-                            .arg(QFileInfo(detail).fileName()),
-                        QStringLiteral("The list of your deals was damaged. It now lies beside as \"%1\", and a new "
-                                       "list was begun.")
-                            .arg(QFileInfo(detail).fileName()));
+            return Pick(
+                language,
+                QStringLiteral("Die Liste Deiner Spiele war beschädigt. Sie liegt jetzt als \"%1\" daneben, "
+                               "und eine neue Liste wurde begonnen.")
+                    .arg(QFileInfo(detail).fileName()),
+                QStringLiteral("The list of your deals was damaged. It now lies beside as \"%1\", and a new "
+                               "list was begun.")
+                    .arg(QFileInfo(detail).fileName()));
         case GameRecord::Trouble::NewerVersion:
-            return Pick(language,
-                        QStringLiteral("Die Liste Deiner Spiele stammt von einer neueren Version. Sie wird gezeigt, "
-                                       "aber die Spiele dieser Runde kommen nicht hinein."),
-                        QStringLiteral("The list of your deals comes from a newer version. It is shown, but the "
-                                       "deals of this run are not added."));
+            return Pick(
+                language,
+                QStringLiteral("Die Liste Deiner Spiele stammt von einer neueren Version. Sie wird gezeigt, "
+                               "aber die Spiele dieser Runde kommen nicht hinein."),
+                QStringLiteral("The list of your deals comes from a newer version. It is shown, but the "
+                               "deals of this run are not added."));
         case GameRecord::Trouble::Unwritable:
             break;
     }
-    return Pick(language,
-                QStringLiteral("Die Liste Deiner Spiele kann nicht geschrieben werden (%1). Die Statistik zählt "
-                               "weiter.")
-                    .arg(detail),
-                QStringLiteral("The list of your deals cannot be written (%1). The statistics go on counting.")
-                    .arg(detail));
+    return Pick(
+        language,
+        QStringLiteral("Die Liste Deiner Spiele kann nicht geschrieben werden (%1). Die Statistik zählt "
+                       "weiter.")
+            .arg(detail),
+        QStringLiteral("The list of your deals cannot be written (%1). The statistics go on counting.")
+            .arg(detail));
 }
 
 void RecordNotice::FormActivate() {

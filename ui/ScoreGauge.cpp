@@ -1,7 +1,6 @@
 #include "ui/ScoreGauge.h"
 
 #include <QPainter>
-
 #include <algorithm>
 
 namespace {

@@ -33,7 +33,8 @@ ScoreStrip::ScoreStrip(QWidget* parent) : QWidget(parent) {
     gproz = new ScoreGauge(this);
     gproz->setObjectName(QStringLiteral("gproz"));
     gproz->setGeometry(328 - Left, 8, 89, 17);
-    lost_label = MakeCount(this, "lost_label", QRect(424 - Left, 7, 100, 20), Qt::AlignLeft, QColor(255, 0, 0));
+    lost_label =
+        MakeCount(this, "lost_label", QRect(424 - Left, 7, 100, 20), Qt::AlignLeft, QColor(255, 0, 0));
 
     for (const char* name : {"b100", "b80", "b60", "b40", "b20"}) {
         faces.insert(QLatin1String(name),
@@ -65,10 +66,12 @@ void ScoreStrip::Describe() {
     lost_label->setAccessibleName(
         Pick(language, QStringLiteral("Verloren: %1"), QStringLiteral("Lost: %1")).arg(lost_label->text()));
     for (QLabel* count : {won_label, lost_label}) {
-        count->setAccessibleDescription(Pick(language, QStringLiteral("Spiele seit dem Start"),
-                                             QStringLiteral("Games since start-up")));
+        count->setAccessibleDescription(
+            Pick(language, QStringLiteral("Spiele seit dem Start"), QStringLiteral("Games since start-up")));
     }
-    gproz->setAccessibleName(Pick(language, QStringLiteral("%1 % gewonnen"), QStringLiteral("%1 % won")).arg(gproz->Progress()));
-    gproz->setAccessibleDescription(Pick(language, QStringLiteral("Anteil der gewonnenen Spiele seit dem Start"),
+    gproz->setAccessibleName(
+        Pick(language, QStringLiteral("%1 % gewonnen"), QStringLiteral("%1 % won")).arg(gproz->Progress()));
+    gproz->setAccessibleDescription(Pick(language,
+                                         QStringLiteral("Anteil der gewonnenen Spiele seit dem Start"),
                                          QStringLiteral("Share of the games won since start-up")));
 }

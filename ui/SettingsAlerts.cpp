@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QWidget>
-
 #include <utility>
 
 #include "ui/SmallDialog.h"
@@ -48,7 +47,8 @@ SettingsAlerts::SettingsAlerts(QWidget& mainWindow) : window(mainWindow) {
 }
 
 std::unique_ptr<SettingsStore> SettingsAlerts::OpenStore() {
-    auto store = std::make_unique<SettingsStore>([this](const SettingsStore::Failure& failure) { Report(failure); });
+    auto store =
+        std::make_unique<SettingsStore>([this](const SettingsStore::Failure& failure) { Report(failure); });
     store->SetAsideIfAbsurd();
     store->RemoveStaleWrites();
     return store;
@@ -77,43 +77,48 @@ QString SettingsAlerts::NoticeText(const SettingsStore::Failure& failure, Langua
     const QString where = QDir::toNativeSeparators(failure.file);
     switch (failure.kind) {
         case Kind::DamagedValue:
-            return Pick(in,
-                        QStringLiteral("Der Wert „%1“ in\n%2\nist beschädigt. Das Spiel nimmt dafür die Vorgabe.")
-                            .arg(failure.name, where),
-                        QStringLiteral("The value \"%1\" in\n%2\nis damaged. The game uses its default instead.")
-                            .arg(failure.name, where));
+            return Pick(
+                in,
+                QStringLiteral("Der Wert „%1“ in\n%2\nist beschädigt. Das Spiel nimmt dafür die Vorgabe.")
+                    .arg(failure.name, where),
+                QStringLiteral("The value \"%1\" in\n%2\nis damaged. The game uses its default instead.")
+                    .arg(failure.name, where));
         case Kind::SetAside:
             if (failure.cause == SettingsStore::Failure::Cause::NotAFile) {
-                return Pick(in,
-                            QStringLiteral("Die Einstellungen waren keine gewöhnliche Datei. Sie liegen jetzt "
-                                           "unter\n%1\nDas Spiel beginnt mit den Vorgaben.")
-                                .arg(where),
-                            QStringLiteral("The settings were not a plain file. They have been put aside as\n%1\n"
-                                           "The game starts with its defaults.")
-                                .arg(where));
+                return Pick(
+                    in,
+                    QStringLiteral("Die Einstellungen waren keine gewöhnliche Datei. Sie liegen jetzt "
+                                   "unter\n%1\nDas Spiel beginnt mit den Vorgaben.")
+                        .arg(where),
+                    QStringLiteral("The settings were not a plain file. They have been put aside as\n%1\n"
+                                   "The game starts with its defaults.")
+                        .arg(where));
             }
-            return Pick(in,
-                        QStringLiteral("Die Einstellungen waren viel größer, als das Spiel sie je schreibt. Sie "
-                                       "liegen jetzt unter\n%1\nDas Spiel beginnt mit den Vorgaben.")
-                            .arg(where),
-                        QStringLiteral("The settings were far larger than the game ever writes them. They have "
-                                       "been put aside as\n%1\nThe game starts with its defaults.")
-                            .arg(where));
+            return Pick(
+                in,
+                QStringLiteral("Die Einstellungen waren viel größer, als das Spiel sie je schreibt. Sie "
+                               "liegen jetzt unter\n%1\nDas Spiel beginnt mit den Vorgaben.")
+                    .arg(where),
+                QStringLiteral("The settings were far larger than the game ever writes them. They have "
+                               "been put aside as\n%1\nThe game starts with its defaults.")
+                    .arg(where));
         case Kind::NotWritten:
             break;
     }
-    return Pick(in,
-                QStringLiteral("Die Einstellungen lassen sich nicht speichern in\n%1\n%2\nDu kannst weiterspielen: "
-                               "Ergebnisse und Einstellungen bleiben erhalten, solange das Spiel läuft, und werden "
-                               "gespeichert, sobald es wieder geht.")
-                    .arg(where, Why(failure.cause, in)),
-                QStringLiteral("The settings cannot be saved in\n%1\n%2\nYou can play on: your results and "
-                               "settings are kept while the game runs and saved as soon as that works again.")
-                    .arg(where, Why(failure.cause, Language::English)));
+    return Pick(
+        in,
+        QStringLiteral("Die Einstellungen lassen sich nicht speichern in\n%1\n%2\nDu kannst weiterspielen: "
+                       "Ergebnisse und Einstellungen bleiben erhalten, solange das Spiel läuft, und werden "
+                       "gespeichert, sobald es wieder geht.")
+            .arg(where, Why(failure.cause, in)),
+        QStringLiteral("The settings cannot be saved in\n%1\n%2\nYou can play on: your results and "
+                       "settings are kept while the game runs and saved as soon as that works again.")
+            .arg(where, Why(failure.cause, Language::English)));
 }
 
 void SettingsAlerts::Report(const SettingsStore::Failure& failure) {
-    qWarning("%s (%s)", qUtf8Printable(failure.Message()), qUtf8Printable(QDir::toNativeSeparators(failure.file)));
+    qWarning("%s (%s)", qUtf8Printable(failure.Message()),
+             qUtf8Printable(QDir::toNativeSeparators(failure.file)));
     if (silenced || noticeShown || first) return;
     first = failure;
     // Never from inside the write: the code that wrote goes on first, and a notice is no reason to
@@ -123,7 +128,8 @@ void SettingsAlerts::Report(const SettingsStore::Failure& failure) {
 
 void SettingsAlerts::ShowWhenIdle() {
     if (silenced || noticeShown || !first) return;
-    if (!windowReady || language == nullptr || !window.isVisible() || QApplication::activeModalWidget() != nullptr) {
+    if (!windowReady || language == nullptr || !window.isVisible() ||
+        QApplication::activeModalWidget() != nullptr) {
         retry.start(RetryMs);
         return;
     }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 #include <optional>

@@ -2,10 +2,9 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <cstdint>
 
 #include "platform/InputGuard.h"
-
-#include <cstdint>
 
 class QPushButton;
 

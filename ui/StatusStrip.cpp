@@ -11,8 +11,10 @@ QString WordText(StatusStrip::RoundWord word, Language language) {
         case StatusStrip::RoundWord::NeedsReshuffle:
             return Pick(language, QStringLiteral("nur mit Mischen zu gewinnen"),
                         QStringLiteral("cannot be won without a reshuffle"));
-        case StatusStrip::RoundWord::Lost: return Pick(language, QStringLiteral("verloren"), QStringLiteral("lost"));
-        case StatusStrip::RoundWord::Unknown: break;
+        case StatusStrip::RoundWord::Lost:
+            return Pick(language, QStringLiteral("verloren"), QStringLiteral("lost"));
+        case StatusStrip::RoundWord::Unknown:
+            break;
     }
     return Pick(language, QStringLiteral("noch offen"), QStringLiteral("not yet known"));
 }
@@ -38,15 +40,18 @@ StatusStrip::StatusStrip(QWidget* window, const Language& currentLanguage, Sourc
 }
 
 QString StatusStrip::Text(const Facts& facts, Language language) {
-    if (!facts.inPlay) return Pick(language, QStringLiteral("Kein Spiel im Gang"), QStringLiteral("No deal in play"));
+    if (!facts.inPlay)
+        return Pick(language, QStringLiteral("Kein Spiel im Gang"), QStringLiteral("No deal in play"));
     const std::int64_t seconds = facts.elapsedMs / 1000;
     const QString time = QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     const QString dot = QStringLiteral("  \u00b7  ");
     return Pick(language, QStringLiteral("Spiel %1"), QStringLiteral("Deal %1")).arg(facts.deal) + dot +
            Pick(language, QStringLiteral("Mischen übrig: %1"), QStringLiteral("reshuffles left: %1"))
                .arg(facts.reshufflesLeft) +
-           dot + Pick(language, QStringLiteral("Züge: %1"), QStringLiteral("moves: %1")).arg(facts.moves) + dot + time +
-           dot + Pick(language, QStringLiteral("Runde: %1"), QStringLiteral("round: %1")).arg(WordText(facts.word, language));
+           dot + Pick(language, QStringLiteral("Züge: %1"), QStringLiteral("moves: %1")).arg(facts.moves) +
+           dot + time + dot +
+           Pick(language, QStringLiteral("Runde: %1"), QStringLiteral("round: %1"))
+               .arg(WordText(facts.word, language));
 }
 
 void StatusStrip::Refresh() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLabel>
-
 #include <cstdint>
 #include <functional>
 

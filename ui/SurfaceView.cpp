@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
-
 #include <algorithm>
 
 #include "platform/PixelArt.h"
@@ -18,7 +17,8 @@ void ReplicateArea(QImage& dst, const QImage& src, const QRect& area, int factor
         auto* first = reinterpret_cast<QRgb*>(dst.scanLine(y * factor)) + area.left() * factor;
         for (int x = 0; x < area.width(); ++x) std::fill_n(first + x * factor, factor, from[x]);
         for (int copy = 1; copy < factor; ++copy) {
-            std::copy_n(first, area.width() * factor, reinterpret_cast<QRgb*>(dst.scanLine(y * factor + copy)) + area.left() * factor);
+            std::copy_n(first, area.width() * factor,
+                        reinterpret_cast<QRgb*>(dst.scanLine(y * factor + copy)) + area.left() * factor);
         }
     }
 }
@@ -40,7 +40,8 @@ void SurfaceView::Flush(const QRect& rect) {
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // The device really painted on: a grab for another density redirects the painter there.
-    const QPaintDevice* target = painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
+    const QPaintDevice* target =
+        painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
     const qreal ratio = (target != nullptr ? target : painter.device())->devicePixelRatio();
     if (ratio == 1.0) {
         if (const std::optional<QRgb> colour = surface.Uniform()) {

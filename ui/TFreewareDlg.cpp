@@ -124,11 +124,12 @@ TFreewareDlg::TFreewareDlg(QWidget* mainWindow, const Language& language, LinkLa
     }
 
     Label13 = MakeCaption(this, QStringLiteral("Label13"), QRect(120, 96, 70, 13), QStringLiteral("E-Mail:"));
-    LMDSimpleLabel1 = MakeLink(this, opener, QStringLiteral("LMDSimpleLabel1"), QRect(196, 96, 92, 15), mailAddress,
-                               QStringLiteral("mailto:") + mailAddress);
-    Label8 = MakeCaption(this, QStringLiteral("Label8"), QRect(120, 112, 70, 13), QStringLiteral("Homepage:"));
-    LMDSimpleLabel2 = MakeLink(this, opener, QStringLiteral("LMDSimpleLabel2"), QRect(196, 112, 125, 15), webAddress,
-                               webAddress);
+    LMDSimpleLabel1 = MakeLink(this, opener, QStringLiteral("LMDSimpleLabel1"), QRect(196, 96, 92, 15),
+                               mailAddress, QStringLiteral("mailto:") + mailAddress);
+    Label8 =
+        MakeCaption(this, QStringLiteral("Label8"), QRect(120, 112, 70, 13), QStringLiteral("Homepage:"));
+    LMDSimpleLabel2 = MakeLink(this, opener, QStringLiteral("LMDSimpleLabel2"), QRect(196, 112, 125, 15),
+                               webAddress, webAddress);
 
     Bevel2 = MakeBevel(this, QStringLiteral("Bevel2"), QRect(12, 128, 361, 5), BevelKind::Line);
     Image5 = MakeImage(this, QStringLiteral("Image5"), QRect(12, 140, 121, 69));
@@ -198,9 +199,12 @@ void TFreewareDlg::DescribeForScreenReaders() {
     // stays unnamed.
     Image1->setAccessibleName(pick("Logo von Torvik Bytes", "Torvik Bytes logo"));
     Image5->setAccessibleName(pick("Logo des Rings freier Spieleautoren", "Ring freier Spieleautoren logo"));
-    LMDSimpleLabel1->setAccessibleDescription(pick("Schreibt eine E-Mail an Torvik Bytes", "Writes an e-mail to Torvik Bytes"));
-    LMDSimpleLabel2->setAccessibleDescription(pick("Öffnet die Homepage von Torvik Bytes", "Opens the Torvik Bytes homepage"));
-    for (QPlainTextEdit* memo : {Memodeu, Memoeng}) memo->setAccessibleName(pick("Nutzungsbedingungen", "Terms of use"));
+    LMDSimpleLabel1->setAccessibleDescription(
+        pick("Schreibt eine E-Mail an Torvik Bytes", "Writes an e-mail to Torvik Bytes"));
+    LMDSimpleLabel2->setAccessibleDescription(
+        pick("Öffnet die Homepage von Torvik Bytes", "Opens the Torvik Bytes homepage"));
+    for (QPlainTextEdit* memo : {Memodeu, Memoeng})
+        memo->setAccessibleName(pick("Nutzungsbedingungen", "Terms of use"));
 }
 
 bool TFreewareDlg::eventFilter(QObject* watched, QEvent* event) {

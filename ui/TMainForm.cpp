@@ -14,8 +14,9 @@
 #include "ui/ToolStrip.h"
 
 TMainForm::TMainForm(SessionServices services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
     setWindowIcon(QIcon(ReadEmbeddedPixmap(QStringLiteral(":/ui/icon_32.png"))));
@@ -91,17 +92,45 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TMainForm::Activate() { session->FirstActivation(); }
-void TMainForm::NewGame() { session->NewGame(); }
-void TMainForm::ResetGame() { session->ResetGame(); }
-void TMainForm::MixBtnClick() { session->Reshuffle(); }
-void TMainForm::OptionsButtonClick() { session->ShowOptions(); }
-void TMainForm::Statistics() { session->ShowStatistics(); }
-void TMainForm::Exit_ButtonClick() { close(); }
-void TMainForm::TongueBtnClick() { session->ChooseLanguage(); }
-void TMainForm::HelpBtnClick() { session->ShowHelp(); }
-void TMainForm::info() { session->ShowAbout(); }
-void TMainForm::TorvikBtnClick() { TVBLabel->Jump(); }
-void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) { session->MouseDown(button, x, y); }
-void TMainForm::FormMouseMove(int x, int y) { session->MouseMove(x, y); }
-void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) { session->MouseUp(button); }
+void TMainForm::Activate() {
+    session->FirstActivation();
+}
+void TMainForm::NewGame() {
+    session->NewGame();
+}
+void TMainForm::ResetGame() {
+    session->ResetGame();
+}
+void TMainForm::MixBtnClick() {
+    session->Reshuffle();
+}
+void TMainForm::OptionsButtonClick() {
+    session->ShowOptions();
+}
+void TMainForm::Statistics() {
+    session->ShowStatistics();
+}
+void TMainForm::Exit_ButtonClick() {
+    close();
+}
+void TMainForm::TongueBtnClick() {
+    session->ChooseLanguage();
+}
+void TMainForm::HelpBtnClick() {
+    session->ShowHelp();
+}
+void TMainForm::info() {
+    session->ShowAbout();
+}
+void TMainForm::TorvikBtnClick() {
+    TVBLabel->Jump();
+}
+void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
+    session->MouseDown(button, x, y);
+}
+void TMainForm::FormMouseMove(int x, int y) {
+    session->MouseMove(x, y);
+}
+void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
+    session->MouseUp(button);
+}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <memory>
 
 #include "cards/TableGeometry.h"

@@ -129,8 +129,10 @@ void TStatDlg::ChangeMessages() {
     reset->setText(pick("Statistik rücksetzen", "Reset statistics"));
     CancelBtn->setText(pick("Abbrechen", "Escape"));
     // The gauges show nothing but colours and a figure: a screen reader hears what they measure.
-    gthis->setAccessibleName(pick("Diese Sitzung: %1 % aufgegangen", "This session: %1 % won").arg(gthis->Progress()));
-    gtotal->setAccessibleName(pick("Alle Sitzungen: %1 % aufgegangen", "All sessions: %1 % won").arg(gtotal->Progress()));
+    gthis->setAccessibleName(
+        pick("Diese Sitzung: %1 % aufgegangen", "This session: %1 % won").arg(gthis->Progress()));
+    gtotal->setAccessibleName(
+        pick("Alle Sitzungen: %1 % aufgegangen", "All sessions: %1 % won").arg(gtotal->Progress()));
 }
 
 void TStatDlg::OKBtnClick() {

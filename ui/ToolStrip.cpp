@@ -44,7 +44,8 @@ QToolButton* ToolStrip::MakeButton(const char* name, int x, int width, const cha
     button->setFocusPolicy(Qt::NoFocus);
     const QPixmap normal = ReadEmbeddedPixmap(QStringLiteral(":/ui/%1.png").arg(QLatin1String(image)));
     const QPixmap disabled =
-        withDisabled ? ReadEmbeddedPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(QLatin1String(image))) : QPixmap();
+        withDisabled ? ReadEmbeddedPixmap(QStringLiteral(":/ui/%1_disabled.png").arg(QLatin1String(image)))
+                     : QPixmap();
     button->setIcon(CrispIcon(normal, disabled));
     if (!normal.isNull()) button->setIconSize(normal.size());
     return button;
@@ -52,15 +53,24 @@ QToolButton* ToolStrip::MakeButton(const char* name, int x, int width, const cha
 
 QAbstractButton* ToolStrip::Button(Command command) const {
     switch (command) {
-        case Command::NewDeal: return NewBtn;
-        case Command::Replay: return ResetBtn;
-        case Command::Reshuffle: return MixBtn;
-        case Command::Options: return OptionsBtn;
-        case Command::Statistics: return StatisticBtn;
-        case Command::Quit: return ExitBtn;
-        case Command::Language: return TongueBtn;
-        case Command::Help: return HelpBtn;
-        case Command::About: return InfoBtn;
+        case Command::NewDeal:
+            return NewBtn;
+        case Command::Replay:
+            return ResetBtn;
+        case Command::Reshuffle:
+            return MixBtn;
+        case Command::Options:
+            return OptionsBtn;
+        case Command::Statistics:
+            return StatisticBtn;
+        case Command::Quit:
+            return ExitBtn;
+        case Command::Language:
+            return TongueBtn;
+        case Command::Help:
+            return HelpBtn;
+        case Command::About:
+            return InfoBtn;
     }
     return nullptr;
 }
@@ -70,7 +80,8 @@ void ToolStrip::ApplyTexts(Language language) {
         control->setToolTip(Pick(language, QString::fromUtf8(german), QString::fromUtf8(english)));
     };
     set(NewBtn, "Ich möchte die Karten neu mischen.", "I want to reshuffle the cards.");
-    set(ResetBtn, "Ich möchte es mit der gleichen Auslage nochmals probieren.", "I want to try again with the same hand.");
+    set(ResetBtn, "Ich möchte es mit der gleichen Auslage nochmals probieren.",
+        "I want to try again with the same hand.");
     set(InfoBtn, "Wer hat dieses Spiel nur verbrochen?", "Who programmed this torvik game?");
     set(ExitBtn, "Ich hab genug!", "I've got enough...");
     set(HelpBtn, "Worum geht's da eigentlich?", "What is the idea of the game?");
@@ -92,14 +103,16 @@ void ToolStrip::ApplyAccessibleTexts(Language language) {
         const char* key;
     };
     const Texts texts[] = {
-        {NewBtn, "Neues Spiel", "New deal", "Die Karten neu mischen und austeilen", "Shuffle and deal the cards anew", "F2"},
+        {NewBtn, "Neues Spiel", "New deal", "Die Karten neu mischen und austeilen",
+         "Shuffle and deal the cards anew", "F2"},
         {ResetBtn, "Gleiches Spiel nochmals", "Replay this deal", "Die gleiche Auslage nochmals probieren",
          "Try again with the same deal", "Ctrl+R"},
         {MixBtn, "Neu auslegen", "Reshuffle", "Die nicht gelegten Karten neu auslegen",
          "Lay the cards not yet in order out anew", "Ctrl+M"},
-        {OptionsBtn, "Einstellungen", "Options", "Farben, Ton und Züge einstellen", "Colours, sound and moves",
-         "Ctrl+,"},
-        {StatisticBtn, "Statistik", "Statistics", "Gewonnene und verlorene Spiele", "Games won and lost", "Ctrl+T"},
+        {OptionsBtn, "Einstellungen", "Options", "Farben, Ton und Züge einstellen",
+         "Colours, sound and moves", "Ctrl+,"},
+        {StatisticBtn, "Statistik", "Statistics", "Gewonnene und verlorene Spiele", "Games won and lost",
+         "Ctrl+T"},
         {ExitBtn, "Beenden", "Quit", "Das Spiel beenden", "Leave the game", "Ctrl+Q"},
         {TongueBtn, "Sprache", "Language", "Deutsch oder Englisch", "German or English", "Ctrl+L"},
         {HelpBtn, "Hilfe", "Help", "Die Spielregeln und Tasten", "The rules of the game and its keys", "F1"},
@@ -109,7 +122,8 @@ void ToolStrip::ApplyAccessibleTexts(Language language) {
         QString key = QString::fromLatin1(text.key);
         // German keyboards call the control key Strg.
         if (language == Language::German) key.replace(QLatin1String("Ctrl+"), QLatin1String("Strg+"));
-        text.button->setAccessibleName(Pick(language, QString::fromUtf8(text.germanName), QString::fromUtf8(text.englishName)));
+        text.button->setAccessibleName(
+            Pick(language, QString::fromUtf8(text.germanName), QString::fromUtf8(text.englishName)));
         text.button->setAccessibleDescription(
             QStringLiteral("%1 (%2: %3)")
                 .arg(Pick(language, QString::fromUtf8(text.germanWhat), QString::fromUtf8(text.englishWhat)),

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <cmath>
 
@@ -18,16 +17,19 @@ void WinRateChart::SetRates(std::vector<double> rolling, std::optional<double> a
     rates = std::move(rolling);
     overall = allRate;
     window = lastDeals;
-    setAccessibleName(Pick(language, QStringLiteral("Gewinnquote im Verlauf"), QStringLiteral("Win rate over time")));
+    setAccessibleName(
+        Pick(language, QStringLiteral("Gewinnquote im Verlauf"), QStringLiteral("Win rate over time")));
     setAccessibleDescription(Summary());
     setToolTip(Summary());
     update();
 }
 
 QString WinRateChart::Summary() const {
-    if (rates.empty()) return Pick(language, QStringLiteral("Noch keine Spiele."), QStringLiteral("No deals yet."));
+    if (rates.empty())
+        return Pick(language, QStringLiteral("Noch keine Spiele."), QStringLiteral("No deals yet."));
     const auto percent = [](double value) { return QString::number(std::lround(value)) + QLatin1Char('%'); };
-    return Pick(language, QStringLiteral("Gewinnquote der letzten %1 Spiele: zuletzt %2, am Anfang %3, über alle %4."),
+    return Pick(language,
+                QStringLiteral("Gewinnquote der letzten %1 Spiele: zuletzt %2, am Anfang %3, über alle %4."),
                 QStringLiteral("Win rate over the last %1 deals: now %2, at first %3, over all %4."))
         .arg(window)
         .arg(percent(rates.back()), percent(rates.front()), percent(overall.value_or(0)));
@@ -58,14 +60,18 @@ void WinRateChart::paintEvent(QPaintEvent*) {
         return;
     }
     const int count = static_cast<int>(rates.size());
-    const auto xOf = [&](int i) { return count == 1 ? plot.center().x() : plot.left() + plot.width() * i / (count - 1); };
+    const auto xOf = [&](int i) {
+        return count == 1 ? plot.center().x() : plot.left() + plot.width() * i / (count - 1);
+    };
     // Under the plot: the first and the last deal, and what the two lines are.
     const QRectF under(plot.left(), plot.bottom() + 4, plot.width(), metrics.height());
     painter.drawText(under, Qt::AlignLeft, QStringLiteral("1"));
     painter.drawText(under, Qt::AlignRight, QString::number(count));
-    const QString rolling = Pick(language, QStringLiteral("je %1 Spiele"), QStringLiteral("%1 deals at a time")).arg(window);
+    const QString rolling =
+        Pick(language, QStringLiteral("je %1 Spiele"), QStringLiteral("%1 deals at a time")).arg(window);
     const QString all = Pick(language, QStringLiteral("alle Spiele"), QStringLiteral("all deals"));
-    const int legendWidth = 24 + metrics.horizontalAdvance(rolling) + 16 + 24 + metrics.horizontalAdvance(all);
+    const int legendWidth =
+        24 + metrics.horizontalAdvance(rolling) + 16 + 24 + metrics.horizontalAdvance(all);
     const qreal legendX = plot.center().x() - legendWidth / 2.0;
     const qreal legendY = under.center().y();
     painter.setPen(QPen(QColor(0x00, 0x70, 0x00), 2));
@@ -75,7 +81,8 @@ void WinRateChart::paintEvent(QPaintEvent*) {
                      QPointF(legendX + 60 + metrics.horizontalAdvance(rolling), legendY));
     painter.setPen(Qt::black);
     painter.drawText(QPointF(legendX + 24, under.top() + metrics.ascent()), rolling);
-    painter.drawText(QPointF(legendX + 64 + metrics.horizontalAdvance(rolling), under.top() + metrics.ascent()), all);
+    painter.drawText(
+        QPointF(legendX + 64 + metrics.horizontalAdvance(rolling), under.top() + metrics.ascent()), all);
 
     if (overall) {
         painter.setPen(QPen(QColor(0xc0, 0x20, 0x20), 1.5, Qt::DashLine));

@@ -10,15 +10,21 @@
 #include "ui/ZoomController.h"
 
 WindowExtras::WindowExtras(const Parts& parts)
-    : window(parts.window), board(parts.board), flow(parts.flow), dialogs(parts.dialogs), language(parts.language),
+    : window(parts.window),
+      board(parts.board),
+      flow(parts.flow),
+      dialogs(parts.dialogs),
+      language(parts.language),
       boardReading(new BoardAccessible(parts.boardView, parts.board, parts.language)),
       zoom(std::make_unique<ZoomController>(parts.window, parts.design, parts.store)) {
     KeyControl& keys = parts.keys;
-    keys.Keys().SetCursorListener([reading = boardReading](int column, int row) { reading->CursorMoved(column, row); });
+    keys.Keys().SetCursorListener(
+        [reading = boardReading](int column, int row) { reading->CursorMoved(column, row); });
     keys.Bind(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { AskDealNumber(); });
     // Plus is shifted on many keyboards and shares its key with = on others.
-    for (const QKeySequence& in : {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
-                                   QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
+    for (const QKeySequence& in :
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
+          QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
         keys.Bind(in, [this] { zoom->Step(1); });
     }
     keys.Bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoom->Step(-1); });

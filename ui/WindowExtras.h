@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSize>
-
 #include <memory>
 
 #include "game/Language.h"

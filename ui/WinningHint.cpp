@@ -1,13 +1,13 @@
 #include "ui/WinningHint.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include "game/Board.h"
 #include "game/BoardHost.h"
@@ -42,8 +42,12 @@ bool MoreToLearn(const HintAnswer* known) {
 
 }  // namespace
 
-WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boardHost, const Language& chosen)
-    : window(parentWindow), board(gameBoard), host(boardHost), language(chosen),
+WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boardHost,
+                         const Language& chosen)
+    : window(parentWindow),
+      board(gameBoard),
+      host(boardHost),
+      language(chosen),
       message(new QLabel(parentWindow)) {
     message->setObjectName(QStringLiteral("WinningHintMessage"));
     message->hide();
@@ -99,7 +103,9 @@ void WinningHint::StartSearch(bool full) {
         budget.stop = &stop;
         budget.trackRuns = true;
         HintAnswer found = Digest(start, Solve(start, budget), full);
-        QueuedCall::Post(this, [this, search, start, found = std::move(found)]() mutable { Finish(search, start, std::move(found)); });
+        QueuedCall::Post(this, [this, search, start, found = std::move(found)]() mutable {
+            Finish(search, start, std::move(found));
+        });
     });
 }
 
@@ -141,7 +147,8 @@ void WinningHint::Request() {
 }
 
 void WinningHint::Look() {
-    if (!waiting) QTimer::singleShot(GuardMilliseconds, this, [this, search = generation] { GuardExpired(search); });
+    if (!waiting)
+        QTimer::singleShot(GuardMilliseconds, this, [this, search = generation] { GuardExpired(search); });
     waiting = true;
     Busy(true);
 }
@@ -160,22 +167,28 @@ void WinningHint::Show() {
     Clear();
     const HintOffer offer = memory.Offer(current);
     switch (offer.kind) {
-    case HintOffer::Kind::None: return;
-    case HintOffer::Kind::Winning:
-    case HintOffer::Kind::Unproven:
-        shown = offer.move;
-        Frames(host.FrameColor());
-        if (offer.kind == HintOffer::Kind::Unproven) Say(QString::fromUtf8(NotProvenGerman), QString::fromUtf8(NotProvenEnglish));
-        return;
-    case HintOffer::Kind::Lost:
-        if (board.ReshufflesLeft() > 0) {
-            Say(QString::fromUtf8(NoWinGerman), QString::fromUtf8(NoWinEnglish));
-        } else {
-            Say(QString::fromUtf8(LostGerman), QString::fromUtf8(LostEnglish));
-        }
-        return;
-    case HintOffer::Kind::NoNewMove: Say(QString::fromUtf8(NoNewMoveGerman), QString::fromUtf8(NoNewMoveEnglish)); return;
-    case HintOffer::Kind::NoLine: Say(QString::fromUtf8(NotFoundGerman), QString::fromUtf8(NotFoundEnglish)); return;
+        case HintOffer::Kind::None:
+            return;
+        case HintOffer::Kind::Winning:
+        case HintOffer::Kind::Unproven:
+            shown = offer.move;
+            Frames(host.FrameColor());
+            if (offer.kind == HintOffer::Kind::Unproven)
+                Say(QString::fromUtf8(NotProvenGerman), QString::fromUtf8(NotProvenEnglish));
+            return;
+        case HintOffer::Kind::Lost:
+            if (board.ReshufflesLeft() > 0) {
+                Say(QString::fromUtf8(NoWinGerman), QString::fromUtf8(NoWinEnglish));
+            } else {
+                Say(QString::fromUtf8(LostGerman), QString::fromUtf8(LostEnglish));
+            }
+            return;
+        case HintOffer::Kind::NoNewMove:
+            Say(QString::fromUtf8(NoNewMoveGerman), QString::fromUtf8(NoNewMoveEnglish));
+            return;
+        case HintOffer::Kind::NoLine:
+            Say(QString::fromUtf8(NotFoundGerman), QString::fromUtf8(NotFoundEnglish));
+            return;
     }
 }
 

@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-
 #include <algorithm>
 #include <cmath>
 
@@ -128,7 +127,8 @@ void ZoomController::Fit() {
         // The window manager decides the size; the content takes the largest whole scale it has
         // room for, centred.
         const QSize device = window.size() * window.devicePixelRatioF();
-        const int whole = std::max(1, std::min(device.width() / design.width(), device.height() / design.height()));
+        const int whole =
+            std::max(1, std::min(device.width() / design.width(), device.height() / design.height()));
         Apply(whole);
         ScreenScale::Resync(*handle);
         MoveContent(QPoint((window.width() - design.width()) / 2, (window.height() - design.height()) / 2));
@@ -179,8 +179,10 @@ void ZoomController::Place() {
     frame = Frame();
     const QRect outer = QRect(corner, ScreenScale::DeviceSize(*handle, design)).marginsAdded(frame);
     QPoint shift;
-    if (outer.right() > area.right()) shift.rx() = -std::min(outer.right() - area.right(), outer.left() - area.left());
-    if (outer.bottom() > area.bottom()) shift.ry() = -std::min(outer.bottom() - area.bottom(), outer.top() - area.top());
+    if (outer.right() > area.right())
+        shift.rx() = -std::min(outer.right() - area.right(), outer.left() - area.left());
+    if (outer.bottom() > area.bottom())
+        shift.ry() = -std::min(outer.bottom() - area.bottom(), outer.top() - area.top());
     const QPoint before = ScreenScale::DeviceGeometry(*handle).topLeft();
     placedAt = corner + shift;
     if (*placedAt != before) settling.start();
@@ -210,7 +212,9 @@ std::optional<QRect> ZoomController::OneXFrame() const {
     if (!applied || handle == nullptr) return std::nullopt;
     const QMargins margins = Frame();
     const QPoint corner = home.value_or(ScreenScale::DeviceGeometry(*handle).topLeft());
-    const QSize outer = design + (QSize(margins.left() + margins.right(), margins.top() + margins.bottom()).toSizeF() / base).toSize();
+    const QSize outer =
+        design +
+        (QSize(margins.left() + margins.right(), margins.top() + margins.bottom()).toSizeF() / base).toSize();
     return QRect(ToOneX(corner - QPoint(margins.left(), margins.top())), outer);
 }
 

@@ -6,7 +6,6 @@
 #include <QRect>
 #include <QSize>
 #include <QTimer>
-
 #include <optional>
 
 class PositionKeeper;

@@ -13,7 +13,6 @@
 // last.
 #include <QFile>
 #include <QImageReader>
-
 #include <cstdio>
 #include <vector>
 
@@ -36,7 +35,8 @@ int main(int argc, char** argv) {
     }
     std::vector<QImage> images;
     for (int i = 3; i < argc; ++i) {
-        QImageReader reader(QString::fromLocal8Bit(argv[2]) + QLatin1Char('/') + QString::fromLocal8Bit(argv[i]), "png");
+        QImageReader reader(
+            QString::fromLocal8Bit(argv[2]) + QLatin1Char('/') + QString::fromLocal8Bit(argv[i]), "png");
         reader.setAutoDetectImageFormat(false);
         images.push_back(reader.read());
         if (images.back().isNull()) {
@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly) || out.write(index + data) != index.size() + data.size() || !out.flush()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(index + data) != index.size() + data.size() ||
+        !out.flush()) {
         std::fprintf(stderr, "tvdl_pack_images: cannot write %s\n", argv[1]);
         return 1;
     }

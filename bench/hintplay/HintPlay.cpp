@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -67,7 +66,8 @@ double ProcessMs() {
 }
 
 double WallMs() {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 // Sleeps in the event loop until the condition holds; the search's answers arrive as events.
@@ -87,8 +87,11 @@ std::vector<Move> LegalMoves(const Position& position) {
             for (const std::uint8_t card : position.FillersOf(column, row)) {
                 if (card == 0) continue;
                 for (int place = 0; place < Position::Places; ++place) {
-                    if (position.cells[static_cast<std::size_t>(place)] != card || place % Position::Columns == 0) continue;
-                    moves.push_back({static_cast<std::uint8_t>(place % Position::Columns), static_cast<std::uint8_t>(place / Position::Columns),
+                    if (position.cells[static_cast<std::size_t>(place)] != card ||
+                        place % Position::Columns == 0)
+                        continue;
+                    moves.push_back({static_cast<std::uint8_t>(place % Position::Columns),
+                                     static_cast<std::uint8_t>(place / Position::Columns),
                                      static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(row)});
                 }
             }
@@ -207,19 +210,23 @@ int main(int argc, char** argv) {
     // The deal where the hint once went in circles, and three ordinary ones; or those given.
     std::vector<std::uint32_t> deals{2053309054u, 1u, 2u, 3u};
     if (argc > 1) deals.clear();
-    for (int i = 1; i < argc; ++i) deals.push_back(static_cast<std::uint32_t>(std::strtoul(argv[i], nullptr, 10)));
+    for (int i = 1; i < argc; ++i)
+        deals.push_back(static_cast<std::uint32_t>(std::strtoul(argv[i], nullptr, 10)));
     for (const std::uint32_t deal : deals) {
         Player player(tally);
         player.PlayDeal(deal);
     }
     std::printf("moves: %zu\n", tally.moveCpu.size());
-    std::printf("process CPU per move: median %.1f ms, 90th percentile %.1f ms, mean %.1f ms\n", Percentile(tally.moveCpu, 0.5),
-                Percentile(tally.moveCpu, 0.9),
-                tally.moveCpu.empty() ? 0.0 : std::accumulate(tally.moveCpu.begin(), tally.moveCpu.end(), 0.0) / static_cast<double>(tally.moveCpu.size()));
-    std::printf("H from the dealt position: median %.1f ms (CPU %.1f ms) over %zu deals\n", Percentile(tally.dealtWall, 0.5),
-                Percentile(tally.dealtCpu, 0.5), tally.dealtWall.size());
-    std::printf("H after a followed hint: median %.1f ms (CPU %.1f ms), 90th percentile %.1f ms, over %zu answers\n",
-                Percentile(tally.followedWall, 0.5), Percentile(tally.followedCpu, 0.5), Percentile(tally.followedWall, 0.9),
-                tally.followedWall.size());
+    std::printf("process CPU per move: median %.1f ms, 90th percentile %.1f ms, mean %.1f ms\n",
+                Percentile(tally.moveCpu, 0.5), Percentile(tally.moveCpu, 0.9),
+                tally.moveCpu.empty() ? 0.0
+                                      : std::accumulate(tally.moveCpu.begin(), tally.moveCpu.end(), 0.0) /
+                                            static_cast<double>(tally.moveCpu.size()));
+    std::printf("H from the dealt position: median %.1f ms (CPU %.1f ms) over %zu deals\n",
+                Percentile(tally.dealtWall, 0.5), Percentile(tally.dealtCpu, 0.5), tally.dealtWall.size());
+    std::printf(
+        "H after a followed hint: median %.1f ms (CPU %.1f ms), 90th percentile %.1f ms, over %zu answers\n",
+        Percentile(tally.followedWall, 0.5), Percentile(tally.followedCpu, 0.5),
+        Percentile(tally.followedWall, 0.9), tally.followedWall.size());
     return 0;
 }

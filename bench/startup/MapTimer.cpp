@@ -9,13 +9,11 @@
 //
 // After the mapping it waits SETTLE_MS so the first paint is counted too, then stops the program.
 
-#include <xcb/xcb.h>
-
 #include <dirent.h>
-
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <chrono>
 #include <csignal>
@@ -107,9 +105,11 @@ int main(int argc, char** argv) {
     rusage usage{};
     wait4(child, &status, 0, &usage);
     xcb_disconnect(connection);
-    const auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_usec) / 1000.0; };
+    const auto cpu = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_usec) / 1000.0;
+    };
     // ru_maxrss is in KiB on Linux.
-    std::printf("%.1f %ld %.1f %.1f\n", milliseconds, usage.ru_maxrss, cpu(usage.ru_utime) + cpu(usage.ru_stime),
-                cpuToMap);
+    std::printf("%.1f %ld %.1f %.1f\n", milliseconds, usage.ru_maxrss,
+                cpu(usage.ru_utime) + cpu(usage.ru_stime), cpuToMap);
     return 0;
 }

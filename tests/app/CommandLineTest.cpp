@@ -21,12 +21,13 @@ TEST(CommandLine, DealNumbersOverTheWholeUnsignedRange) {
     EXPECT_EQ(print.action, CommandLine::Action::PrintDeal);
     EXPECT_EQ(*print.deal, 17u);
     // The help trace switch and Qt's own options (with their values) pass, wherever they stand.
-    const CommandLine mixed =
-        Parse({"/DEBUG", "-platform", "offscreen", "--deal", "3", "-Debug", "-style=fusion", "--display", ":1", "-reverse"});
+    const CommandLine mixed = Parse({"/DEBUG", "-platform", "offscreen", "--deal", "3", "-Debug",
+                                     "-style=fusion", "--display", ":1", "-reverse"});
     EXPECT_EQ(mixed.action, CommandLine::Action::Play) << qPrintable(mixed.error);
     EXPECT_EQ(mixed.deal.value_or(0), 3u);
     EXPECT_EQ(Parse({"--solve=4294967295"}).action, CommandLine::Action::Solve);
-    const CommandLine table = Parse({"--csv", "out.csv", "--winnability", "1-1000", "--threads=2", "--time-limit", "1.5"});
+    const CommandLine table =
+        Parse({"--csv", "out.csv", "--winnability", "1-1000", "--threads=2", "--time-limit", "1.5"});
     EXPECT_EQ(table.action, CommandLine::Action::Winnability);
     EXPECT_EQ(table.firstDeal, 1u);
     EXPECT_EQ(table.lastDeal, 1000u);
@@ -39,14 +40,31 @@ TEST(CommandLine, DealNumbersOverTheWholeUnsignedRange) {
 
 TEST(CommandLine, BadNumbersAndUnknownOptionsAreErrorsOfOneLine) {
     for (const auto& words : std::vector<std::vector<const char*>>{
-             {"--deal", "4294967296"}, {"--deal", "-1"}, {"--deal", "12abc"}, {"--deal", " 5"}, {"--deal", "0x10"},
-             {"--deal"}, {"--print-deal", ""}, {"--bogus"}, {"play"}, {"--deal=", "3"},
-             {"debug"}, {"--debug"}, {"-platformx"},
-             {"--solve", "x"}, {"--winnability", "5-3"}, {"--winnability", "1-"}, {"--winnability", "-4"},
+             {"--deal", "4294967296"},
+             {"--deal", "-1"},
+             {"--deal", "12abc"},
+             {"--deal", " 5"},
+             {"--deal", "0x10"},
+             {"--deal"},
+             {"--print-deal", ""},
+             {"--bogus"},
+             {"play"},
+             {"--deal=", "3"},
+             {"debug"},
+             {"--debug"},
+             {"-platformx"},
+             {"--solve", "x"},
+             {"--winnability", "5-3"},
+             {"--winnability", "1-"},
+             {"--winnability", "-4"},
              {"--winnability", "1-2", "--csv"},
              // Options of the batch commands alone would otherwise quietly start the game.
-             {"--csv", "out.csv"}, {"--threads", "2"}, {"--time-limit", "3"}, {"--solve", "1", "--threads", "2"},
-             {"--winnability", "1-2", "--threads", "0"}, {"--solve", "1", "--time-limit", "0"},
+             {"--csv", "out.csv"},
+             {"--threads", "2"},
+             {"--time-limit", "3"},
+             {"--solve", "1", "--threads", "2"},
+             {"--winnability", "1-2", "--threads", "0"},
+             {"--solve", "1", "--time-limit", "0"},
              {"--solve", "1", "--time-limit", "soon"}}) {
         const CommandLine line = Parse(words);
         EXPECT_EQ(line.action, CommandLine::Action::Error) << (words.empty() ? "" : words.front());

@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
-
 #include <cstdio>
-
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "ScopedSeed.h"
 #include "app/SolverCommands.h"
@@ -52,13 +50,15 @@ void ExpectLineReplays(std::uint32_t deal, const QString& text, int& reshuffles)
                 const int suit = place.TopSuit();
                 const int rank = place.TopRank();
                 board.Lift(column, row);
-                ASSERT_TRUE(board.MayPlace(suit, rank, toColumn, toRow)) << "deal " << deal << ": " << line.toStdString();
+                ASSERT_TRUE(board.MayPlace(suit, rank, toColumn, toRow))
+                    << "deal " << deal << ": " << line.toStdString();
                 board.Lay(toColumn, toRow, false);
             }
         }
         ASSERT_TRUE(found) << "deal " << deal << ": " << line.toStdString();
     }
-    EXPECT_EQ(lines.back(), board.IsWon() ? QStringLiteral("won") : QStringLiteral("lost")) << "deal " << deal;
+    EXPECT_EQ(lines.back(), board.IsWon() ? QStringLiteral("won") : QStringLiteral("lost"))
+        << "deal " << deal;
 }
 
 // What tvdl --solve printed for a deal when the file was made; the searches count positions, not
@@ -66,7 +66,8 @@ void ExpectLineReplays(std::uint32_t deal, const QString& text, int& reshuffles)
 // rewrites the files with TVDL_UPDATE_GOLDEN=1 in the environment.
 QString Golden(const QString& name, const QString& text) {
     QFile file(QStringLiteral(TVDL_SOLVE_GOLDEN "/%1").arg(name));
-    if (qEnvironmentVariableIsSet("TVDL_UPDATE_GOLDEN") && file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (qEnvironmentVariableIsSet("TVDL_UPDATE_GOLDEN") &&
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file.write(text.toLatin1());
         return text;
     }
@@ -84,13 +85,14 @@ TEST(SolveCommand, EveryPrintedLineReplaysOnTheBoardToTheStatedEndAndNeverChange
         const char* name;
         std::uint32_t deal;
         FairPlayer::Options options;
-    } cases[] = {{"default", 15, {}}, {"default", 46, {}},         {"small-budget", 1, small},
+    } cases[] = {{"default", 15, {}},        {"default", 46, {}},        {"small-budget", 1, small},
                  {"small-budget", 2, small}, {"small-budget", 4, small}, {"small-budget", 7, small}};
     int won = 0;
     int reshuffles = 0;
     for (const auto& one : cases) {
         const QString text = SolveText(one.deal, one.options);
-        EXPECT_EQ(text, Golden(QStringLiteral("%1-%2.txt").arg(QLatin1String(one.name)).arg(one.deal), text)) << "deal " << one.deal;
+        EXPECT_EQ(text, Golden(QStringLiteral("%1-%2.txt").arg(QLatin1String(one.name)).arg(one.deal), text))
+            << "deal " << one.deal;
         won += text.endsWith(QLatin1String("won\n"));
         ExpectLineReplays(one.deal, text, reshuffles);
     }

@@ -3,7 +3,6 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QImageReader>
-
 #include <vector>
 
 #include "CardTestSupport.h"
@@ -46,7 +45,8 @@ TEST(CardSheetsTest, SheetsHaveTheirLayoutSizesEvenWhenMissing) {
     EXPECT_EQ(CardSheets::Cards().size(), QSize(559, 240));
     EXPECT_EQ(CardSheets::Decks().size(), QSize(301, 120));
     EXPECT_EQ(CardSheets::Cellar().size(), QSize(516, 60));
-    for (const QImage* sheet : {&CardSheets::Mask(), &CardSheets::Cards(), &CardSheets::Decks(), &CardSheets::Cellar()}) {
+    for (const QImage* sheet :
+         {&CardSheets::Mask(), &CardSheets::Cards(), &CardSheets::Decks(), &CardSheets::Cellar()}) {
         EXPECT_EQ(sheet->format(), QImage::Format_RGB32);
     }
 }
@@ -120,8 +120,9 @@ TEST(CardSheetsTest, ArtworkCellsAreAllDifferent) {
         int columns;
         int rows;
     };
-    for (const SheetCells& s : {SheetCells{&CardSheets::Cards(), 13, 4}, SheetCells{&CardSheets::Decks(), 7, 2},
-                                SheetCells{&CardSheets::Cellar(), 12, 1}}) {
+    for (const SheetCells& s :
+         {SheetCells{&CardSheets::Cards(), 13, 4}, SheetCells{&CardSheets::Decks(), 7, 2},
+          SheetCells{&CardSheets::Cellar(), 12, 1}}) {
         std::vector<QImage> cells;
         for (int row = 0; row < s.rows; ++row) {
             for (int column = 0; column < s.columns; ++column) {
@@ -129,7 +130,8 @@ TEST(CardSheetsTest, ArtworkCellsAreAllDifferent) {
             }
         }
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            for (std::size_t j = i + 1; j < cells.size(); ++j) EXPECT_NE(cells[i], cells[j]) << i << " and " << j;
+            for (std::size_t j = i + 1; j < cells.size(); ++j)
+                EXPECT_NE(cells[i], cells[j]) << i << " and " << j;
         }
     }
 }
@@ -149,10 +151,8 @@ TEST(CardTest, DrawComposesTheRightCellThroughTheMask) {
         {0, 1, 0, false, 0, 0},       // ace of clubs
         {2, 6, 0, false, 215, 120},   // diamonds 6
         {1, 11, 0, false, 430, 60},   // jack of spades
-        {0, 1, 7, true, 0, 60},
-        {0, 1, 13, true, 258, 60},
-        {3, 13, 0, true, 0, 0},
-        {3, 13, 6, true, 258, 0},
+        {0, 1, 7, true, 0, 60},      {0, 1, 13, true, 258, 60},
+        {3, 13, 0, true, 0, 0},      {3, 13, 6, true, 258, 0},
     };
     for (const CellCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "suit " << c.suit << " rank " << c.rank << " back " << c.back
@@ -210,7 +210,8 @@ TEST(CardTest, BackgroundStartsAsTheMaskAndTravelsToAnyPlace) {
     const QImage before = surface.Image();
     card.SaveBackground(&surface, 100, 60);
     card.RestoreBackground(&surface, 10, 10);
-    EXPECT_EQ(surface.Image().copy(10, 10, CardWidth, CardHeight), before.copy(100, 60, CardWidth, CardHeight));
+    EXPECT_EQ(surface.Image().copy(10, 10, CardWidth, CardHeight),
+              before.copy(100, 60, CardWidth, CardHeight));
 }
 
 TEST(CardTest, NullSurfaceChangesNothing) {
@@ -244,7 +245,8 @@ TEST(CardTest, DrawingAcrossTheEdgeIsClipped) {
         Card card(3, 13, 0);
         card.SaveBackground(&surface, place.x, place.y);
         card.Draw(&surface, place.x, place.y, false);
-        EXPECT_EQ(MismatchesOfCell(before, surface.Image(), place.x, place.y, CardSheets::Cards(), 516, 180), 0);
+        EXPECT_EQ(MismatchesOfCell(before, surface.Image(), place.x, place.y, CardSheets::Cards(), 516, 180),
+                  0);
         ASSERT_EQ(log.rects.size(), 1u);
         EXPECT_EQ(log.rects[0], QRect(place.x, place.y, CardWidth, CardHeight) & QRect(0, 0, 100, 80));
         card.RestoreBackground(&surface, place.x, place.y);
@@ -257,7 +259,8 @@ TEST(CardTest, DrawingWhollyOffTheSurfaceDoesNothing) {
     const QImage before = surface.Image();
     FlushLog log(surface);
     Card card(1, 1, 1);
-    for (const QPoint at : {QPoint(100, 0), QPoint(0, 80), QPoint(-43, 0), QPoint(0, -60), QPoint(-5000, 9000)}) {
+    for (const QPoint at :
+         {QPoint(100, 0), QPoint(0, 80), QPoint(-43, 0), QPoint(0, -60), QPoint(-5000, 9000)}) {
         card.SaveBackground(&surface, at.x(), at.y());
         card.Draw(&surface, at.x(), at.y(), false);
         card.RestoreBackground(&surface, at.x(), at.y());

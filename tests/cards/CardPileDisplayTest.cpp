@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QPoint>
-
 #include <memory>
 #include <vector>
 
@@ -57,7 +56,8 @@ std::vector<QPoint> Slide(QPoint from, QPoint to) {
     QPoint previous = from;
     for (std::size_t step = 0; step < stops.size() && 2 * step + 1 < log.rects.size(); ++step) {
         EXPECT_EQ(log.rects[2 * step], CardRect(previous.x(), previous.y()) & surface.Image().rect());
-        EXPECT_EQ(log.rects[2 * step + 1], CardRect(stops[step].x(), stops[step].y()) & surface.Image().rect());
+        EXPECT_EQ(log.rects[2 * step + 1],
+                  CardRect(stops[step].x(), stops[step].y()) & surface.Image().rect());
         previous = stops[step];
     }
     EXPECT_FALSE(pile.Hidden());

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QRect>
-
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -23,8 +22,9 @@ inline Surface PatternSurface(int width, int height) {
     QImage pattern(width, height, QImage::Format_RGB32);
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
-            pattern.setPixel(column, row, qRgb((column * 7 + row * 3) & 0xFF, (row * 11 + 5) & 0xFF,
-                                               (column * 13 ^ row) & 0xFF));
+            pattern.setPixel(
+                column, row,
+                qRgb((column * 7 + row * 3) & 0xFF, (row * 11 + 5) & 0xFF, (column * 13 ^ row) & 0xFF));
         }
     }
     Surface surface(width, height);
@@ -39,16 +39,15 @@ inline QRgb Masked(QRgb under, const QImage& sheet, int cellX, int cellY, int cx
 
 // Counts how a cell drawn at (x, y) over `before` differs from `after`; pixels off the surface are
 // left out. Also checks that nothing outside the cell changed.
-inline int MismatchesOfCell(const QImage& before, const QImage& after, int x, int y, const QImage& sheet, int cellX,
-                            int cellY) {
+inline int MismatchesOfCell(const QImage& before, const QImage& after, int x, int y, const QImage& sheet,
+                            int cellX, int cellY) {
     int mismatches = 0;
     const QRect cell(x, y, CardWidth, CardHeight);
     for (int row = 0; row < after.height(); ++row) {
         for (int column = 0; column < after.width(); ++column) {
             const QRgb under = before.pixel(column, row);
-            const QRgb expected = cell.contains(column, row)
-                                      ? Masked(under, sheet, cellX, cellY, column - x, row - y)
-                                      : under;
+            const QRgb expected =
+                cell.contains(column, row) ? Masked(under, sheet, cellX, cellY, column - x, row - y) : under;
             if (after.pixel(column, row) != expected) ++mismatches;
         }
     }

@@ -22,7 +22,8 @@ protected:
 
 TEST_F(RandomTest, FirstDrawsOfFiftyTwoFromSeedZero) {
     const std::vector<std::uint32_t> expectedValues{0, 1, 44, 10, 14, 34};
-    const std::vector<std::uint32_t> expectedSeeds{1u, 134775814u, 3698175007u, 870078620u, 1172187917u, 2884733762u};
+    const std::vector<std::uint32_t> expectedSeeds{1u,         134775814u,  3698175007u,
+                                                   870078620u, 1172187917u, 2884733762u};
     for (std::size_t i = 0; i < expectedValues.size(); ++i) {
         EXPECT_EQ(NextRandom(52), expectedValues[i]) << "draw " << i;
         EXPECT_EQ(GeneratorSeed, expectedSeeds[i]) << "draw " << i;

@@ -178,7 +178,8 @@ TEST(Reshuffle, KeepsOrderedRunsAndPutsEachRowsGapRightOfIt) {
     auto find = [&](int suit, int rank, int& column, int& row) {
         for (column = 1; column < Board::Columns; ++column) {
             for (row = 0; row < Board::Rows; ++row) {
-                if (board.Place(column, row).TopSuit() == suit && board.Place(column, row).TopRank() == rank) return;
+                if (board.Place(column, row).TopSuit() == suit && board.Place(column, row).TopRank() == rank)
+                    return;
             }
         }
     };
@@ -197,7 +198,8 @@ TEST(Reshuffle, KeepsOrderedRunsAndPutsEachRowsGapRightOfIt) {
     EXPECT_EQ(Layout(board), Layout(board.Layout())) << "the piles show the position the rules read";
     for (int row = 0; row < Board::Rows; ++row) {
         int gapsInRow = 0;
-        for (int column = 1; column < Board::Columns; ++column) gapsInRow += board.Place(column, row).Count() == 0;
+        for (int column = 1; column < Board::Columns; ++column)
+            gapsInRow += board.Place(column, row).Count() == 0;
         EXPECT_EQ(gapsInRow, 1) << row;
     }
     EXPECT_EQ(DistinctCards(board), 52);

@@ -50,7 +50,7 @@ protected:
 TEST_F(PointerPlayTest, AcesGapsAndEmptyTablePickUpNothing) {
     ClickPlace(0, 2);
     EXPECT_EQ(board.Hand(), nullptr);
-    Click(3, 3);  // the table left of column 0
+    Click(3, 3);                              // the table left of column 0
     Click(CenterX(5), board.PlaceY(1) + 65);  // between two rows
     EXPECT_EQ(board.Hand(), nullptr);
     MakeGap(4, 1);
@@ -191,9 +191,12 @@ bool PlayAnyMove(Board& board, PointerPlay& pointer) {
             for (int column = 1; column < Board::Columns; ++column) {
                 for (int row = 0; row < Board::Rows; ++row) {
                     const CardPile& card = board.Place(column, row);
-                    if (card.Count() == 0 || !board.MayPlace(card.TopSuit(), card.TopRank(), gapColumn, gapRow)) continue;
+                    if (card.Count() == 0 ||
+                        !board.MayPlace(card.TopSuit(), card.TopRank(), gapColumn, gapRow))
+                        continue;
                     pointer.MouseDown(Button::Primary, board.PlaceX(column) + 21, board.PlaceY(row) + 30);
-                    pointer.MouseDown(Button::Primary, board.PlaceX(gapColumn) + 21, board.PlaceY(gapRow) + 30);
+                    pointer.MouseDown(Button::Primary, board.PlaceX(gapColumn) + 21,
+                                      board.PlaceY(gapRow) + 30);
                     return true;
                 }
             }

@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "FakeClock.h"
 #include "cards/BusyWait.h"
 #include "cards/TableGeometry.h"
 #include "game/BoardHost.h"
-#include "FakeClock.h"
 #include "platform/Clock.h"
 #include "platform/Surface.h"
 

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-
 #include <memory>
 
 #include "HelpTestSupport.h"
@@ -27,7 +26,8 @@ protected:
     QString Write(const QString& name, const QByteArray& bytes) {
         const QString path = files.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) ADD_FAILURE() << "cannot write";
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            ADD_FAILURE() << "cannot write";
         return path;
     }
     // One press of the help button for `helpFile`, and what the player is told about it.

@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
-#include <sys/stat.h>
-
 #include "HelpTestSupport.h"
 #include "help/HelpApi.h"
 #include "help/SafeFile.h"
-#include "help/THookHelpSystem.h"
 #include "help/TDLogFile.h"
+#include "help/THookHelpSystem.h"
 
 namespace {
 
@@ -29,8 +28,8 @@ QStringList Lines(const QString& path) {
 }
 
 QString Timed(const QString& text) {
-    return QLocale::system().toString(FakeClock().LocalTime().time(), QLocale::LongFormat) + QStringLiteral("   ") +
-           text;
+    return QLocale::system().toString(FakeClock().LocalTime().time(), QLocale::LongFormat) +
+           QStringLiteral("   ") + text;
 }
 
 QStringList Timed(const QStringList& texts) {
@@ -54,18 +53,19 @@ mode_t Mode(const QString& path) {
 TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithoutTheViewer) {
     HelpSandbox sandbox;
     // An installed tree that no longer lies where it was built for (a staged or moved one).
-    const QString installed =
-        QDir::cleanPath(sandbox.ProgramFolder() + QLatin1Char('/') + QStringLiteral(TVDL_HELP_FILE_FROM_PROGRAM));
+    const QString installed = QDir::cleanPath(sandbox.ProgramFolder() + QLatin1Char('/') +
+                                              QStringLiteral(TVDL_HELP_FILE_FROM_PROGRAM));
     ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).path()));
     ASSERT_TRUE(QFile::copy(QStringLiteral(TVDL_HELP_FILE), installed));
     const QString helpFile = HelpPlatform::HelpFilePath(sandbox.ProgramFolder());
     EXPECT_EQ(helpFile.toStdString(), installed.toStdString());
     // The viewer program is found in the same tree.
-    const QString installedViewer =
-        QDir::cleanPath(sandbox.ProgramFolder() + QLatin1Char('/') + QStringLiteral(TVDL_HELP_VIEWER_FROM_PROGRAM));
+    const QString installedViewer = QDir::cleanPath(sandbox.ProgramFolder() + QLatin1Char('/') +
+                                                    QStringLiteral(TVDL_HELP_VIEWER_FROM_PROGRAM));
     ASSERT_TRUE(QDir().mkpath(QFileInfo(installedViewer).path()));
     WriteFile(installedViewer, QByteArray());
-    EXPECT_EQ(HelpPlatform::ViewerProgram(sandbox.ProgramFolder()).toStdString(), installedViewer.toStdString());
+    EXPECT_EQ(HelpPlatform::ViewerProgram(sandbox.ProgramFolder()).toStdString(),
+              installedViewer.toStdString());
     const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
     sandbox.Start({QStringLiteral("/DEBUG")});
     ASSERT_TRUE(HelpFuncs::Module().hhInstalled) << "chmlib (libchm1) is needed for this test";
@@ -96,18 +96,19 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
     EXPECT_EQ(lines[19], QStringLiteral("_hhInstalled =      \tYES"));
     EXPECT_EQ(lines[23], QStringLiteral("_ieInstalled =      \tNO"));
     for (int row = 0; row < headerRows; ++row) EXPECT_FALSE(lines[row].startsWith(Timed(QString()))) << row;
-    EXPECT_EQ(lines.mid(headerRows), Timed({
-        QStringLiteral("THookHelpSystem.Create(\"%1\",\"\", 0)").arg(helpFile),
-        QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
-        QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
-        QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
-        QStringLiteral("  returned - 0"),
-        QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
-        QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
-        QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
-        QStringLiteral("  returned - 0"),
-        QStringLiteral("THookHelpSystem.Destroy"),
-    }));
+    EXPECT_EQ(lines.mid(headerRows),
+              Timed({
+                  QStringLiteral("THookHelpSystem.Create(\"%1\",\"\", 0)").arg(helpFile),
+                  QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
+                  QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
+                  QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
+                  QStringLiteral("  returned - 0"),
+                  QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
+                  QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
+                  QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
+                  QStringLiteral("  returned - 0"),
+                  QStringLiteral("THookHelpSystem.Destroy"),
+              }));
 
     // Without chmlib the same press says so and starts no viewer.
     ScopedEnvironment missing("TVDL_HELP_LIBRARY", "libchm-missing.so.1");
@@ -118,23 +119,26 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
         EXPECT_TRUE(HelpApi::HelpContext(1));
         EXPECT_FALSE(sandbox.Viewer() && sandbox.Viewer()->Running());
         // Only topic requests open help; 13 is swallowed, the rest go back to the toolkit.
-        for (std::uint16_t command : {std::uint16_t{2}, std::uint16_t{3}, std::uint16_t{8}, std::uint16_t{13}, std::uint16_t{257}}) {
+        for (std::uint16_t command :
+             {std::uint16_t{2}, std::uint16_t{3}, std::uint16_t{8}, std::uint16_t{13}, std::uint16_t{257}}) {
             bool letToolkitHelp = true;
             EXPECT_TRUE(hook.HelpHook(command, 0, letToolkitHelp));
             EXPECT_EQ(letToolkitHelp, command != 8 && command != 13) << command;
         }
     }
     ASSERT_EQ(sandbox.messages.size(), 2u) << "one for the press, one for the popup request";
-    EXPECT_EQ(sandbox.messages[0], std::make_pair(QStringLiteral("test_help"), HelpFuncs::NotInstalledText()));
-    EXPECT_EQ(Lines(log).mid(headerRows, 7), Timed({
-        QStringLiteral("THookHelpSystem.Create(\"%1\",\"\", 0)").arg(helpFile),
-        QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
-        QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
-        QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
-        QStringLiteral("  returned - 1"),
-        QStringLiteral("HHShowError(1), \"MS Html Help is not installed on this PC.\""),
-        QStringLiteral("THookHelpSystem.HelpHook(2 (HELP_QUIT), 0)"),
-    }));
+    EXPECT_EQ(sandbox.messages[0],
+              std::make_pair(QStringLiteral("test_help"), HelpFuncs::NotInstalledText()));
+    EXPECT_EQ(Lines(log).mid(headerRows, 7),
+              Timed({
+                  QStringLiteral("THookHelpSystem.Create(\"%1\",\"\", 0)").arg(helpFile),
+                  QStringLiteral("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 1)"),
+                  QStringLiteral("HHHelpContext(\"%1\", 1, \"\", 0)").arg(helpFile),
+                  QStringLiteral("ShowContext(\"%1\", 0)").arg(helpFile),
+                  QStringLiteral("  returned - 1"),
+                  QStringLiteral("HHShowError(1), \"MS Html Help is not installed on this PC.\""),
+                  QStringLiteral("THookHelpSystem.HelpHook(2 (HELP_QUIT), 0)"),
+              }));
     EXPECT_EQ(Lines(log).back(), Timed(QStringLiteral("THookHelpSystem.Destroy")));
 
     // A help file and a viewer beside the program still come first.
@@ -149,14 +153,16 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
 TEST(HelpLauncher, TraceSwitchesMarkerFileAndOldLog) {
     HelpSandbox sandbox;
     const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
-    for (const QStringList& on : {QStringList{QStringLiteral("/DEBUG")}, QStringList{QStringLiteral("-Debug")},
-                                  QStringList{QStringLiteral("--deal"), QStringLiteral("3"), QStringLiteral("/debug")}}) {
+    for (const QStringList& on :
+         {QStringList{QStringLiteral("/DEBUG")}, QStringList{QStringLiteral("-Debug")},
+          QStringList{QStringLiteral("--deal"), QStringLiteral("3"), QStringLiteral("/debug")}}) {
         sandbox.Start(on);
         EXPECT_TRUE(HelpFuncs::Module().HelpTraceSwitch) << qPrintable(on.join(QLatin1Char(' ')));
         EXPECT_TRUE(QFileInfo::exists(log));
     }
-    for (const QStringList& off : {QStringList{}, QStringList{QStringLiteral("debug")},
-                                   QStringList{QStringLiteral("--debug")}, QStringList{QStringLiteral("/debugx")}}) {
+    for (const QStringList& off :
+         {QStringList{}, QStringList{QStringLiteral("debug")}, QStringList{QStringLiteral("--debug")},
+          QStringList{QStringLiteral("/debugx")}}) {
         sandbox.Start(off);
         EXPECT_FALSE(HelpFuncs::Module().HelpTraceSwitch) << qPrintable(off.join(QLatin1Char(' ')));
         EXPECT_FALSE(QFileInfo::exists(log)) << "the old log goes at every start and no new one comes";

@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <utility>
 #include <vector>
 
@@ -55,7 +54,9 @@ public:
     }
 
     // Runs the start steps as if the program lay in the sandbox's program folder.
-    void Start(const QStringList& arguments) { HelpFuncs::Start(ProgramFolder() + QStringLiteral("/tvdl"), arguments); }
+    void Start(const QStringList& arguments) {
+        HelpFuncs::Start(ProgramFolder() + QStringLiteral("/tvdl"), arguments);
+    }
     // The bin folder of an installed tree, whose other folders the sandbox also holds.
     QString ProgramFolder() const { return program.path() + QStringLiteral("/bin"); }
     QString StateHome() const { return state.path(); }

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTreeWidget>
-
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <cstring>
 
 #include "help/ChmFile.h"
@@ -23,7 +21,8 @@ namespace {
 
 TEST(HelpViewer, OpensTheCommittedFileAtContextOneAndFollowsItsLinks) {
     ChmLibrary chm;
-    ASSERT_TRUE(chm.Load(HelpPlatform::HelpControlName(), QString())) << "chmlib (libchm1) is needed for this test";
+    ASSERT_TRUE(chm.Load(HelpPlatform::HelpControlName(), QString()))
+        << "chmlib (libchm1) is needed for this test";
     HelpWindows windows(chm.Api());
     const QString helpFile = QStringLiteral(TVDL_HELP_FILE);
 
@@ -44,7 +43,8 @@ TEST(HelpViewer, OpensTheCommittedFileAtContextOneAndFollowsItsLinks) {
     ASSERT_NE(contents, nullptr);
     ASSERT_EQ(contents->topLevelItemCount(), 3);
     EXPECT_EQ(contents->topLevelItem(1)->text(0), QStringLiteral("Deutsch"));
-    EXPECT_EQ(contents->topLevelItem(1)->child(2)->text(0), QStringLiteral("Zughinweise und die rechte Maustaste"));
+    EXPECT_EQ(contents->topLevelItem(1)->child(2)->text(0),
+              QStringLiteral("Zughinweise und die rechte Maustaste"));
     EXPECT_EQ(contents->topLevelItem(2)->childCount(), 7);
 
     // A relative link, then pictures and the way back up, all from inside the file.
@@ -52,7 +52,8 @@ TEST(HelpViewer, OpensTheCommittedFileAtContextOneAndFollowsItsLinks) {
     EXPECT_EQ(viewer->CurrentTopic(), QStringLiteral("/de/regeln.htm"));
     EXPECT_TRUE(page->toPlainText().contains(QString::fromUtf8("Lücken füllen")));
     EXPECT_EQ(contents->currentItem(), contents->topLevelItem(1)->child(0));
-    const QVariant picture = page->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../img/board.png")));
+    const QVariant picture =
+        page->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../img/board.png")));
     EXPECT_TRUE(picture.toByteArray().startsWith("\x89PNG"));
     emit page->anchorClicked(QUrl(QStringLiteral("../index.htm")));
     EXPECT_EQ(viewer->CurrentTopic(), QStringLiteral("/index.htm"));

@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
-
 #include <chrono>
 #include <functional>
 

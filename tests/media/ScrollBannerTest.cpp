@@ -61,7 +61,8 @@ TEST_F(ScrollBannerTest, TextEntersFromTheRightAndAPassTakes1501TicksWhateverThe
             banner.Tick();
             ++ticks;
             // Nothing but the timer asks for the text here, as in the game.
-            if (const auto [first, last] = InkedColumns(banner.Frame()); !entered && first >= 0 && first < 683 - 40) {
+            if (const auto [first, last] = InkedColumns(banner.Frame());
+                !entered && first >= 0 && first < 683 - 40) {
                 entered = true;
                 EXPECT_GE(first, ScrollBanner::TextLeft(ticks, banner.TextWidth(), 683)) << qPrintable(text);
                 EXPECT_GT(last, 683 - 40) << qPrintable(text);

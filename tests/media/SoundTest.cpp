@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-
 #include <memory>
 
 #include "FakeAudioOut.h"
@@ -11,7 +10,9 @@ namespace {
 
 QStringList messages;
 
-void Collect(QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; }
+void Collect(QtMsgType, const QMessageLogContext&, const QString& text) {
+    messages << text;
+}
 
 class SoundTest : public ::testing::Test {
 protected:
@@ -26,7 +27,7 @@ protected:
     QtMessageHandler previous = nullptr;
 };
 
-constexpr SoundCue AllCues[] = {SoundCue::Won, SoundCue::Pick, SoundCue::Drop,
+constexpr SoundCue AllCues[] = {SoundCue::Won,    SoundCue::Pick, SoundCue::Drop,
                                 SoundCue::Return, SoundCue::Deal, SoundCue::GiveUp};
 
 }  // namespace

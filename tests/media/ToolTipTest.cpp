@@ -22,9 +22,14 @@ TEST(ToolTipPlacement, PrefersAboveRightAndFallsBackInOrderAtEveryEdge) {
         Side side;
     };
     const Case cases[] = {
-        {{500, 400}, Side::AboveRight},  {{5, 400}, Side::AboveRight},    {{500, 760}, Side::AboveRight},
-        {{500, 10}, Side::BelowLeft},    {{1000, 400}, Side::BelowLeft},  {{10, 10}, Side::BelowRight},
-        {{1000, 760}, Side::AboveLeft},  {{10, 760}, Side::AboveRight},
+        {{500, 400}, Side::AboveRight},
+        {{5, 400}, Side::AboveRight},
+        {{500, 760}, Side::AboveRight},
+        {{500, 10}, Side::BelowLeft},
+        {{1000, 400}, Side::BelowLeft},
+        {{10, 10}, Side::BelowRight},
+        {{1000, 760}, Side::AboveLeft},
+        {{10, 760}, Side::AboveRight},
         // The body alone would fit above and to the right; its shadow would not.
         {{920, 400}, Side::BelowLeft},
     };
@@ -51,7 +56,8 @@ TEST(ToolTipPlacement, OutlineHasRoundCornersANoseNearTheSpotAndAShadowBelowRigh
         const QImage pixels = shape.Pixels();
         const QRect body = shape.Body();
         auto at = [&pixels](QPoint p) {
-            return pixels.rect().contains(p) ? pixels.constScanLine(p.y())[p.x()] : uchar(ToolTipShape::Outside);
+            return pixels.rect().contains(p) ? pixels.constScanLine(p.y())[p.x()]
+                                             : uchar(ToolTipShape::Outside);
         };
         EXPECT_EQ(at(shape.Tip()), ToolTipShape::Border) << int(side);
         // Neither the nose nor its shadow may lie under the pointer's hot spot or a pixel off it:
@@ -59,7 +65,8 @@ TEST(ToolTipPlacement, OutlineHasRoundCornersANoseNearTheSpotAndAShadowBelowRigh
         const QPoint local = spot - shape.Window().topLeft();
         for (int dy = -1; dy <= 1; ++dy) {
             for (int dx = -1; dx <= 1; ++dx) {
-                EXPECT_EQ(at(local + QPoint(dx, dy)), ToolTipShape::Outside) << int(side) << " " << dx << "," << dy;
+                EXPECT_EQ(at(local + QPoint(dx, dy)), ToolTipShape::Outside)
+                    << int(side) << " " << dx << "," << dy;
             }
         }
         EXPECT_EQ(at(body.center()), ToolTipShape::Fill) << int(side);
@@ -70,7 +77,8 @@ TEST(ToolTipPlacement, OutlineHasRoundCornersANoseNearTheSpotAndAShadowBelowRigh
         const QPoint shadowCorner = body.bottomRight() + QPoint(ToolTipShape::Shadow, ToolTipShape::Shadow);
         EXPECT_EQ(at(shadowCorner), ToolTipShape::Outside) << int(side);
         EXPECT_EQ(at(QPoint(body.right(), body.center().y())), ToolTipShape::Border) << int(side);
-        EXPECT_EQ(at(QPoint(body.right() + ToolTipShape::Shadow, body.center().y())), ToolTipShape::ShadowPixel)
+        EXPECT_EQ(at(QPoint(body.right() + ToolTipShape::Shadow, body.center().y())),
+                  ToolTipShape::ShadowPixel)
             << int(side);
     }
 }
@@ -115,7 +123,8 @@ TEST(ToolTipFilterTest, EveryControlWithATooltipGetsTheShapedOneUntilThePointerL
     EXPECT_TRUE(filter.Tip()->isVisible());
     EXPECT_FALSE(QToolTip::isVisible());
     EXPECT_EQ(filter.Tip()->Text(), QStringLiteral("I've got enough..."));
-    EXPECT_EQ(filter.Tip()->geometry().topLeft() + filter.Tip()->Shape().Tip(), window.mapToGlobal(QPoint(15, 13)));
+    EXPECT_EQ(filter.Tip()->geometry().topLeft() + filter.Tip()->Shape().Tip(),
+              window.mapToGlobal(QPoint(15, 13)));
 
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(control, &leave);

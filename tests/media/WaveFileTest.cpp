@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,7 +12,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::optional<WaveFile> Read(const Bytes& bytes) { return WaveFile::Read(std::span(bytes.data(), bytes.size())); }
+std::optional<WaveFile> Read(const Bytes& bytes) {
+    return WaveFile::Read(std::span(bytes.data(), bytes.size()));
+}
 
 Bytes Load(const QString& path) {
     QFile file(path);
@@ -70,7 +71,7 @@ TEST(WaveFileTest, ReadsTheSixRecordingsWithTheirQuirks) {
         std::size_t fileSize;
     };
     const Expected table[] = {
-        {"won", 11025, 25365, 25410},    {"pick", 11025, 81, 158},        {"drop", 11025, 244, 288},
+        {"won", 11025, 25365, 25410},    {"pick", 11025, 81, 158},    {"drop", 11025, 244, 288},
         {"return", 22050, 12020, 12064}, {"deal", 11025, 2573, 2632}, {"giveup", 22050, 11302, 11346},
     };
     for (const Expected& e : table) {
@@ -83,7 +84,8 @@ TEST(WaveFileTest, ReadsTheSixRecordingsWithTheirQuirks) {
         EXPECT_EQ(wave->bitsPerSample, 8);
         EXPECT_EQ(wave->sampleRate, e.rate);
         EXPECT_EQ(wave->dataLength, e.dataLength);
-        const std::string id(bytes.begin() + long(wave->dataOffset) - 8, bytes.begin() + long(wave->dataOffset) - 4);
+        const std::string id(bytes.begin() + long(wave->dataOffset) - 8,
+                             bytes.begin() + long(wave->dataOffset) - 4);
         EXPECT_EQ(id, "data");
     }
 }
@@ -92,7 +94,7 @@ TEST(WaveFileTest, ToleratesWhatRealFilesCarry) {
     const Bytes samples = {1, 2, 3};
     Bytes chunks;
     Chunk(chunks, "JUNK", {9, 9, 9, 9, 9});  // odd length, padded
-    Chunk(chunks, "data", samples);           // before the format
+    Chunk(chunks, "data", samples);          // before the format
     Bytes longFormat = Format(1, 1, 8000, 8);
     longFormat.insert(longFormat.end(), {0, 0, 0x55, 0x55});
     Chunk(chunks, "fmt ", longFormat);

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/time.h>
 
 #include <QSignalSpy>
-
 #include <csignal>
-#include <sys/time.h>
 
 #include "Waits.h"
 #include "platform/QuitSignals.h"

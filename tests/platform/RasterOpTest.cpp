@@ -40,16 +40,17 @@ TEST(RasterOpTest, CopiesTheChosenRectangleClippedToBothImagesWithOriginsAligned
         QRect changed;
     };
     const ClipCase cases[] = {
-        {4, 5, 7, 8, 3, 2, QRect(4, 5, 3, 2)},     // inside both
-        {-3, -2, 0, 0, 8, 8, QRect(0, 0, 5, 6)},   // destination origin off the top left
-        {2, 1, -4, -1, 8, 8, QRect(6, 2, 4, 7)},   // source origin off the top left
-        {7, 8, 0, 0, 8, 8, QRect(7, 8, 3, 2)},     // past the destination's bottom right
-        {0, 0, 16, 17, 8, 8, QRect(0, 0, 4, 3)},   // past the source's bottom right
-        {-5, 0, -5, 0, 8, 1, QRect(0, 0, 3, 1)},   // both origins off the left edge
+        {4, 5, 7, 8, 3, 2, QRect(4, 5, 3, 2)},    // inside both
+        {-3, -2, 0, 0, 8, 8, QRect(0, 0, 5, 6)},  // destination origin off the top left
+        {2, 1, -4, -1, 8, 8, QRect(6, 2, 4, 7)},  // source origin off the top left
+        {7, 8, 0, 0, 8, 8, QRect(7, 8, 3, 2)},    // past the destination's bottom right
+        {0, 0, 16, 17, 8, 8, QRect(0, 0, 4, 3)},  // past the source's bottom right
+        {-5, 0, -5, 0, 8, 1, QRect(0, 0, 3, 1)},  // both origins off the left edge
     };
     const QImage source = Numbered(20, 20);
     for (const ClipCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "dx " << c.dx << " dy " << c.dy << " sx " << c.sx << " sy " << c.sy);
+        SCOPED_TRACE(testing::Message()
+                     << "dx " << c.dx << " dy " << c.dy << " sx " << c.sx << " sy " << c.sy);
         QImage target = Filled(10, 10, qRgb(1, 2, 3));
         const QRect changed = BlitImage(target, c.dx, c.dy, source, c.sx, c.sy, c.w, c.h, RasterOp::Copy);
         EXPECT_EQ(changed, c.changed);

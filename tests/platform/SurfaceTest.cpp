@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QImage>
-
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -120,7 +119,8 @@ TEST_F(SurfaceTest, FrameRectDrawsOnlyTheBorderInOneFlush) {
     EXPECT_EQ(flushes, (std::vector<QRect>{QRect(5, 5, 10, 8)}));
     for (int row = 0; row < 30; ++row) {
         for (int column = 0; column < 40; ++column) {
-            const bool inFrame = QRect(5, 5, 10, 8).contains(column, row) && !QRect(7, 7, 6, 4).contains(column, row);
+            const bool inFrame =
+                QRect(5, 5, 10, 8).contains(column, row) && !QRect(7, 7, 6, 4).contains(column, row);
             ASSERT_EQ(surface.Pixel(column, row), inFrame ? qRgb(0xFF, 0, 0) : before.pixel(column, row))
                 << column << "," << row;
         }

@@ -46,20 +46,25 @@ TEST(GapRule, SeenFromTheCardItTakesTheCardsTheGapTakes) {
             for (int rank = 1; rank <= 13; ++rank) {
                 const std::uint8_t card = Position::Code(suit, rank);
                 const std::array<std::uint8_t, 2> neighbours = Position::Neighbours(card);
-                const std::array<int, 2> ways = Position::Destinations(where[neighbours[0]], where[neighbours[1]]);
+                const std::array<int, 2> ways =
+                    Position::Destinations(where[neighbours[0]], where[neighbours[1]]);
                 for (int place = 0; place < Position::Places; ++place) {
                     const int column = place % Position::Columns;
                     const int row = place / Position::Columns;
-                    const bool fromCard = position.At(column, row) == 0 && (place == ways[0] || place == ways[1]);
+                    const bool fromCard =
+                        position.At(column, row) == 0 && (place == ways[0] || place == ways[1]);
                     ASSERT_EQ(position.MayPlace(card, column, row), fromCard)
-                        << "round " << round << " card " << suit << "/" << rank << " place " << column << "," << row;
+                        << "round " << round << " card " << suit << "/" << rank << " place " << column << ","
+                        << row;
                 }
             }
         }
     }
     // A king goes left of nothing and an ace right of nothing, whatever the codes next to theirs.
-    EXPECT_EQ(Position::Neighbours(Position::Code(2, 13)), (std::array<std::uint8_t, 2>{Position::Code(2, 12), 0}));
-    EXPECT_EQ(Position::Neighbours(Position::Code(1, 1)), (std::array<std::uint8_t, 2>{0, Position::Code(1, 2)}));
+    EXPECT_EQ(Position::Neighbours(Position::Code(2, 13)),
+              (std::array<std::uint8_t, 2>{Position::Code(2, 12), 0}));
+    EXPECT_EQ(Position::Neighbours(Position::Code(1, 1)),
+              (std::array<std::uint8_t, 2>{0, Position::Code(1, 2)}));
 }
 
 TEST(PositionMove, ApplyMovesWithoutAskingAndUndoRestoresExactly) {
@@ -73,8 +78,10 @@ TEST(PositionMove, ApplyMovesWithoutAskingAndUndoRestoresExactly) {
             const int to = static_cast<int>(random() % Position::Places);
             const std::uint8_t card = position.cells[static_cast<std::size_t>(from)];
             if (from == to || card == 0 || position.cells[static_cast<std::size_t>(to)] != 0) continue;
-            const Move move{static_cast<std::uint8_t>(from % Position::Columns), static_cast<std::uint8_t>(from / Position::Columns),
-                            static_cast<std::uint8_t>(to % Position::Columns), static_cast<std::uint8_t>(to / Position::Columns)};
+            const Move move{static_cast<std::uint8_t>(from % Position::Columns),
+                            static_cast<std::uint8_t>(from / Position::Columns),
+                            static_cast<std::uint8_t>(to % Position::Columns),
+                            static_cast<std::uint8_t>(to / Position::Columns)};
             position.Apply(move);
             ASSERT_EQ(position.At(move.toColumn, move.toRow), card);
             ASSERT_EQ(position.At(move.fromColumn, move.fromRow), 0);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <sqlite3.h>
-
 #include <utility>
 #include <vector>
 
@@ -44,7 +42,9 @@ void RunSql(const QString& path, const char* sql) {
 class GameRecordTest : public ::testing::Test {
 protected:
     GameRecord::Reporter Listener() {
-        return [this](GameRecord::Trouble trouble, const QString& detail) { told.emplace_back(trouble, detail); };
+        return [this](GameRecord::Trouble trouble, const QString& detail) {
+            told.emplace_back(trouble, detail);
+        };
     }
 
     QTemporaryDir folder;

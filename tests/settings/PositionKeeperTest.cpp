@@ -90,8 +90,9 @@ TEST(RestoredPositionTest, WindowIsPulledBackOntoTheDesktop) {
 class PositionKeeperTest : public ::testing::Test {
 protected:
     PositionKeeperTest()
-        : store(SettingsStore::AtFile(folder.filePath(QStringLiteral("keeper.ini")),
-                                      [this](const SettingsStore::Failure& failure) { reports << failure.Message(); })),
+        : store(SettingsStore::AtFile(
+              folder.filePath(QStringLiteral("keeper.ini")),
+              [this](const SettingsStore::Failure& failure) { reports << failure.Message(); })),
           keeper(store) {
         window.resize(300, 200);
         window.move(269, 375);

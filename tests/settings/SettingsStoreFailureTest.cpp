@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
-
 #include <vector>
 
 #include "FakeClock.h"
@@ -55,7 +54,8 @@ TEST_F(SettingsStoreFailureTest, ConfigFolderThatCannotBeCreatedIsReported) {
                                     QStringLiteral("Erzeugung von Schlüssel Form misslungen")}));
 
     reports.clear();
-    EXPECT_FALSE(store.ReadBool(QStringLiteral("common"), QStringLiteral("sound"), true)) << "held by the store";
+    EXPECT_FALSE(store.ReadBool(QStringLiteral("common"), QStringLiteral("sound"), true))
+        << "held by the store";
     EXPECT_TRUE(SettingsStore().ReadBool(QStringLiteral("common"), QStringLiteral("sound"), true));
     store.DeleteValue(QStringLiteral("Form"), QStringLiteral("MainFormFont"));
     EXPECT_TRUE(reports.isEmpty());
@@ -65,7 +65,8 @@ TEST_F(SettingsStoreFailureTest, AWriteThatFailsIsHeldAndGoesWithTheNextOneThatG
     // A folder in place of the file stops even a process that ignores permissions.
     QDir().mkpath(NativeFile());
     std::vector<SettingsStore::Failure> failures;
-    const SettingsStore store([&failures](const SettingsStore::Failure& failure) { failures.push_back(failure); });
+    const SettingsStore store(
+        [&failures](const SettingsStore::Failure& failure) { failures.push_back(failure); });
     const QString common = QStringLiteral("common");
 
     EXPECT_FALSE(store.WriteInteger(common, QStringLiteral("won"), 3));
@@ -97,9 +98,9 @@ TEST_F(SettingsStoreFailureTest, ReadOnlyFolderLosesNothingStoredBefore) {
 
     if (PermissionsIgnored(NativeFolder())) {
         // Running as root: only a folder that cannot exist at all stops the write.
-        const SettingsStore blocked =
-            SettingsStore::AtFile(NativeFile() + QStringLiteral("/TorvikVandrel.conf"),
-                                  [this](const SettingsStore::Failure& failure) { reports << failure.Message(); });
+        const SettingsStore blocked = SettingsStore::AtFile(
+            NativeFile() + QStringLiteral("/TorvikVandrel.conf"),
+            [this](const SettingsStore::Failure& failure) { reports << failure.Message(); });
         blocked.WriteInteger(common, QStringLiteral("lost"), 4);
         EXPECT_EQ(reports, QStringList({QStringLiteral("Erzeugung von Schlüssel common misslungen")}));
     } else {
@@ -112,7 +113,8 @@ TEST_F(SettingsStoreFailureTest, ReadOnlyFolderLosesNothingStoredBefore) {
         watched.WriteBool(common, QStringLiteral("sound"), true);
         EXPECT_EQ(reports, QStringList({QStringLiteral("Fehler beim Setzen der Daten für 'lost'"),
                                         QStringLiteral("Fehler beim Setzen der Daten für 'sound'")}));
-        EXPECT_EQ(causes, std::vector<SettingsStore::Failure::Cause>(2, SettingsStore::Failure::Cause::FolderReadOnly));
+        EXPECT_EQ(causes, std::vector<SettingsStore::Failure::Cause>(
+                              2, SettingsStore::Failure::Cause::FolderReadOnly));
     }
     EXPECT_EQ(NativeFileText(), before);
     EXPECT_EQ(store.ReadInteger(common, QStringLiteral("won"), 0), 12);
@@ -146,7 +148,8 @@ TEST_F(SettingsStoreFailureTest, AStoreFarLargerThanTheGameWritesIsSetAsideWithI
     FakeClock clock;
     const ScopedClock scopedClock(clock);
     QByteArray huge("[V1]\ncommon\\slost=9\n");
-    while (huge.size() <= SettingsStore::LargestStoreBytes) huge += "junk\\" + QByteArray::number(huge.size()) + "=1\n";
+    while (huge.size() <= SettingsStore::LargestStoreBytes)
+        huge += "junk\\" + QByteArray::number(huge.size()) + "=1\n";
     WriteRawFile(NativeFile(), huge);
     const SettingsStore store = Store();
 

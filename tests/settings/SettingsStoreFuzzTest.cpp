@@ -137,8 +137,8 @@ TEST(SettingsStoreFuzzTest, AnyFileContentReadsSafely) {
         const QString path = folder + QStringLiteral("/case%1.ini").arg(seed);
         WriteRawFile(path, RandomContent(random));
         QStringList reports;
-        const SettingsStore store =
-            SettingsStore::AtFile(path, [&reports](const SettingsStore::Failure& failure) { reports << failure.Message(); });
+        const SettingsStore store = SettingsStore::AtFile(
+            path, [&reports](const SettingsStore::Failure& failure) { reports << failure.Message(); });
 
         for (const Probe& probe : probes) {
             const QString section = QString::fromLatin1(probe.section);

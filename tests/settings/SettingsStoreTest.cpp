@@ -117,11 +117,11 @@ TEST_F(SettingsStoreTest, FileHoldsPlainDecimalTextUnderV1) {
     store.WriteText(QStringLiteral("Form"), QStringLiteral("MainForm"),
                     QStringLiteral("200,0,1,269,375,900,800"));
     EXPECT_EQ(NativeFileText(), QByteArray("[V1]\n"
-                                     "Form\\MainForm=\"200,0,1,269,375,900,800\"\n"
-                                     "common\\back=32768\n"
-                                     "common\\show=0\n"
-                                     "common\\sound=1\n"
-                                     "common\\tongue=-1\n"));
+                                           "Form\\MainForm=\"200,0,1,269,375,900,800\"\n"
+                                           "common\\back=32768\n"
+                                           "common\\show=0\n"
+                                           "common\\sound=1\n"
+                                           "common\\tongue=-1\n"));
 }
 
 TEST_F(SettingsStoreTest, WritesKeepValuesOthersStored) {

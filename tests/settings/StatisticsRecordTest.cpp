@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
-
-#include <QTemporaryDir>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QTemporaryDir>
 #include <vector>
 
 #include "settings/SettingsStore.h"

@@ -32,7 +32,8 @@ std::vector<Move> AllMoves(const Position& position) {
                     const std::uint8_t card = position.At(column, row);
                     if (card != 0 && MayFill(position, card, toColumn, toRow)) {
                         moves.push_back({static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(row),
-                                         static_cast<std::uint8_t>(toColumn), static_cast<std::uint8_t>(toRow)});
+                                         static_cast<std::uint8_t>(toColumn),
+                                         static_cast<std::uint8_t>(toRow)});
                     }
                 }
             }
@@ -178,8 +179,9 @@ TEST(ReshuffleChooser, TrialDealsMatchTheGamesReshuffle) {
         budget.trackRuns = true;
         const SolveResult result = Solve(game.Layout(), budget);
         ASSERT_EQ(result.status, SolveStatus::BudgetExhausted) << "deal " << deal;
-        const auto most = std::max_element(result.reached.begin(), result.reached.end(),
-                                           [](const RunReach& a, const RunReach& b) { return a.RunCards() < b.RunCards(); });
+        const auto most = std::max_element(
+            result.reached.begin(), result.reached.end(),
+            [](const RunReach& a, const RunReach& b) { return a.RunCards() < b.RunCards(); });
         ASSERT_GT(most->RunCards(), 3) << "deal " << deal;
         for (const Move& move : most->line) ASSERT_TRUE(game.Play(move)) << "deal " << deal;
         game.Reshuffle();
@@ -196,8 +198,10 @@ TEST(ReshuffleChooser, TrialDealsMatchTheGamesReshuffle) {
                     EXPECT_EQ(trial.At(column, row), Position::Code(row, column + 1)) << "deal " << deal;
                     EXPECT_EQ(real.At(column, row), Position::Code(row, column + 1)) << "deal " << deal;
                 } else {
-                    EXPECT_EQ(real.At(column, row) == 0, column == end) << "deal " << deal << " at " << column << "," << row;
-                    EXPECT_EQ(trial.At(column, row) == 0, column == end) << "deal " << deal << " at " << column << "," << row;
+                    EXPECT_EQ(real.At(column, row) == 0, column == end)
+                        << "deal " << deal << " at " << column << "," << row;
+                    EXPECT_EQ(trial.At(column, row) == 0, column == end)
+                        << "deal " << deal << " at " << column << "," << row;
                     realLoose.push_back(real.At(column, row));
                     trialLoose.push_back(trial.At(column, row));
                 }

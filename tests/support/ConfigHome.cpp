@@ -76,6 +76,7 @@ bool PermissionsIgnored(const QString& readOnlyFolder) {
     probe.close();
     probe.remove();
     // The test scripts run the tests without privileges so that these cases really run.
-    if (qEnvironmentVariableIsSet("TVDL_UNPRIVILEGED")) ADD_FAILURE() << "a run without privileges may write anywhere";
+    if (qEnvironmentVariableIsSet("TVDL_UNPRIVILEGED"))
+        ADD_FAILURE() << "a run without privileges may write anywhere";
     return true;
 }

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "media/LinkLabel.h"
 #include "DialogDriver.h"
+#include "media/LinkLabel.h"
 #include "ui/TFreewareDlg.h"
 
 namespace {

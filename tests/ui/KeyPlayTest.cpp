@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <optional>
 #include <vector>
 
@@ -28,7 +27,9 @@ protected:
         Key(Qt::Key_F2);
         ASSERT_EQ(Picture().Text(), DealText(seed));
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(form.get(), key, modifiers); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(form.get(), key, modifiers);
+    }
     // The place the cursor stands on, told by its frame's top edge, which runs between the rows.
     std::optional<QPoint> Cursor() {
         const QImage& picture = Canvas();

@@ -11,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-
 #include <functional>
 #include <memory>
 #include <utility>
@@ -187,15 +186,16 @@ TEST_F(MainFormFlowTest, TheBoardUnderAnAnsweredQuestionIsDrawnAgainBeforeThePau
     Answerer answerer({[&](QDialog& d) {
         // What a window system without a picture of each window shows under a dialog: its
         // pixels, until the window draws there again.
-        under = QRect(form->mapFromGlobal(d.geometry().topLeft()), d.size()).intersected(
-            QRect(0, ToolStripHeight, ClientWidth, BoardHeight));
+        under = QRect(form->mapFromGlobal(d.geometry().topLeft()), d.size())
+                    .intersected(QRect(0, ToolStripHeight, ClientWidth, BoardHeight));
         ASSERT_FALSE(under.isEmpty());
         QPainter(form->backingStore()->paintDevice()).fillRect(under, Qt::magenta);
         ClickButton(d, "OKBtn");
         // The pause after giving up is the first thing to read the clock.
         clock.probe = [&] {
             if (stale >= 0) return;
-            const QImage shown = form->screen()->grabWindow(form->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage shown =
+                form->screen()->grabWindow(form->winId()).toImage().convertToFormat(QImage::Format_RGB32);
             const QImage board = Canvas();
             stale = 0;
             for (int y = under.top(); y <= under.bottom(); ++y) {

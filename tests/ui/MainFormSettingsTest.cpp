@@ -5,10 +5,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
-
 #include <csignal>
 #include <vector>
 
@@ -114,7 +113,8 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     EXPECT_EQ(shownTotal, QStringLiteral("2"));
     form->close();
     form.reset();
-    for (SettingKey key : {SettingKey::TotalWon, SettingKey::TotalLost, SettingKey::LongestWon, SettingKey::LongestLost}) {
+    for (SettingKey key :
+         {SettingKey::TotalWon, SettingKey::TotalLost, SettingKey::LongestWon, SettingKey::LongestLost}) {
         EXPECT_EQ(store.ReadInteger(key), 0) << RowOf(key).name;
     }
 }
@@ -126,7 +126,8 @@ TEST_F(MainFormSettingsTest, TwoRunningCopiesAddUpTheirGamesAndTheLatestChoiceWi
     auto answerSecond = [](QDialog& dialog) {
         return qobject_cast<TOptionsDlg*>(&dialog) ? AnswerWithSound(dialog, false) : SmallDialog::ResultYes;
     };
-    auto second = std::make_unique<TMainForm>(SessionServices{std::make_unique<FakeAudioOut>(), answerSecond});
+    auto second =
+        std::make_unique<TMainForm>(SessionServices{std::make_unique<FakeAudioOut>(), answerSecond});
     first.Session().Stats().CountWon();
     second->Session().Stats().CountWon();
     second->Session().ShowOptions();
@@ -147,7 +148,8 @@ TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
     Open();
     // Far beyond what the end takes here, so that a slow machine does not end the test program.
     QuitSignals quitSignals(nullptr, std::chrono::seconds(50));
-    QObject::connect(&quitSignals, &QuitSignals::Received, form.get(), [this] { Session().EndWithoutQuestions(); });
+    QObject::connect(&quitSignals, &QuitSignals::Received, form.get(),
+                     [this] { Session().EndWithoutQuestions(); });
     {
         Answerer about({});
         ShowAndSettle();
@@ -168,7 +170,8 @@ TEST_F(MainFormSettingsTest, AQuitSignalEndsWithoutQuestionsAndKeepsEveryLoss) {
     }});
     Session().NewGame();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }));
-    EXPECT_EQ(signalled.seen, std::vector<QString>{QStringLiteral("TGiveUpDlg")}) << "no quit question, no about box";
+    EXPECT_EQ(signalled.seen, std::vector<QString>{QStringLiteral("TGiveUpDlg")})
+        << "no quit question, no about box";
     EXPECT_EQ(store.ReadInteger(SettingKey::TotalLost), 2) << "the deal in play counts as lost";
     EXPECT_EQ(store.ReadInteger(SettingKey::Language), 0);
     // The record holds what the store counted, each deal with how it ended.
@@ -277,7 +280,8 @@ TEST_F(MainFormSettingsTest, AValueThatIsNotTextFallsBackWithoutStoppingTheWindo
     AnswerEvery(SmallDialog::ResultYes);
     ShowAndSettle();
     ASSERT_TRUE(QTest::qWaitFor([this] { return Ran("QMessageBox"); }, WaitLimitMs));
-    EXPECT_EQ(dialogsRun, std::vector<QString>({QStringLiteral("TFreewareDlg"), QStringLiteral("QMessageBox")}))
+    EXPECT_EQ(dialogsRun,
+              std::vector<QString>({QStringLiteral("TFreewareDlg"), QStringLiteral("QMessageBox")}))
         << "the other values are still read, and the damage is told once the window is up";
 }
 

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTest>
-
 #include <memory>
 #include <vector>
 
@@ -64,7 +63,9 @@ TEST_F(MainFormSoundTest, SoundOffIsSilentAndAGivenUpDealSighsWaitsThenDealsWith
     SwitchSound(true);
     out->requests.clear();
     heardAces.clear();
-    Answerer yes({[](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton); }});
+    Answerer yes({[](QDialog& d) {
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
+    }});
     Session().NewGame();
     ASSERT_EQ(yes.seen.size(), 1u);
 

@@ -31,12 +31,14 @@ TEST_F(RecordViewsTest, TheStatusLineIsOffAtFirstLeavesTheWindowAsItWasAndIsReme
     PressStatusKey();
     ASSERT_NE(Strip(), nullptr);
     EXPECT_TRUE(Strip()->isVisible());
-    EXPECT_TRUE(Strip()->text().startsWith(QStringLiteral("Deal 0  \u00b7  reshuffles left: 2  \u00b7  moves: 0")))
+    EXPECT_TRUE(
+        Strip()->text().startsWith(QStringLiteral("Deal 0  \u00b7  reshuffles left: 2  \u00b7  moves: 0")))
         << Strip()->text().toStdString();
     EXPECT_EQ(Strip()->geometry(), QRect(0, 327, 683, 15)) << "over the banner";
     const QImage on = Window();
     EXPECT_NE(on.copy(0, 327, 683, 15), plain.copy(0, 327, 683, 15));
-    EXPECT_EQ(on.copy(0, 0, 683, 327), plain.copy(0, 0, 683, 327)) << "the board and the tools stay as they are";
+    EXPECT_EQ(on.copy(0, 0, 683, 327), plain.copy(0, 0, 683, 327))
+        << "the board and the tools stay as they are";
     EXPECT_TRUE(SettingsStore().ReadBool(SettingKey::StatusLine));
 
     PressStatusKey();

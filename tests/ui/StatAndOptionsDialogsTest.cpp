@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "DialogDriver.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
-#include "DialogDriver.h"
 #include "ui/OptionsHost.h"
 #include "ui/ScoreGauge.h"
 #include "ui/TOptionsDlg.h"

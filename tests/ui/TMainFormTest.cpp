@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QToolButton>
 
@@ -33,9 +33,9 @@ TEST_F(TMainFormTest, WindowHasItsClientSizeAndControls) {
     EXPECT_EQ(form->width(), 683);
     EXPECT_EQ(form->height(), 342);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Torvik Vandrel 1.5 - Freeware"));
-    const std::pair<const char*, int> buttons[] = {{"NewBtn", 4},       {"ResetBtn", 36},      {"MixBtn", 68},
-                                                   {"OptionsBtn", 108}, {"StatisticBtn", 140}, {"ExitBtn", 180},
-                                                   {"TongueBtn", 586},  {"HelpBtn", 616},     {"InfoBtn", 648}};
+    const std::pair<const char*, int> buttons[] = {
+        {"NewBtn", 4},    {"ResetBtn", 36},   {"MixBtn", 68},   {"OptionsBtn", 108}, {"StatisticBtn", 140},
+        {"ExitBtn", 180}, {"TongueBtn", 586}, {"HelpBtn", 616}, {"InfoBtn", 648}};
     for (const auto& [name, x] : buttons) {
         QToolButton* button = ByName(name);
         ASSERT_NE(button, nullptr) << name;
@@ -58,7 +58,8 @@ TEST_F(TMainFormTest, TextsFollowTheLanguageButReshuffleKeepsItsOwn) {
     Click(Command::Language);
     EXPECT_EQ(Button(Command::Options)->toolTip(), QString::fromUtf8("Ich möcht etwas verändern."));
     EXPECT_EQ(Button(Command::Reshuffle)->toolTip(), QStringLiteral("Neu auslegen"));
-    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("lost_label"))->toolTip(), QStringLiteral("Verlorenen Spiele"));
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("lost_label"))->toolTip(),
+              QStringLiteral("Verlorenen Spiele"));
     EXPECT_EQ(Banner()->Text(), ScrollBanner::TextFor(Language::German));
 }
 

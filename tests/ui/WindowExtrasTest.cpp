@@ -46,7 +46,8 @@ TEST_F(WindowExtrasTest, DragDropsOnAGapAndARefusedDragGoesHomeAtScaleOneAndTwo)
         for (int gap = 0; gap < Board::Columns * Board::Rows && !dropped; ++gap) {
             const int gapColumn = gap % Board::Columns;
             const int gapRow = gap / Board::Columns;
-            const std::optional<SeenCard> left = gapColumn > 0 ? board.Place(gapColumn - 1, gapRow) : std::nullopt;
+            const std::optional<SeenCard> left =
+                gapColumn > 0 ? board.Place(gapColumn - 1, gapRow) : std::nullopt;
             if (gapColumn == 0 || board.Place(gapColumn, gapRow) || !left || left->rank == 13) continue;
             const SeenCard card{left->suit, left->rank + 1};
             const QPoint from = *board.Find(card);
@@ -62,7 +63,8 @@ TEST_F(WindowExtrasTest, DragDropsOnAGapAndARefusedDragGoesHomeAtScaleOneAndTwo)
             EXPECT_EQ(Picture().Place(gapColumn, gapRow), card) << factor;
             // A click without moving still only picks up, as it always did.
             const std::size_t heard = audio->requests.size();
-            QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, PlaceCenter(gapColumn, gapRow));
+            QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              PlaceCenter(gapColumn, gapRow));
             EXPECT_EQ(Cues(heard), std::vector<SoundCue>{SoundCue::Pick}) << factor;
             QTest::keyClick(form.get(), Qt::Key_Escape);
             QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -105,7 +107,8 @@ TEST_F(WindowExtrasTest, TheWindowOpensOnlyAsLargeAsTheScreenHasRoomForAndComesB
     // Full screen and back: the board centred in the screen, then the window where it was.
     const QRect normal = form->geometry();
     QTest::keyClick(form.get(), Qt::Key_F11);
-    ASSERT_TRUE(QTest::qWaitFor([this, normal] { return form->isFullScreen() && form->size() != normal.size(); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([this, normal] { return form->isFullScreen() && form->size() != normal.size(); }));
     EXPECT_EQ(form->findChild<SurfaceView*>()->geometry().center(), form->rect().center());
     QTest::keyClick(form.get(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->isFullScreen(); }));
@@ -125,7 +128,10 @@ TEST_F(WindowExtrasTest, ZoomKeepsTheWindowsCornerAndKeepsItsPlaceAtScaleOneOnAL
     }
     QWindow* window = form->windowHandle();
     auto corner = [this] { return ScreenScale::DeviceGeometry(*form->windowHandle()).topLeft(); };
-    auto outer = [this] { return ScreenScale::DeviceGeometry(*form->windowHandle()).marginsAdded(ScreenScale::DeviceFrame(*form->windowHandle())); };
+    auto outer = [this] {
+        return ScreenScale::DeviceGeometry(*form->windowHandle())
+            .marginsAdded(ScreenScale::DeviceFrame(*form->windowHandle()));
+    };
     auto stored = [] {
         const QStringList items = SettingsStore().ReadText(SettingKey::Placement).split(QLatin1Char(','));
         return items.size() == 7 ? QPoint(items[3].toInt(), items[4].toInt()) : QPoint(-1, -1);
@@ -144,7 +150,8 @@ TEST_F(WindowExtrasTest, ZoomKeepsTheWindowsCornerAndKeepsItsPlaceAtScaleOneOnAL
 
     // Near the far corner the larger window steps in as far as it must, and back at step 1 the
     // window stands where it stood.
-    const QPoint far = free.bottomRight() - QPoint(outer().width() + 11, outer().height() + 13) + QPoint(1, 1);
+    const QPoint far =
+        free.bottomRight() - QPoint(outer().width() + 11, outer().height() + 13) + QPoint(1, 1);
     window->setFramePosition(far);
     ASSERT_TRUE(QTest::qWaitFor([this, far] { return form->frameGeometry().topLeft() == far; }));
     const QPoint farCorner = corner();

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QTest>
 #include <QWidget>
-
 #include <set>
 
 #include "ScopedSeed.h"
@@ -142,8 +141,9 @@ TEST_F(WinningHintTest, SaysWhenTheRoundIsLostAndWhenTheBestMoveIsNotProven) {
     ASSERT_TRUE(AwaitAnswer(hint));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     ASSERT_TRUE(hint.ShownMove().has_value());
-    EXPECT_TRUE(board.Layout().MayPlace(board.Layout().At(hint.ShownMove()->fromColumn, hint.ShownMove()->fromRow),
-                                        hint.ShownMove()->toColumn, hint.ShownMove()->toRow));
+    EXPECT_TRUE(
+        board.Layout().MayPlace(board.Layout().At(hint.ShownMove()->fromColumn, hint.ShownMove()->fromRow),
+                                hint.ShownMove()->toColumn, hint.ShownMove()->toRow));
     EXPECT_EQ(hint.Message()->text(), QStringLiteral("Nicht sicher: Dieser Zug kam bisher am weitesten."));
     QTest::keyClick(&window, Qt::Key_Space);
 
@@ -165,7 +165,8 @@ TEST_F(WinningHintTest, APlayerWhoAlwaysFollowsTheHintNeverComesBackToAPosition)
     for (; step < 200 && !board.IsWon(); ++step) {
         AskSettled(hint);
         if (!hint.ShownMove()) {
-            const bool reshuffle = hint.Message()->text() == QStringLiteral("Diese Runde ist ohne Neumischen nicht zu gewinnen.");
+            const bool reshuffle = hint.Message()->text() ==
+                                   QStringLiteral("Diese Runde ist ohne Neumischen nicht zu gewinnen.");
             if (!reshuffle || board.ReshufflesLeft() == 0) break;
             hint.Dismiss();
             board.Reshuffle();
@@ -175,7 +176,8 @@ TEST_F(WinningHintTest, APlayerWhoAlwaysFollowsTheHintNeverComesBackToAPosition)
         const Move move = *hint.ShownMove();
         hint.Dismiss();
         Play(board, move);
-        ASSERT_TRUE(seen.insert(board.Layout()).second) << "back at a position after " << step + 1 << " moves";
+        ASSERT_TRUE(seen.insert(board.Layout()).second)
+            << "back at a position after " << step + 1 << " moves";
     }
     RecordProperty("steps", step);
 }
