@@ -33,6 +33,13 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
         if (!event.isAutoRepeat()) RunCommand(command);
         return true;
     }
+    if (RepeatingKey(modifiers, key)) return true;
+    // Held down, no other key repeats.
+    if (event.isAutoRepeat()) return false;
+    return SingleKey(modifiers, key);
+}
+
+bool KeyControl::RepeatingKey(Qt::KeyboardModifiers modifiers, int key) {
     if (modifiers == Qt::NoModifier) {
         switch (key) {
             case Qt::Key_Left:
@@ -61,8 +68,10 @@ bool KeyControl::HandleKey(const QKeyEvent& event) {
         keys.Press(KeyPlay::Key::Redo);
         return true;
     }
-    // Held down, no other key repeats.
-    if (event.isAutoRepeat()) return false;
+    return false;
+}
+
+bool KeyControl::SingleKey(Qt::KeyboardModifiers modifiers, int key) {
     if (modifiers == Qt::NoModifier) {
         switch (key) {
             case Qt::Key_Space:

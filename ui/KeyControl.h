@@ -42,6 +42,10 @@ protected:
 private:
     // True when the key was one of ours.
     bool HandleKey(const QKeyEvent& event);
+    // The cursor's moves, undo and redo, which repeat while their key is held.
+    bool RepeatingKey(Qt::KeyboardModifiers modifiers, int key);
+    // Keys that act once per press.
+    bool SingleKey(Qt::KeyboardModifiers modifiers, int key);
     // Clicks the tool button of that command; a disabled one refuses the key as it refuses a click.
     bool Press(ToolStrip::Command command);
     void RunCommand(const std::function<void()>& command);

@@ -63,7 +63,26 @@ void WinRateChart::paintEvent(QPaintEvent*) {
     const auto xOf = [&](int i) {
         return count == 1 ? plot.center().x() : plot.left() + plot.width() * i / (count - 1);
     };
-    // Under the plot: the first and the last deal, and what the two lines are.
+    DrawLegend(painter, metrics, plot, count);
+
+    if (overall) {
+        painter.setPen(QPen(QColor(0xc0, 0x20, 0x20), 1.5, Qt::DashLine));
+        painter.drawLine(QPointF(plot.left(), yOf(*overall)), QPointF(plot.right(), yOf(*overall)));
+    }
+    // Thousands of deals on a few hundred pixels: one point a pixel column is enough.
+    QPainterPath line;
+    const int step = std::max(1, count / std::max(1, static_cast<int>(plot.width())));
+    line.moveTo(xOf(0), yOf(rates.front()));
+    for (int i = step; i < count; i += step) line.lineTo(xOf(i), yOf(rates[static_cast<std::size_t>(i)]));
+    line.lineTo(xOf(count - 1), yOf(rates.back()));
+    painter.setPen(QPen(QColor(0x00, 0x70, 0x00), 2));
+    painter.drawPath(line);
+    if (count == 1) painter.drawEllipse(QPointF(xOf(0), yOf(rates.front())), 3, 3);
+}
+
+// Under the plot: the first and the last deal, and what the two lines are.
+void WinRateChart::DrawLegend(QPainter& painter, const QFontMetrics& metrics, const QRectF& plot,
+                              int count) const {
     const QRectF under(plot.left(), plot.bottom() + 4, plot.width(), metrics.height());
     painter.drawText(under, Qt::AlignLeft, QStringLiteral("1"));
     painter.drawText(under, Qt::AlignRight, QString::number(count));
@@ -83,18 +102,4 @@ void WinRateChart::paintEvent(QPaintEvent*) {
     painter.drawText(QPointF(legendX + 24, under.top() + metrics.ascent()), rolling);
     painter.drawText(
         QPointF(legendX + 64 + metrics.horizontalAdvance(rolling), under.top() + metrics.ascent()), all);
-
-    if (overall) {
-        painter.setPen(QPen(QColor(0xc0, 0x20, 0x20), 1.5, Qt::DashLine));
-        painter.drawLine(QPointF(plot.left(), yOf(*overall)), QPointF(plot.right(), yOf(*overall)));
-    }
-    // Thousands of deals on a few hundred pixels: one point a pixel column is enough.
-    QPainterPath line;
-    const int step = std::max(1, count / std::max(1, static_cast<int>(plot.width())));
-    line.moveTo(xOf(0), yOf(rates.front()));
-    for (int i = step; i < count; i += step) line.lineTo(xOf(i), yOf(rates[static_cast<std::size_t>(i)]));
-    line.lineTo(xOf(count - 1), yOf(rates.back()));
-    painter.setPen(QPen(QColor(0x00, 0x70, 0x00), 2));
-    painter.drawPath(line);
-    if (count == 1) painter.drawEllipse(QPointF(xOf(0), yOf(rates.front())), 3, 3);
 }

@@ -6,6 +6,8 @@
 
 #include "game/Language.h"
 
+class QPainter;
+
 // The win rate over the deals played, oldest on the left: a rolling average over the last few
 // deals as a line, the rate of all of them as a dashed level, the half mark always drawn.
 class WinRateChart : public QWidget {
@@ -22,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void DrawLegend(QPainter& painter, const QFontMetrics& metrics, const QRectF& plot, int count) const;
     QString Summary() const;
 
     const Language& language;
