@@ -34,6 +34,9 @@ namespace {
 class JumpingClock final : public Clock {
 public:
     std::uint32_t TickCount() override { return ticks += 1000; }
+    void SleepUntil(std::uint32_t tick) override {
+        if (static_cast<std::int32_t>(tick - ticks) > 0) ticks = tick;
+    }
     bool PerformanceCounter(std::uint64_t& value) override {
         value = ticks;
         return true;
@@ -177,10 +180,8 @@ private:
     }
 
     void Carry(const Move& move) {
-        CardPile& from = board.Place(move.fromColumn, move.fromRow);
-        CardPile& to = board.Place(move.toColumn, move.toRow);
-        from.TakeTop(board.Hand());
-        to.MoveOnto(host.DrawingSurface(), board.Hand(), false);
+        board.Lift(move.fromColumn, move.fromRow);
+        board.Lay(move.toColumn, move.toRow, false);
         history.Record({move.fromColumn, move.fromRow, move.toColumn, move.toRow});
         board.Changed();
     }
