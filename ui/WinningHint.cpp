@@ -1,5 +1,6 @@
 #include "ui/WinningHint.h"
 
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -103,6 +104,11 @@ void WinningHint::StartSearch(bool full) {
         budget.stop = &stop;
         budget.trackRuns = true;
         HintAnswer found = Digest(start, Solve(start, budget), full);
+#ifdef __GLIBC__
+        // What the search freed stays in this thread's arena, and each search runs on a thread of
+        // its own: handed back now, a long game does not keep one search's leftovers an arena.
+        malloc_trim(0);
+#endif
         QueuedCall::Post(this, [this, search, start, found = std::move(found)]() mutable {
             Finish(search, start, std::move(found));
         });
