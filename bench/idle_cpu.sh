@@ -5,6 +5,7 @@
 # default :97). Prints the share of one core.
 set -euo pipefail
 source "$(dirname "$0")/../scripts/common.sh"
+source "$(dirname "$0")/desktop.sh"
 
 seconds="${1:-60}"
 display="${TVDL_BENCH_DISPLAY:-:97}"
@@ -15,27 +16,8 @@ build="$TVDL_ROOT/build/bench"
 cmake -S "$TVDL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTVDL_TESTS=OFF -DTVDL_BENCH=ON >/dev/null
 cmake --build "$build" --target tvdl >/dev/null
 
-tvdl_temp_dir work idle
-pids=()
-stop_started() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-}
-tvdl_on_exit stop_started
-
-# A language already chosen, so the first start shows only the about box.
-mkdir -p "$work/config/TorvikGames"
-printf '[V1]\ncommon\\tongue=0\n' >"$work/config/TorvikGames/TorvikVandrel.conf"
-export XDG_CONFIG_HOME="$work/config"
-tvdl_runtime_dir
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+# English already chosen, so the first start shows only the about box.
+tvdl_bench_desktop "$display" idle
 
 "$build/app/tvdl" >/dev/null 2>&1 &
 game=$!

@@ -10,6 +10,7 @@
 # TVDL_BENCH_DISPLAY, default :96; TVDL_BENCH_GAME runs that binary instead of building one).
 set -euo pipefail
 source "$(dirname "$0")/../scripts/common.sh"
+source "$(dirname "$0")/desktop.sh"
 
 repeats="${1:-3}"
 display="${TVDL_BENCH_DISPLAY:-:96}"
@@ -24,27 +25,8 @@ if [ -z "$game_binary" ]; then
     game_binary="$build/app/tvdl"
 fi
 
-tvdl_temp_dir work wait
-pids=()
-stop_started() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-}
-tvdl_on_exit stop_started
-
 # English already chosen, so the first start shows only the about box; slides on (the default).
-mkdir -p "$work/config/TorvikGames"
-printf '[V1]\ncommon\\tongue=0\ncommon\\slide=1\n' >"$work/config/TorvikGames/TorvikVandrel.conf"
-export XDG_CONFIG_HOME="$work/config"
-tvdl_runtime_dir
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+tvdl_bench_desktop "$display" wait slide=1
 
 "$game_binary" --deal 0 >/dev/null 2>&1 &
 game=$!
