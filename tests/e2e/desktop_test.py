@@ -324,16 +324,24 @@ def restarts(desktop, folder, config):
         check(stored.get(key) == value, "after SIGTERM the store has %s=%r, expected %r" % (key, stored.get(key), value))
 
 
+def missing_tools(tools):
+    """None when every tool is there; otherwise the exit code: a failure in CI, a skip elsewhere."""
+    missing = [tool for tool in tools if shutil.which(tool) is None]
+    if not missing:
+        return None
+    print("missing: " + " ".join(missing))
+    return 1 if os.environ.get("TVDL_CI") or os.environ.get("CI") else SKIPPED
+
+
 def main():
     global PROGRAM
     if len(sys.argv) != 2:
         print(__doc__)
         return 2
     PROGRAM = os.path.abspath(sys.argv[1])
-    missing = [tool for tool in TOOLS if shutil.which(tool) is None]
-    if missing:
-        print("missing: " + " ".join(missing))
-        return 1 if os.environ.get("TVDL_CI") or os.environ.get("CI") else SKIPPED
+    lacking = missing_tools(TOOLS)
+    if lacking is not None:
+        return lacking
 
     # A runner that stops the test must still get the desktop cleaned up.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))

@@ -18,8 +18,8 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import deal_solver  # noqa: E402
 from desktop import Desktop, Failure, wait_for  # noqa: E402
-from desktop_test import (ABOUT_TITLE, CLIENT_HEIGHT, CLIENT_WIDTH, INPUT_GUARD, MAIN_TITLE, SKIPPED,  # noqa: E402
-                          SMALL_TITLE, TONGUE_TITLE, check, place_centre)
+from desktop_test import (ABOUT_TITLE, CLIENT_HEIGHT, CLIENT_WIDTH, INPUT_GUARD, MAIN_TITLE,  # noqa: E402
+                          SMALL_TITLE, missing_tools, TONGUE_TITLE, check, place_centre)
 
 TOOLS = ("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "/usr/bin/import", "sqlite3")
 HISTORY_TITLE = "Torvik Vandrel - Your deals"
@@ -171,10 +171,9 @@ def main():
         return 2
     PROGRAM = os.path.abspath(sys.argv[1])
     shots = os.path.abspath(sys.argv[2]) if len(sys.argv) == 3 else None
-    missing = [tool for tool in TOOLS if shutil.which(tool) is None]
-    if missing:
-        print("missing: " + " ".join(missing))
-        return 1 if os.environ.get("TVDL_CI") or os.environ.get("CI") else SKIPPED
+    lacking = missing_tools(TOOLS)
+    if lacking is not None:
+        return lacking
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     desktop = Desktop()
     folder = tempfile.mkdtemp(prefix="tvdl-e2e-record-")
