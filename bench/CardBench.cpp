@@ -6,7 +6,7 @@
 #include "cards/Card.h"
 #include "cards/CardPile.h"
 #include "cards/CardSheets.h"
-#include "cards/Random.h"
+#include "cards/RandomSource.h"
 #include "platform/Surface.h"
 
 namespace {
@@ -65,11 +65,12 @@ BENCHMARK(RepaintBoard);
 // The deal's deck: filled and shuffled from a fixed seed.
 void FillAndShuffleDeck(benchmark::State& state) {
     CardSheets::Load();
+    RandomSource random;
     for (auto _ : state) {
-        GeneratorSeed = 12345;
+        random.GeneratorSeed = 12345;
         CardPile deck(0, 0, 0, 0, 52);
         deck.FillDeck(6, 1, 13, 1);
-        deck.Shuffle();
+        deck.Shuffle(random);
         benchmark::DoNotOptimize(deck.TopRank());
     }
 }

@@ -5,7 +5,7 @@
 
 #include "cards/BusyWait.h"
 #include "cards/CardSheets.h"
-#include "cards/Random.h"
+#include "cards/RandomSource.h"
 #include "rules/GameRandom.h"
 
 CardPile::CardPile(int xValue, int yValue, int spreadXValue, int spreadYValue, int capacityValue)
@@ -19,8 +19,12 @@ CardPile::~CardPile() {
     Clear();
 }
 
+bool CardPile::AddCard(int suit, int rank, int back, RandomSource& random) {
+    if (back < 0) back = static_cast<int>(random.NextRandom(14));
+    return AddCard(suit, rank, back);
+}
+
 bool CardPile::AddCard(int suit, int rank, int back) {
-    if (back < 0) back = static_cast<int>(NextRandom(14));
     back = std::clamp(back, 0, 13);
     if (count >= capacity) return false;
     ++count;
@@ -28,8 +32,12 @@ bool CardPile::AddCard(int suit, int rank, int back) {
     return true;
 }
 
+bool CardPile::FillDeck(int kind, int firstRank, int lastRank, int back, RandomSource& random) {
+    if (back < 0) back = static_cast<int>(random.NextRandom(14));
+    return FillDeck(kind, firstRank, lastRank, back);
+}
+
 bool CardPile::FillDeck(int kind, int firstRank, int lastRank, int back) {
-    if (back < 0) back = static_cast<int>(NextRandom(14));
     int first = 0;
     int last = -1;
     if (kind >= 0 && kind <= 3) {
@@ -49,10 +57,10 @@ bool CardPile::FillDeck(int kind, int firstRank, int lastRank, int back) {
     return result;
 }
 
-void CardPile::Shuffle() {
-    GameRandom random(GeneratorSeed);
+void CardPile::Shuffle(RandomSource& source) {
+    GameRandom random = source.Draws();
     random.Shuffle(count, [this](int i, int j) { std::swap(Slot(i), Slot(j)); });
-    GeneratorSeed = random.Seed();
+    source.Continue(random);
 }
 
 void CardPile::Clear() {

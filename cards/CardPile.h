@@ -6,6 +6,7 @@
 #include "cards/Card.h"
 
 class Surface;
+struct RandomSource;
 
 // An ordered stack of up to 104 cards at a position on the surface, each card offset from the
 // one below by a fixed spread. Slot 1 is the bottom card, slot Count() the top one. Operations
@@ -20,13 +21,16 @@ public:
     CardPile(const CardPile&) = delete;
     CardPile& operator=(const CardPile&) = delete;
 
-    // A negative back design draws a random one.
+    // The back design is clamped into 0..13. Given the generator, a negative one draws a random
+    // design from it instead, even when no card is appended.
     bool AddCard(int suit, int rank, int back);
+    bool AddCard(int suit, int rank, int back, RandomSource& random);
     // Kind 0..3 is that suit, 4 clubs and spades, 5 diamonds and hearts, 6 all four; the result
-    // is that of the last card appended.
+    // is that of the last card appended. The back as for AddCard, drawn once for the whole call.
     bool FillDeck(int kind, int firstRank, int lastRank, int back);
-    // 100 x count random exchanges: the order depends on GeneratorSeed alone.
-    void Shuffle();
+    bool FillDeck(int kind, int firstRank, int lastRank, int back, RandomSource& random);
+    // 100 x count random exchanges: the order depends on the generator's seed alone.
+    void Shuffle(RandomSource& random);
     // Destroys the cards without touching the surface.
     void Clear();
 

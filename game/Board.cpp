@@ -1,11 +1,20 @@
 #include "game/Board.h"
 
+#include "base/MoveSwitches.h"
 #include "cards/BusyWait.h"
-#include "cards/Random.h"
-#include "game/BoardHost.h"
+#include "cards/RandomSource.h"
+#include "game/CuePlayer.h"
+#include "game/ScoreDisplay.h"
+#include "game/TableDrawing.h"
 #include "rules/Dealing.h"
 
-Board::Board(BoardHost& boardHost) : host(boardHost) {
+Board::Board(TableDrawing& tableDrawing, CuePlayer& cuePlayer, ScoreDisplay& scoreDisplay,
+             const MoveSwitches& moveSwitches, RandomSource& randomSource)
+    : drawing(tableDrawing),
+      cues(cuePlayer),
+      score(scoreDisplay),
+      switches(moveSwitches),
+      generator(randomSource) {
     for (int column = 0; column < Columns; ++column) {
         for (int row = 0; row < Rows; ++row) {
             places[Index(column, row)] = std::make_unique<CardPile>(PlaceX(column), PlaceY(row), 0, 0, 1);
@@ -16,8 +25,8 @@ Board::Board(BoardHost& boardHost) : host(boardHost) {
 Board::~Board() = default;
 
 void Board::Deal() {
-    Surface* surface = host.DrawingSurface();
-    host.PlayCue(SoundCue::Deal);
+    Surface* surface = drawing.DrawingSurface();
+    cues.PlayCue(SoundCue::Deal);
     if (hand) {
         hand->Hide(surface);
         hand.reset();
@@ -29,29 +38,29 @@ void Board::Deal() {
     }
     layout = Position{};
 
-    dealSeed = GeneratorSeed;
-    GameRandom random(GeneratorSeed);
+    dealSeed = generator.GeneratorSeed;
+    GameRandom random = generator.Draws();
     const Position laid = LayDeck(random);
-    GeneratorSeed = random.Seed();
+    generator.Continue(random);
     SetLayout(laid);
 
     BusyWait(500);
     for (const Move& ace : AceMoves(laid)) {
-        host.PlayCue(SoundCue::Pick);
+        cues.PlayCue(SoundCue::Pick);
         Lift(ace.fromColumn, ace.fromRow);
-        Lay(ace.toColumn, ace.toRow, host.SlideOn());
-        host.PlayCue(SoundCue::Pick);
+        Lay(ace.toColumn, ace.toRow, switches.slide);
+        cues.PlayCue(SoundCue::Pick);
     }
 
     reshufflesLeft = 2;
     ++round;
     gameState = GameState::Dealt;
-    host.SetReshuffleEnabled(true);
+    score.SetReshuffleEnabled(true);
     Changed();
 }
 
 void Board::SetLayout(const Position& target) {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     for (int column = 0; column < Columns; ++column) {
         for (int row = 0; row < Rows; ++row) {
             const std::uint8_t card = target.At(column, row);
@@ -83,7 +92,7 @@ bool Board::Lay(int column, int row, bool slide) {
     if (!hand || column < 0 || column >= Columns || row < 0 || row >= Rows) return false;
     const std::uint8_t card = Position::Code(hand->TopSuit(), hand->TopRank());
     CardPile& place = *places[Index(column, row)];
-    if (place.Count() != 0 || !place.MoveOnto(host.DrawingSurface(), hand, slide)) return false;
+    if (place.Count() != 0 || !place.MoveOnto(drawing.DrawingSurface(), hand, slide)) return false;
     layout.Set(column, row, card);
     return true;
 }
@@ -96,30 +105,30 @@ bool Board::MayPlace(int suit, int rank, int column, int row) const {
 void Board::Reshuffle() {
     if (reshufflesLeft == 0 || hand) return;
     Position next = layout;
-    GameRandom random(GeneratorSeed);
+    GameRandom random = generator.Draws();
     ReshufflePosition(next, random);
-    GeneratorSeed = random.Seed();
+    generator.Continue(random);
     SetLayout(next);
 
     --reshufflesLeft;
     ++round;
-    if (reshufflesLeft == 0) host.SetReshuffleEnabled(false);
+    if (reshufflesLeft == 0) score.SetReshuffleEnabled(false);
     Changed();
 }
 
 void Board::RepaintAll() {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     for (auto& place : places) place->Repaint(surface);
 }
 
 void Board::HideAll() {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     if (hand) hand->Hide(surface);
     for (auto& place : places) place->Hide(surface);
 }
 
 void Board::ShowAll() {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     for (auto& place : places) place->Show(surface);
     if (hand) hand->Show(surface);
 }

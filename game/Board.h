@@ -6,12 +6,16 @@
 #include <memory>
 #include <utility>
 
+#include "base/GameState.h"
 #include "cards/CardPile.h"
 #include "cards/TableGeometry.h"
-#include "game/GameState.h"
 #include "rules/Position.h"
 
-class BoardHost;
+class CuePlayer;
+class ScoreDisplay;
+class TableDrawing;
+struct MoveSwitches;
+struct RandomSource;
 
 // The 14 x 4 places of the game and the card in the player's hand, drawn as they change, with the
 // same places kept as values beside them for the rules (rules/) to read. Every card that moves on
@@ -21,7 +25,10 @@ public:
     static constexpr int Columns = Position::Columns;
     static constexpr int Rows = Position::Rows;
 
-    explicit Board(BoardHost& host);
+    // Deals and reshuffles draw from the generator; the aces of a deal slide home when the
+    // switches say so.
+    Board(TableDrawing& drawing, CuePlayer& cues, ScoreDisplay& score, const MoveSwitches& switches,
+          RandomSource& generator);
     ~Board();
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
@@ -33,6 +40,8 @@ public:
     std::unique_ptr<CardPile>& Hand() { return hand; }
     const CardPile* Hand() const { return hand.get(); }
 
+    // The replay and a chosen deal number set its seed before dealing.
+    RandomSource& Generator() { return generator; }
     std::uint32_t DealSeed() const { return dealSeed; }
     void SetDealSeed(std::uint32_t seed) { dealSeed = seed; }
     int ReshufflesLeft() const { return reshufflesLeft; }
@@ -79,7 +88,11 @@ public:
 private:
     static std::size_t Index(int column, int row) { return static_cast<std::size_t>(column * Rows + row); }
 
-    BoardHost& host;
+    TableDrawing& drawing;
+    CuePlayer& cues;
+    ScoreDisplay& score;
+    const MoveSwitches& switches;
+    RandomSource& generator;
     std::array<std::unique_ptr<CardPile>, Columns * Rows> places;
     Position layout;
     std::unique_ptr<CardPile> hand;

@@ -2,19 +2,26 @@
 
 #include <utility>
 
+#include "base/Statistics.h"
 #include "cards/BusyWait.h"
-#include "cards/Random.h"
+#include "cards/RandomSource.h"
 #include "game/Board.h"
-#include "game/BoardHost.h"
-#include "game/Statistics.h"
+#include "game/CuePlayer.h"
+#include "game/PlayerQuestions.h"
+#include "game/ScoreDisplay.h"
 
-GameFlow::GameFlow(Board& boardRef, BoardHost& hostRef, Statistics& statisticsRef)
-    : board(boardRef), host(hostRef), statistics(statisticsRef) {}
+GameFlow::GameFlow(Board& boardRef, PlayerQuestions& playerQuestions, CuePlayer& cuePlayer,
+                   ScoreDisplay& scoreDisplay, Statistics& statisticsRef)
+    : board(boardRef),
+      questions(playerQuestions),
+      cues(cuePlayer),
+      score(scoreDisplay),
+      statistics(statisticsRef) {}
 
 bool GameFlow::GiveUpCurrent() {
     if (board.State() == GameState::Over) return true;
-    if (!host.ConfirmGiveUp()) return false;
-    host.PlayCue(SoundCue::GiveUp);
+    if (!questions.ConfirmGiveUp()) return false;
+    cues.PlayCue(SoundCue::GiveUp);
     if (board.State() == GameState::Started) CountGame(false);
     BusyWait(500);
     return true;
@@ -27,29 +34,29 @@ void GameFlow::NewGame() {
 
 void GameFlow::ResetGame() {
     if (!GiveUpCurrent()) return;
-    GeneratorSeed = board.DealSeed();
+    board.Generator().GeneratorSeed = board.DealSeed();
     board.Deal();
 }
 
 void GameFlow::PlayDeal(std::uint32_t number) {
     if (!GiveUpCurrent()) return;
-    GeneratorSeed = number;
+    board.Generator().GeneratorSeed = number;
     board.Deal();
 }
 
 void GameFlow::DealWon() {
-    host.PlayCue(SoundCue::Won);
+    cues.PlayCue(SoundCue::Won);
     // Counted and kept before the message shows: a run that ends while it is up keeps the win.
     // The score follows the message, as the player has always seen it.
     Count(true);
     board.SetState(GameState::Over);
-    host.ShowWonMessage();
-    host.RefreshScore();
+    questions.ShowWonMessage();
+    score.RefreshScore();
 }
 
 void GameFlow::CountGame(bool won) {
     Count(won);
-    host.RefreshScore();
+    score.RefreshScore();
 }
 
 void GameFlow::Count(bool won) {

@@ -4,14 +4,17 @@
 #include <functional>
 
 class Board;
-class BoardHost;
+class CuePlayer;
+class PlayerQuestions;
+class ScoreDisplay;
 struct Statistics;
 
 // The course of a game from deal to deal: new deal and replay with the give-up question, and
 // the counting of won and lost deals.
 class GameFlow {
 public:
-    GameFlow(Board& board, BoardHost& host, Statistics& statistics);
+    GameFlow(Board& board, PlayerQuestions& questions, CuePlayer& cues, ScoreDisplay& score,
+             Statistics& statistics);
 
     void NewGame();
     // Deals the previous layout again.
@@ -34,7 +37,9 @@ private:
     void Count(bool won);
 
     Board& board;
-    BoardHost& host;
+    PlayerQuestions& questions;
+    CuePlayer& cues;
+    ScoreDisplay& score;
     Statistics& statistics;
     std::function<void()> countListener;
 };

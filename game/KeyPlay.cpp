@@ -4,8 +4,8 @@
 
 #include "cards/TableGeometry.h"
 #include "game/Board.h"
-#include "game/BoardHost.h"
 #include "game/PointerPlay.h"
+#include "game/TableDrawing.h"
 #include "platform/RasterOp.h"
 #include "platform/Surface.h"
 
@@ -34,8 +34,8 @@ std::vector<QPoint> FramePixels() {
 
 }  // namespace
 
-KeyPlay::KeyPlay(Board& boardRef, BoardHost& hostRef, PointerPlay& pointerRef)
-    : board(boardRef), host(hostRef), pointer(pointerRef) {}
+KeyPlay::KeyPlay(Board& boardRef, TableDrawing& tableDrawing, PointerPlay& pointerRef)
+    : board(boardRef), drawing(tableDrawing), pointer(pointerRef) {}
 
 void KeyPlay::Press(Key key) {
     if (key == Key::Back) {
@@ -112,7 +112,7 @@ void KeyPlay::Replay(bool undo) {
     if (board.Hand() != nullptr) pointer.ReturnCard();
     MoveHistory& history = pointer.History();
     // The step and the cursor following it reach the screen together.
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     std::optional<Surface::Batch> frame;
     if (surface != nullptr) frame.emplace(*surface);
     const std::optional<MoveHistory::Move> move = undo ? history.Undo() : history.Redo();
@@ -148,7 +148,7 @@ QPoint KeyPlay::PlaceCorner() const {
 }
 
 void KeyPlay::Draw() {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     if (surface == nullptr) return;
     CardPile* held = board.Hand().get();
     const bool lift = held != nullptr && !held->Hidden();
@@ -160,8 +160,8 @@ void KeyPlay::Draw() {
     patch.fill(0);
     surface->CopyTo(patch, 0, 0, savedAt.x(), savedAt.y(), FrameWidth, FrameHeight);
     // The frame colour like the hint frames, unless the player made it the table's colour.
-    std::uint32_t color = host.FrameColor();
-    if (color == host.BackgroundColor()) color ^= 0xFFFFFF;
+    std::uint32_t color = drawing.FrameColor();
+    if (color == drawing.BackgroundColor()) color ^= 0xFFFFFF;
     const QRgb pixel = PixelFromColorRef(color);
     // Made when the cursor is first shown, not at start: many players never touch the keys.
     if (framePixels.empty()) framePixels = FramePixels();
@@ -177,7 +177,7 @@ void KeyPlay::Draw() {
 }
 
 void KeyPlay::Erase() {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     if (surface == nullptr || saved.size() != framePixels.size()) return;
     CardPile* held = board.Hand().get();
     const bool lift = held != nullptr && !held->Hidden();

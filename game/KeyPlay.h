@@ -6,7 +6,7 @@
 #include <vector>
 
 class Board;
-class BoardHost;
+class TableDrawing;
 class PointerPlay;
 
 // Play from the keyboard. A cursor stands on one of the 56 places; the arrow keys move it, the
@@ -26,7 +26,7 @@ public:
     static constexpr int LiftX = 12;
     static constexpr int LiftY = 20;
 
-    KeyPlay(Board& board, BoardHost& host, PointerPlay& pointer);
+    KeyPlay(Board& board, TableDrawing& drawing, PointerPlay& pointer);
 
     // The first key after the cursor was hidden only shows it again, so nothing happens at a
     // place the player cannot see.
@@ -58,7 +58,7 @@ private:
     void Erase();
 
     Board& board;
-    BoardHost& host;
+    TableDrawing& drawing;
     PointerPlay& pointer;
     int column = 1;
     int row = 0;

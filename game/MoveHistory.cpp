@@ -1,10 +1,12 @@
 #include "game/MoveHistory.h"
 
 #include "game/Board.h"
-#include "game/BoardHost.h"
+#include "game/CuePlayer.h"
+#include "game/TableDrawing.h"
 #include "platform/Surface.h"
 
-MoveHistory::MoveHistory(Board& boardRef, BoardHost& hostRef) : board(boardRef), host(hostRef) {}
+MoveHistory::MoveHistory(Board& boardRef, TableDrawing& tableDrawing, CuePlayer& cuePlayer)
+    : board(boardRef), drawing(tableDrawing), cues(cuePlayer) {}
 
 void MoveHistory::Follow() const {
     if (round == board.Round()) return;
@@ -60,10 +62,10 @@ bool MoveHistory::Carry(int fromColumn, int fromRow, int toColumn, int toRow) {
         return false;
     }
     board.Lift(fromColumn, fromRow);
-    host.PlayCue(SoundCue::Drop);
+    cues.PlayCue(SoundCue::Drop);
     // One frame, whatever the slide option: a player stepping through the round wants to see
     // where it leads, and a held Ctrl+Z must not queue up slides.
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     std::optional<Surface::Batch> frame;
     if (surface != nullptr) frame.emplace(*surface);
     board.Lay(toColumn, toRow, false);

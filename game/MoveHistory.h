@@ -4,7 +4,8 @@
 #include <vector>
 
 class Board;
-class BoardHost;
+class CuePlayer;
+class TableDrawing;
 
 // The moves of the current round, for undo and redo. A round ends with every deal and every
 // reshuffle: the history notices that the board has begun another one and starts afresh, so no
@@ -21,7 +22,7 @@ public:
         int toRow = 0;
     };
 
-    MoveHistory(Board& board, BoardHost& host);
+    MoveHistory(Board& board, TableDrawing& drawing, CuePlayer& cues);
 
     // A card went from one place into a gap; any moves undone before are forgotten.
     void Record(const Move& move);
@@ -40,7 +41,8 @@ private:
     bool Carry(int fromColumn, int fromRow, int toColumn, int toRow);
 
     Board& board;
-    BoardHost& host;
+    TableDrawing& drawing;
+    CuePlayer& cues;
     mutable std::vector<Move> moves;
     // Moves before this index are made; those from it on were undone and may be made again.
     mutable std::size_t made = 0;

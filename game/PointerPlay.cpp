@@ -2,20 +2,28 @@
 
 #include <cstdlib>
 
+#include "base/MoveSwitches.h"
 #include "cards/CardSheets.h"
 #include "cards/TableGeometry.h"
 #include "game/Board.h"
-#include "game/BoardHost.h"
+#include "game/CuePlayer.h"
 #include "game/GameFlow.h"
+#include "game/TableDrawing.h"
 #include "platform/Surface.h"
 
-PointerPlay::PointerPlay(Board& boardRef, BoardHost& hostRef, GameFlow& flowRef)
-    : board(boardRef), host(hostRef), flow(flowRef), history(boardRef, hostRef) {}
+PointerPlay::PointerPlay(Board& boardRef, TableDrawing& tableDrawing, CuePlayer& cuePlayer,
+                         const MoveSwitches& moveSwitches, GameFlow& flowRef)
+    : board(boardRef),
+      drawing(tableDrawing),
+      cues(cuePlayer),
+      switches(moveSwitches),
+      flow(flowRef),
+      history(boardRef, tableDrawing, cuePlayer) {}
 
 void PointerPlay::MouseDown(Button button, int x, int y) {
     if (board.State() == GameState::Over) return;
     if (button == Button::Secondary) {
-        if (host.ShowMovesOn()) ShowHints(x, y);
+        if (switches.showMoves) ShowHints(x, y);
     } else if (board.Hand() != nullptr) {
         pressing = false;
         Drop(x, y);
@@ -33,7 +41,7 @@ void PointerPlay::MouseMove(int x, int y) {
     pointerY = y;
     if (pressing && std::abs(x - pressX) + std::abs(y - pressY) >= DragDistance) dragged = true;
     if (board.Hand() == nullptr) return;
-    board.Hand()->Relocate(host.DrawingSurface(), x - grabX, y - grabY, false);
+    board.Hand()->Relocate(drawing.DrawingSurface(), x - grabX, y - grabY, false);
 }
 
 void PointerPlay::MouseUp(Button button) {
@@ -57,7 +65,7 @@ void PointerPlay::PickUp(int x, int y) {
             board.originRow = row;
             grabX = x - place.CardX(0);
             grabY = y - place.CardY(0);
-            host.PlayCue(SoundCue::Pick);
+            cues.PlayCue(SoundCue::Pick);
             return;
         }
     }
@@ -74,8 +82,8 @@ void PointerPlay::Drop(int x, int y) {
             const CardPile& place = board.Place(column, row);
             if (place.Count() != 0 || place.HitTest(dropX, dropY) < 0) continue;
             if (!board.MayPlace(suit, rank, column, row)) continue;
-            host.PlayCue(SoundCue::Drop);
-            board.Lay(column, row, host.SlideOn());
+            cues.PlayCue(SoundCue::Drop);
+            board.Lay(column, row, switches.slide);
             // A card put back where it came from moved nowhere: there is nothing to undo.
             if (column != board.originColumn || row != board.originRow) {
                 history.Record({board.originColumn, board.originRow, column, row});
@@ -90,12 +98,12 @@ void PointerPlay::Drop(int x, int y) {
 
 void PointerPlay::ReturnCard() {
     if (!board.Hand()) return;
-    host.PlayCue(SoundCue::Return);
-    board.Lay(board.originColumn, board.originRow, host.SlideOn());
+    cues.PlayCue(SoundCue::Return);
+    board.Lay(board.originColumn, board.originRow, switches.slide);
 }
 
 void PointerPlay::MarkGapsFor(int suit, int rank) {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     for (int column = 1; column < Board::Columns; ++column) {
         for (int row = 0; row < Board::Rows; ++row) {
             if (board.MayPlace(suit, rank, column, row)) {
@@ -123,11 +131,11 @@ void PointerPlay::FramePlace(Surface* surface, int column, int row, std::uint32_
 }
 
 void PointerPlay::DrawHintFrame(const Hint& hint, unsigned colorRef) {
-    FramePlace(host.DrawingSurface(), hint.column, hint.row, colorRef);
+    FramePlace(drawing.DrawingSurface(), hint.column, hint.row, colorRef);
 }
 
 void PointerPlay::ShowHints(int x, int y) {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     if (CardPile* held = board.Hand().get()) {
         held->Hide(surface);
         MarkGapsFor(held->TopSuit(), held->TopRank());
@@ -146,15 +154,15 @@ void PointerPlay::ShowHints(int x, int y) {
             const std::array<std::uint8_t, 2> fillers = board.Layout().FillersOf(column, row);
             if (fillers[0] != 0) hintA = FindCard(Position::Suit(fillers[0]), Position::Rank(fillers[0]));
             if (fillers[1] != 0) hintB = FindCard(Position::Suit(fillers[1]), Position::Rank(fillers[1]));
-            DrawHintFrame(hintA, host.FrameColor());
-            DrawHintFrame(hintB, host.FrameColor());
+            DrawHintFrame(hintA, drawing.FrameColor());
+            DrawHintFrame(hintB, drawing.FrameColor());
             return;
         }
     }
 }
 
 void PointerPlay::EndHints() {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     CardPile* held = board.Hand().get();
     if (held != nullptr) held->Hide(surface);
     if (surface != nullptr) {
@@ -163,14 +171,14 @@ void PointerPlay::EndHints() {
             for (int row = 0; row < Board::Rows; ++row) {
                 if (board.Place(column, row).Count() != 0) continue;
                 surface->FillRect({board.PlaceX(column), board.PlaceY(row), CardWidth, CardHeight},
-                                  host.BackgroundColor());
+                                  drawing.BackgroundColor());
             }
         }
     }
     if (held != nullptr) held->Show(surface);
-    if (host.ShowMovesOn()) {
-        DrawHintFrame(hintA, host.BackgroundColor());
-        DrawHintFrame(hintB, host.BackgroundColor());
+    if (switches.showMoves) {
+        DrawHintFrame(hintA, drawing.BackgroundColor());
+        DrawHintFrame(hintB, drawing.BackgroundColor());
     }
     hintA = {};
     hintB = {};

@@ -5,9 +5,11 @@
 #include "game/MoveHistory.h"
 
 class Board;
-class BoardHost;
+class CuePlayer;
 class GameFlow;
 class Surface;
+class TableDrawing;
+struct MoveSwitches;
 
 // Turns mouse events on the board into moves. Play is by clicking: a primary click picks a card
 // up, the card follows the pointer with no button held, the next primary click drops it. The
@@ -18,7 +20,8 @@ class PointerPlay {
 public:
     enum class Button { Primary, Secondary };
 
-    PointerPlay(Board& board, BoardHost& host, GameFlow& flow);
+    PointerPlay(Board& board, TableDrawing& drawing, CuePlayer& cues, const MoveSwitches& switches,
+                GameFlow& flow);
 
     void MouseDown(Button button, int x, int y);
     void MouseMove(int x, int y);
@@ -54,7 +57,9 @@ private:
     void DrawHintFrame(const Hint& hint, unsigned colorRef);
 
     Board& board;
-    BoardHost& host;
+    TableDrawing& drawing;
+    CuePlayer& cues;
+    const MoveSwitches& switches;
     GameFlow& flow;
     int grabX = 0;
     int grabY = 0;

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "help/HelpModuleState.h"
 
 class TDLogFile;

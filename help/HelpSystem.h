@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "help/HelpModuleState.h"
 #include "help/HelpViewerProcess.h"
 

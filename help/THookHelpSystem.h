@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "help/HelpSystem.h"
 
 // Takes the program's help requests for as long as it lives and shows their topics from one

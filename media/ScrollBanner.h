@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "game/Language.h"
+#include "base/Language.h"
 
 // The one-line text strip that scrolls from right to left along the bottom of the main window,
 // without end. A pass takes StepsPerPass + 1 timer ticks whatever the text, so a longer text moves

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <memory>
 
-#include "game/SoundCue.h"
+#include "base/SoundCue.h"
 #include "platform/AudioOut.h"
 
 // The six cue recordings and the switch that silences them. Cues play in the background; a new

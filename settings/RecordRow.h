@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "game/DealResult.h"
+#include "base/DealResult.h"
 
 // One counted deal as the player's record keeps it. Times are milliseconds since the epoch.
 struct RecordRow {

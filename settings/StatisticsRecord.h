@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "game/Statistics.h"
+#include "base/Statistics.h"
 
 class SettingsStore;
 

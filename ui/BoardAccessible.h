@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "game/Language.h"
+#include "base/Language.h"
 
 class Board;
 class QWidget;

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QString>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "ui/SmallDialog.h"
 
 class GlyphButton;

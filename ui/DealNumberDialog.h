@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "ui/SmallDialog.h"
 
 class GlyphButton;

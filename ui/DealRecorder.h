@@ -4,9 +4,9 @@
 #include <memory>
 #include <optional>
 
-#include "game/DealResult.h"
+#include "base/DealResult.h"
+#include "base/Language.h"
 #include "game/DealTally.h"
-#include "game/Language.h"
 #include "settings/GameRecord.h"
 
 class Board;

@@ -1,10 +1,8 @@
 #include "ui/GameSession.h"
 
 #include <QApplication>
-#include <QShortcut>
 #include <QTimer>
 
-#include "cards/Random.h"
 #include "game/Board.h"
 #include "game/GameFlow.h"
 #include "game/PointerPlay.h"
@@ -15,6 +13,8 @@
 #include "media/ScrollBanner.h"
 #include "platform/Surface.h"
 #include "settings/SettingsStore.h"
+#include "settings/StatisticsModel.h"
+#include "settings/SwitchesModel.h"
 #include "ui/DealRecorder.h"
 #include "ui/KeyControl.h"
 #include "ui/MainDialogs.h"
@@ -40,6 +40,8 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
       banner(parts.banner),
       alerts(std::make_unique<SettingsAlerts>(window)),
       store(alerts->OpenStore()),
+      statistics(std::make_unique<StatisticsModel>(*store)),
+      switches(std::make_unique<SwitchesModel>(*store)),
       sounds(std::move(services.audioOut)),
       choices(*store, sounds, {tools, score, banner}),
       // The hook reads the language only when it has something to say.
@@ -48,27 +50,28 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
                                             QString(), 0, &choices.CurrentLanguage())) {
     Language& language = choices.CurrentLanguage();
     alerts->SetLanguage(language);
-    board = std::make_unique<Board>(*this);
+    board = std::make_unique<Board>(*this, *this, *this, switches->Switches(), generator);
     painter = std::make_unique<TablePainter>(window, surface, *board, choices, *this);
     hint = std::make_unique<WinningHint>(&window, *board, *this, language);
-    auto* hintKey = new QShortcut(QKeySequence(Qt::Key_H), &window);
-    QObject::connect(hintKey, &QShortcut::activated, hint.get(), &WinningHint::Request);
-    // The statistics and options dialogs read their own settings as they are made.
-    dialogs = std::make_unique<MainDialogs>(window, choices, language, *store, std::move(services.runDialog));
+    dialogs = std::make_unique<MainDialogs>(window, MainDialogs::Models{*statistics, *switches, choices},
+                                            language, std::move(services.runDialog));
     alerts->SetRunner([this](QDialog& notice) { return dialogs->Run(notice); });
-    flow = std::make_unique<GameFlow>(*board, *this, Stats());
+    flow = std::make_unique<GameFlow>(*board, *this, *this, *this, Stats());
     recorder = std::make_unique<DealRecorder>(window, *board, *dialogs, language);
     board->SetChangeListener([this] {
         hint->PositionChanged();
         recorder->Tally().Changed();
     });
-    QObject::connect(hintKey, &QShortcut::activated, hint.get(), [this] { recorder->Tally().HintAsked(); });
     flow->SetCountListener([this] {
-        dialogs->Stat().Counted();
+        statistics->Counted();
         recorder->Counted();
     });
-    pointer = std::make_unique<PointerPlay>(*board, *this, *flow);
+    pointer = std::make_unique<PointerPlay>(*board, *this, *this, switches->Switches(), *flow);
     keys = std::make_unique<KeyControl>(window, tools, *board, *this, *pointer);
+    keys->Bind(QKeySequence(Qt::Key_H), [this] {
+        hint->Request();
+        recorder->Tally().HintAsked();
+    });
     extras = std::make_unique<WindowExtras>(WindowExtras::Parts{window, parts.boardView, *board, *flow,
                                                                 *dialogs, *keys, *store, language,
                                                                 QSize(surface.Width(), surface.Height())});
@@ -78,8 +81,8 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
     lifetime = std::make_unique<WindowLifetime>(window, *store, *dialogs, choices, extras->Zoom());
     ChangeBackground(choices.BackgroundColor());
 
-    SeedFromClock();
-    board->SetDealSeed(GeneratorSeed);
+    generator.SeedFromClock();
+    board->SetDealSeed(generator.GeneratorSeed);
     board->SetState(GameState::Over);
     RefreshScore();
 }
@@ -181,20 +184,16 @@ void GameSession::ChangeBackground(std::uint32_t colorRef) {
 }
 
 void GameSession::SeedWith(std::uint32_t seed) {
-    GeneratorSeed = seed;
+    generator.GeneratorSeed = seed;
     board->SetDealSeed(seed);
 }
 
 ::Statistics& GameSession::Stats() {
-    return dialogs->Stat().Stats();
+    return statistics->Stats();
 }
 
-bool GameSession::SlideOn() const {
-    return dialogs->Options().SlideOn();
-}
-
-bool GameSession::ShowMovesOn() const {
-    return dialogs->Options().ShowMovesOn();
+const MoveSwitches& GameSession::Switches() const {
+    return switches->Switches();
 }
 
 void GameSession::SetReshuffleEnabled(bool enabled) {

@@ -4,7 +4,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "game/BoardHost.h"
+#include "base/MoveSwitches.h"
+#include "cards/RandomSource.h"
+#include "game/CuePlayer.h"
+#include "game/PlayerQuestions.h"
+#include "game/ScoreDisplay.h"
+#include "game/TableDrawing.h"
 #include "media/Sound.h"
 #include "ui/PlayerChoices.h"
 #include "ui/SessionServices.h"
@@ -21,6 +26,8 @@ class ScoreStrip;
 class ScrollBanner;
 class SettingsAlerts;
 class SettingsStore;
+class StatisticsModel;
+class SwitchesModel;
 class Surface;
 class TablePainter;
 class THookHelpSystem;
@@ -33,7 +40,7 @@ struct Statistics;
 // One run of the game in the main window: the board and its play by mouse and keys, the course
 // of the deals, the winning hint, the sounds, the dialogs and the player's choices. The window
 // lays out the strips and hands its events here; everything the game decides happens here.
-class GameSession final : public BoardHost {
+class GameSession final : public TableDrawing, public CuePlayer, public PlayerQuestions, public ScoreDisplay {
 public:
     // The parts of the window the session draws on and shows its state in.
     struct WindowParts {
@@ -86,19 +93,21 @@ public:
     // Seeds the random source with a chosen deal number instead of the clock.
     void SeedWith(std::uint32_t seed);
 
-    // The counters of the run, kept by the statistics dialog.
+    // The counters of the run, and the player's switches of play.
     ::Statistics& Stats();
+    const MoveSwitches& Switches() const;
 
-    // BoardHost
+    // TableDrawing
     Surface* DrawingSurface() override { return &surface; }
-    void PlayCue(SoundCue cue) override { sounds.Play(cue); }
-    bool SlideOn() const override;
-    bool ShowMovesOn() const override;
     std::uint32_t BackgroundColor() const override { return choices.BackgroundColor(); }
     std::uint32_t FrameColor() const override { return choices.FrameColor(); }
-    void SetReshuffleEnabled(bool enabled) override;
+    // CuePlayer
+    void PlayCue(SoundCue cue) override { sounds.Play(cue); }
+    // PlayerQuestions
     bool ConfirmGiveUp() override;
     void ShowWonMessage() override;
+    // ScoreDisplay
+    void SetReshuffleEnabled(bool enabled) override;
     void RefreshScore() override;
 
 private:
@@ -109,10 +118,13 @@ private:
     ScrollBanner& banner;
 
     // Made in the order of their declaration and destroyed in the reverse one, so that each part
-    // goes before what it uses: the dialogs store the statistics and the move switches as they go,
+    // goes before what it uses: the statistics and the switches store what is left as they go,
     // while the store is still there, and the board outlives everything that plays on it.
     std::unique_ptr<SettingsAlerts> alerts;
     std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<StatisticsModel> statistics;
+    std::unique_ptr<SwitchesModel> switches;
+    RandomSource generator;
     Sound sounds;
     PlayerChoices choices;
     std::unique_ptr<THookHelpSystem> helpHook;

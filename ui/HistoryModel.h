@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "settings/RecordRow.h"
 
 // The record's rows as the history window's table shows them, newest first. The display role

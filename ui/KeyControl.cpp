@@ -8,9 +8,9 @@
 #include <QPointer>
 #include <QWidget>
 
-KeyControl::KeyControl(QWidget& windowRef, const ToolStrip& toolStrip, Board& board, BoardHost& host,
+KeyControl::KeyControl(QWidget& windowRef, const ToolStrip& toolStrip, Board& board, TableDrawing& drawing,
                        PointerPlay& pointer)
-    : window(windowRef), tools(toolStrip), keys(board, host, pointer) {
+    : window(windowRef), tools(toolStrip), keys(board, drawing, pointer) {
     // Watched for the whole application rather than bound as shortcuts: a shortcut needs the
     // window to be the active one, which a compositor may never grant a window it did not focus.
     qApp->installEventFilter(this);

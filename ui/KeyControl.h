@@ -20,7 +20,7 @@ class QWidget;
 //   Ctrl+Z undo, Ctrl+Y or Ctrl+Shift+Z redo (held down, these and the arrows repeat)
 //   F2 new deal, Ctrl+R replay, Ctrl+M reshuffle, F1 help, Ctrl+Q quit,
 //   Ctrl+, options, Ctrl+T statistics, Ctrl+L language, Ctrl+I about
-//   and whatever other commands are bound to a key
+//   and whatever other commands are bound to a key, such as H for the winning hint
 //
 // Any click in the window or a dialog taking over hides the cursor, so nothing can draw over it
 // unawares; the next key shows it again.
@@ -28,7 +28,8 @@ class KeyControl : public QObject {
     Q_OBJECT
 
 public:
-    KeyControl(QWidget& window, const ToolStrip& tools, Board& board, BoardHost& host, PointerPlay& pointer);
+    KeyControl(QWidget& window, const ToolStrip& tools, Board& board, TableDrawing& drawing,
+               PointerPlay& pointer);
     ~KeyControl() override;
 
     KeyPlay& Keys() { return keys; }

@@ -9,13 +9,9 @@
 #include "ui/TTongueDlg.h"
 #include "ui/TWonDlg.h"
 
-MainDialogs::MainDialogs(QWidget& mainWindow, OptionsHost& host, Language& currentLanguage,
-                         const SettingsStore& store, Runner dialogRunner)
-    : window(mainWindow),
-      language(currentLanguage),
-      runner(std::move(dialogRunner)),
-      stat(new TStatDlg(&mainWindow, currentLanguage, store)),
-      options(new TOptionsDlg(&mainWindow, host, currentLanguage, store)) {}
+MainDialogs::MainDialogs(QWidget& mainWindow, const Models& shown, Language& currentLanguage,
+                         Runner dialogRunner)
+    : window(mainWindow), models(shown), language(currentLanguage), runner(std::move(dialogRunner)) {}
 
 MainDialogs::~MainDialogs() {
     // Qt would delete the children in the order of their making; the reverse one is wanted.
@@ -32,6 +28,16 @@ template <typename Dialog>
 Dialog& MainDialogs::MadeOnFirstUse(Dialog*& dialog) {
     if (!dialog) dialog = new Dialog(&window, language);
     return *dialog;
+}
+
+TStatDlg& MainDialogs::Stat() {
+    if (!stat) stat = new TStatDlg(&window, language, models.statistics);
+    return *stat;
+}
+
+TOptionsDlg& MainDialogs::Options() {
+    if (!options) options = new TOptionsDlg(&window, models.options, language, models.switches);
+    return *options;
 }
 
 TFreewareDlg& MainDialogs::About() {

@@ -3,10 +3,11 @@
 #include <QDialog>
 #include <functional>
 
-#include "game/Language.h"
+#include "base/Language.h"
 
 class OptionsHost;
-class SettingsStore;
+class StatisticsModel;
+class SwitchesModel;
 class TEndGameDlg;
 class TFreewareDlg;
 class TGiveUpDlg;
@@ -15,18 +16,23 @@ class TStatDlg;
 class TTongueDlg;
 class TWonDlg;
 
-// The modal dialogs of the main window, each made once with the main window as its Qt parent. The
-// statistics and options dialogs, which own values the game keeps, are made right after the main
-// window; the others, which only ask or tell, when first asked for, so that the window's start
-// makes nothing it does not show. All are destroyed in the reverse order of the list below while
-// the main window and its settings store still exist, since some store what they own as they go.
+// The modal dialogs of the main window, each made once, when first asked for, with the main
+// window as its Qt parent, so that the window's start makes nothing it does not show. The
+// statistics and options dialogs show and edit models the session owns. All are destroyed in the
+// reverse order of the list below while the main window and those models still exist.
 class MainDialogs {
 public:
     // How a dialog is shown: by default in its own modal loop.
     using Runner = std::function<int(QDialog&)>;
 
-    MainDialogs(QWidget& mainWindow, OptionsHost& options, Language& language, const SettingsStore& store,
-                Runner runner = {});
+    // What the statistics and options dialogs show and edit.
+    struct Models {
+        StatisticsModel& statistics;
+        SwitchesModel& switches;
+        OptionsHost& options;
+    };
+
+    MainDialogs(QWidget& mainWindow, const Models& models, Language& language, Runner runner = {});
     ~MainDialogs();
     MainDialogs(const MainDialogs&) = delete;
     MainDialogs& operator=(const MainDialogs&) = delete;
@@ -35,8 +41,8 @@ public:
     // the dialog covered.
     int Run(QDialog& dialog) const;
 
-    TStatDlg& Stat() { return *stat; }
-    TOptionsDlg& Options() { return *options; }
+    TStatDlg& Stat();
+    TOptionsDlg& Options();
     TFreewareDlg& About();
     TTongueDlg& Tongue();
     TEndGameDlg& EndGame();
@@ -48,10 +54,11 @@ private:
     Dialog& MadeOnFirstUse(Dialog*& dialog);
 
     QWidget& window;
+    Models models;
     Language& language;
     Runner runner;
-    TStatDlg* stat;
-    TOptionsDlg* options;
+    TStatDlg* stat = nullptr;
+    TOptionsDlg* options = nullptr;
     TFreewareDlg* about = nullptr;
     TTongueDlg* tongue = nullptr;
     TEndGameDlg* endGame = nullptr;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "settings/ChoiceRecorder.h"
 #include "ui/OptionsHost.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "game/Language.h"
+#include "base/Language.h"
 
 class QTranslator;
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "settings/GameRecord.h"
 #include "ui/SmallDialog.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "ui/StatusStrip.h"
 
 class Board;

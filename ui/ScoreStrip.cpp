@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
+#include "base/Statistics.h"
 #include "cards/TableGeometry.h"
-#include "game/Statistics.h"
 #include "platform/EmbeddedImage.h"
 #include "ui/ScoreGauge.h"
 

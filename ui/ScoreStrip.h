@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "game/Language.h"
+#include "base/Language.h"
 
 class QLabel;
 class ScoreGauge;

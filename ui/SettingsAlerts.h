@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "settings/SettingsStore.h"
 
 class QDialog;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "game/Language.h"
+#include "base/Language.h"
 
 class QTimer;
 

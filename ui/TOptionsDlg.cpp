@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "platform/RasterOp.h"
-#include "settings/SettingsKeys.h"
+#include "settings/SwitchesModel.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 #include "ui/OptionsHost.h"
@@ -43,11 +43,11 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, QRect geometry) {
 }  // namespace
 
 TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const Language& language,
-                         const SettingsStore& settings)
+                         SwitchesModel& switchesModel)
     : SmallDialog(mainWindow, Placement::WhereLeft),
       host(optionsHost),
       currentLanguage(language),
-      choices(settings) {
+      switches(switchesModel) {
     ApplyDialogLook(*this, QString(), 345, 140);
 
     GroupBox3 = new QGroupBox(this);
@@ -87,26 +87,17 @@ TOptionsDlg::TOptionsDlg(QWidget* mainWindow, OptionsHost& optionsHost, const La
     FormCreate();
 }
 
-TOptionsDlg::~TOptionsDlg() {
-    FormDestroy();
-}
+TOptionsDlg::~TOptionsDlg() = default;
 
 void TOptionsDlg::FormCreate() {
     ShowWindowIcon(*Image1, *parentWidget());
     workingBack = host.BackgroundColor();
     workingFrame = host.FrameColor();
-    slideOn = choices.ReadFlag(SettingKey::Slide);
-    showMoves = choices.ReadFlag(SettingKey::ShowMoves);
-}
-
-void TOptionsDlg::FormDestroy() {
-    choices.Keep(SettingKey::Slide, slideOn);
-    choices.Keep(SettingKey::ShowMoves, showMoves);
 }
 
 void TOptionsDlg::FormActivate() {
-    showBox->setChecked(showMoves);
-    slideBox->setChecked(slideOn);
+    showBox->setChecked(switches.Switches().showMoves);
+    slideBox->setChecked(switches.Switches().slide);
     SoundCheck->setChecked(host.SoundOn());
     ChangeMessages();
 }
@@ -201,10 +192,10 @@ void TOptionsDlg::SoundCheckClick() {
 }
 
 void TOptionsDlg::OKBtnClick() {
-    slideOn = slideBox->isChecked();
-    showMoves = showBox->isChecked();
-    choices.Choose(SettingKey::Slide, slideOn);
-    choices.Choose(SettingKey::ShowMoves, showMoves);
+    MoveSwitches chosen;
+    chosen.slide = slideBox->isChecked();
+    chosen.showMoves = showBox->isChecked();
+    switches.Choose(chosen);
     host.SetColors(workingBack, workingFrame);
     host.ApplyTexts();
     done(ResultOk);

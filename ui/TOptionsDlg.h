@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-#include "game/Language.h"
-#include "settings/ChoiceRecorder.h"
+#include "base/Language.h"
 #include "ui/SmallDialog.h"
 
 class GlyphButton;
@@ -14,23 +13,18 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QToolButton;
-class SettingsStore;
+class SwitchesModel;
 
 // Lets the player choose the field and frame colours and switch the move display, the sliding
-// and the sounds. It keeps the move display and sliding switches for the whole run, read from
-// the store when it is made, stored as soon as the player changes them and, if that failed,
-// again when it is destroyed, so it must go before the store does. The colours it works on are
-// taken from the main window once: a colour chosen and then cancelled is still offered at the
-// next showing.
+// and the sounds. The colours it works on are taken from the main window once: a colour chosen
+// and then cancelled is still offered at the next showing.
 class TOptionsDlg : public SmallDialog {
     Q_OBJECT
 
 public:
-    TOptionsDlg(QWidget* mainWindow, OptionsHost& host, const Language& language, const SettingsStore& store);
+    TOptionsDlg(QWidget* mainWindow, OptionsHost& host, const Language& language, SwitchesModel& switches);
     ~TOptionsDlg() override;
 
-    bool ShowMovesOn() const { return showMoves; }
-    bool SlideOn() const { return slideOn; }
     std::uint32_t WorkingBackground() const { return workingBack; }
     std::uint32_t WorkingFrame() const { return workingFrame; }
 
@@ -40,7 +34,6 @@ protected:
 
 private:
     void FormCreate();
-    void FormDestroy();
     void ChangeMessages();
     // Tells a screen reader the colours the preview shows.
     void DescribePreview();
@@ -54,9 +47,7 @@ private:
 
     OptionsHost& host;
     const Language& currentLanguage;
-    ChoiceRecorder choices;
-    bool showMoves = true;
-    bool slideOn = true;
+    SwitchesModel& switches;
     std::uint32_t workingBack = 0x8000;
     std::uint32_t workingFrame = 0;
 

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "settings/StatisticsModel.h"
 #include "ui/DialogLook.h"
 #include "ui/GlyphButton.h"
 #include "ui/ScoreGauge.h"
@@ -22,8 +23,8 @@ int PercentOf(std::int32_t wonCount, std::int32_t lostCount) {
 
 }  // namespace
 
-TStatDlg::TStatDlg(QWidget* mainWindow, const Language& language, const SettingsStore& settings)
-    : SmallDialog(mainWindow, Placement::WhereLeft), currentLanguage(language), record(settings, statistics) {
+TStatDlg::TStatDlg(QWidget* mainWindow, const Language& language, StatisticsModel& statistics)
+    : SmallDialog(mainWindow, Placement::WhereLeft), currentLanguage(language), model(statistics) {
     ApplyDialogLook(*this, QString(), 250, 231);
 
     Panel4 = MakeBevel(this, QStringLiteral("Panel4"), QRect(8, 8, 237, 137), BevelKind::Etched);
@@ -75,9 +76,7 @@ TStatDlg::TStatDlg(QWidget* mainWindow, const Language& language, const Settings
     FormCreate();
 }
 
-TStatDlg::~TStatDlg() {
-    FormDestroy();
-}
+TStatDlg::~TStatDlg() = default;
 
 QLabel* TStatDlg::MakeFigure(const char* name, int y, const QColor& colour) {
     // Wide enough for any 32-bit count; the right edge stays put whatever the text.
@@ -96,15 +95,11 @@ QLabel* TStatDlg::MakeWord(const char* name, int y) {
 
 void TStatDlg::FormCreate() {
     ShowWindowIcon(*Image1, *parentWidget());
-    record.Load();
-}
-
-void TStatDlg::FormDestroy() {
-    record.Save();
 }
 
 void TStatDlg::FormActivate() {
     reset->setChecked(false);
+    const ::Statistics& statistics = model.Stats();
     won->setText(QString::number(statistics.sinceStartWon));
     lost->setText(QString::number(statistics.sinceStartLost));
     twon->setText(QString::number(statistics.totalWon));
@@ -137,11 +132,7 @@ void TStatDlg::ChangeMessages() {
 
 void TStatDlg::OKBtnClick() {
     if (reset->isChecked()) {
-        // The running series goes on: a reset clears the record, not the player's streak.
-        const std::int32_t series = statistics.series;
-        statistics = ::Statistics{};
-        statistics.series = series;
-        record.Reset();
+        model.Reset();
     }
     done(ResultOk);
 }

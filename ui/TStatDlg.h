@@ -1,8 +1,6 @@
 #pragma once
 
-#include "game/Language.h"
-#include "game/Statistics.h"
-#include "settings/StatisticsRecord.h"
+#include "base/Language.h"
 #include "ui/SmallDialog.h"
 
 class GlyphButton;
@@ -10,37 +8,29 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class ScoreGauge;
-class SettingsStore;
+class StatisticsModel;
 
 // Shows the won and lost deals of this run and of all time, the longest runs and the two win
-// percentages, and lets the player reset them. It keeps the counters for the whole run: the
-// all-time ones come from the store when it is made, every counted game and every reset goes back
-// at once, and anything left over when it is destroyed, so it must go before the store does.
+// percentages, and lets the player reset them.
 class TStatDlg : public SmallDialog {
     Q_OBJECT
 
 public:
-    TStatDlg(QWidget* mainWindow, const Language& language, const SettingsStore& store);
+    TStatDlg(QWidget* mainWindow, const Language& language, StatisticsModel& statistics);
     ~TStatDlg() override;
-
-    ::Statistics& Stats() { return statistics; }
-    // A game the statistics have just counted.
-    void Counted() { record.Store(); }
 
 protected:
     void FormActivate() override;
 
 private:
     void FormCreate();
-    void FormDestroy();
     void ChangeMessages();
     void OKBtnClick();
     QLabel* MakeFigure(const char* name, int y, const QColor& colour);
     QLabel* MakeWord(const char* name, int y);
 
     const Language& currentLanguage;
-    ::Statistics statistics;
-    StatisticsRecord record;
+    StatisticsModel& model;
 
     QFrame* Panel4;
     QLabel* Label19;

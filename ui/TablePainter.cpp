@@ -4,14 +4,18 @@
 #include <QWidget>
 
 #include "game/Board.h"
-#include "game/BoardHost.h"
+#include "game/ScoreDisplay.h"
 #include "platform/RasterOp.h"
 #include "platform/Surface.h"
 #include "ui/PlayerChoices.h"
 
 TablePainter::TablePainter(QWidget& mainWindow, Surface& windowSurface, Board& gameBoard,
-                           PlayerChoices& playerChoices, BoardHost& boardHost)
-    : window(mainWindow), surface(windowSurface), board(gameBoard), choices(playerChoices), host(boardHost) {}
+                           PlayerChoices& playerChoices, ScoreDisplay& scoreDisplay)
+    : window(mainWindow),
+      surface(windowSurface),
+      board(gameBoard),
+      choices(playerChoices),
+      score(scoreDisplay) {}
 
 void TablePainter::Paint() {
     // A held card lies on top of everything: it comes off before the board is redrawn under it
@@ -25,7 +29,7 @@ void TablePainter::Paint() {
         board.RepaintAll();
     }
     if (lifted) held->Show(&surface);
-    host.RefreshScore();
+    score.RefreshScore();
 }
 
 void TablePainter::ChangeBackground(std::uint32_t colorRef) {

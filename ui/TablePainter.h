@@ -3,7 +3,7 @@
 #include <cstdint>
 
 class Board;
-class BoardHost;
+class ScoreDisplay;
 class PlayerChoices;
 class QWidget;
 class Surface;
@@ -13,7 +13,7 @@ class Surface;
 class TablePainter {
 public:
     TablePainter(QWidget& mainWindow, Surface& windowSurface, Board& gameBoard, PlayerChoices& playerChoices,
-                 BoardHost& boardHost);
+                 ScoreDisplay& score);
 
     void Paint();
     void ChangeBackground(std::uint32_t colorRef);
@@ -23,5 +23,5 @@ private:
     Surface& surface;
     Board& board;
     PlayerChoices& choices;
-    BoardHost& host;
+    ScoreDisplay& score;
 };

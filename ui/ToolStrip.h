@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "game/Language.h"
+#include "base/Language.h"
 
 class QAbstractButton;
 class QToolButton;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "game/Language.h"
+#include "base/Language.h"
 
 class QPainter;
 

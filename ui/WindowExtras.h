@@ -3,7 +3,7 @@
 #include <QSize>
 #include <memory>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "ui/QtTranslation.h"
 
 class Board;

@@ -11,8 +11,8 @@
 #include <QWidget>
 
 #include "game/Board.h"
-#include "game/BoardHost.h"
 #include "game/PointerPlay.h"
+#include "game/TableDrawing.h"
 #include "platform/QueuedCall.h"
 
 namespace {
@@ -43,11 +43,11 @@ bool MoreToLearn(const HintAnswer* known) {
 
 }  // namespace
 
-WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, BoardHost& boardHost,
+WinningHint::WinningHint(QWidget* parentWindow, Board& gameBoard, TableDrawing& tableDrawing,
                          const Language& chosen)
     : window(parentWindow),
       board(gameBoard),
-      host(boardHost),
+      drawing(tableDrawing),
       language(chosen),
       message(new QLabel(parentWindow)) {
     message->setObjectName(QStringLiteral("WinningHintMessage"));
@@ -178,7 +178,7 @@ void WinningHint::Show() {
         case HintOffer::Kind::Winning:
         case HintOffer::Kind::Unproven:
             shown = offer.move;
-            Frames(host.FrameColor());
+            Frames(drawing.FrameColor());
             if (offer.kind == HintOffer::Kind::Unproven)
                 Say(QString::fromUtf8(NotProvenGerman), QString::fromUtf8(NotProvenEnglish));
             return;
@@ -200,7 +200,7 @@ void WinningHint::Show() {
 
 void WinningHint::Clear() {
     if (shown) {
-        Frames(host.BackgroundColor());
+        Frames(drawing.BackgroundColor());
         shown.reset();
     }
     message->hide();
@@ -232,7 +232,7 @@ void WinningHint::Say(const QString& german, const QString& english) {
 }
 
 void WinningHint::Frames(std::uint32_t colorRef) {
-    Surface* surface = host.DrawingSurface();
+    Surface* surface = drawing.DrawingSurface();
     PointerPlay::FramePlace(surface, shown->fromColumn, shown->fromRow, colorRef);
     PointerPlay::FramePlace(surface, shown->toColumn, shown->toRow, colorRef);
 }

@@ -6,13 +6,13 @@
 #include <optional>
 #include <thread>
 
-#include "game/Language.h"
+#include "base/Language.h"
 #include "rules/Position.h"
 #include "solver/RoundHints.h"
 #include "solver/Solver.h"
 
 class Board;
-class BoardHost;
+class TableDrawing;
 class QLabel;
 class QWidget;
 
@@ -32,7 +32,7 @@ class WinningHint : public QObject {
     Q_OBJECT
 
 public:
-    WinningHint(QWidget* window, Board& board, BoardHost& host, const Language& language);
+    WinningHint(QWidget* window, Board& board, TableDrawing& drawing, const Language& language);
     ~WinningHint() override;
 
     // Called by the board after every deal, reshuffle and move.
@@ -78,7 +78,7 @@ private:
 
     QWidget* window;
     Board& board;
-    BoardHost& host;
+    TableDrawing& drawing;
     const Language& language;
     QLabel* message;
     std::thread worker;

@@ -19,11 +19,14 @@
 #include <numeric>
 #include <vector>
 
-#include "cards/Random.h"
+#include "base/MoveSwitches.h"
+#include "cards/RandomSource.h"
 #include "cards/TableGeometry.h"
 #include "game/Board.h"
-#include "game/BoardHost.h"
+#include "game/CuePlayer.h"
 #include "game/MoveHistory.h"
+#include "game/ScoreDisplay.h"
+#include "game/TableDrawing.h"
 #include "platform/Clock.h"
 #include "platform/Surface.h"
 #include "ui/WinningHint.h"
@@ -46,20 +49,18 @@ private:
     std::uint32_t ticks = 0;
 };
 
-class QuietHost final : public BoardHost {
+class QuietHost final : public TableDrawing, public CuePlayer, public ScoreDisplay {
 public:
     Surface* DrawingSurface() override { return &surface; }
-    void PlayCue(SoundCue) override {}
-    bool SlideOn() const override { return false; }
-    bool ShowMovesOn() const override { return true; }
     std::uint32_t BackgroundColor() const override { return 0x8000; }
     std::uint32_t FrameColor() const override { return 0x0000FF; }
+    void PlayCue(SoundCue) override {}
     void SetReshuffleEnabled(bool) override {}
-    bool ConfirmGiveUp() override { return true; }
-    void ShowWonMessage() override {}
     void RefreshScore() override {}
 
     Surface surface{ClientWidth, ClientHeight, 0x8000};
+    MoveSwitches switches{true, false};
+    RandomSource generator;
 };
 
 double ProcessMs() {
@@ -116,7 +117,7 @@ public:
     Player(Tally& tallyRef) : tally(tallyRef) { window.resize(ClientWidth, ClientHeight); }
 
     void PlayDeal(std::uint32_t deal) {
-        GeneratorSeed = deal;
+        host.generator.GeneratorSeed = deal;
         board.Deal();
         board.SetState(GameState::Started);
         Ask(tally.dealtWall, tally.dealtCpu);
@@ -188,11 +189,11 @@ private:
 
     Tally& tally;
     QuietHost host;
-    Board board{host};
+    Board board{host, host, host, host.switches, host.generator};
     QWidget window;
     Language language = Language::English;
     WinningHint hint{&window, board, host, language};
-    MoveHistory history{board, host};
+    MoveHistory history{board, host, host};
 };
 
 double Percentile(std::vector<double> values, double share) {

@@ -11,9 +11,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "ScopedSeed.h"
 #include "app/SolverCommands.h"
-#include "cards/Random.h"
 #include "game/Board.h"
 #include "game/DealPrinter.h"
 #include "game/RecordingHost.h"
@@ -24,8 +22,8 @@ namespace {
 // be one the board allows, and the last line must tell the board's own verdict.
 void ExpectLineReplays(std::uint32_t deal, const QString& text, int& reshuffles) {
     RecordingHost host;
-    Board board(host);
-    const ScopedSeed seeded(deal);
+    HostedBoard board(host);
+    host.generator.GeneratorSeed = deal;
     board.Deal();
     const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());

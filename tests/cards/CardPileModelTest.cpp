@@ -4,9 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "ScopedSeed.h"
 #include "cards/CardPile.h"
-#include "cards/Random.h"
+#include "cards/RandomSource.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ std::uint32_t SeedAfterSteps(std::uint32_t seed, int steps) {
 // Every test starts from seed 0 and leaves the process-wide seed as it found it.
 class CardPileModelTest : public ::testing::Test {
 protected:
-    ScopedSeed seeded{0};
+    RandomSource random;
 };
 
 TEST_F(CardPileModelTest, NewPileIsEmptyHiddenAndClampsItsCapacity) {
@@ -57,12 +56,12 @@ TEST_F(CardPileModelTest, AddCardFillsUpToCapacity) {
 
 TEST_F(CardPileModelTest, AddCardWithRandomBackDrawsEvenWhenFull) {
     CardPile pile(0, 0, 0, 0, 1);
-    EXPECT_TRUE(pile.AddCard(0, 1, -1));
-    EXPECT_EQ(GeneratorSeed, 1u);
-    EXPECT_FALSE(pile.AddCard(0, 2, -7));
-    EXPECT_EQ(GeneratorSeed, 134775814u);
-    EXPECT_FALSE(pile.AddCard(0, 1, 99));  // a fixed back draws nothing
-    EXPECT_EQ(GeneratorSeed, 134775814u);
+    EXPECT_TRUE(pile.AddCard(0, 1, -1, random));
+    EXPECT_EQ(random.GeneratorSeed, 1u);
+    EXPECT_FALSE(pile.AddCard(0, 2, -7, random));
+    EXPECT_EQ(random.GeneratorSeed, 134775814u);
+    EXPECT_FALSE(pile.AddCard(0, 1, 99, random));  // a fixed back draws nothing
+    EXPECT_EQ(random.GeneratorSeed, 134775814u);
 }
 
 TEST_F(CardPileModelTest, AddCardClampsSuitAndRank) {
@@ -74,8 +73,8 @@ TEST_F(CardPileModelTest, AddCardClampsSuitAndRank) {
 
 TEST_F(CardPileModelTest, FullDeckComesInSuitThenRankOrder) {
     CardPile pile(0, 0, 0, 0, 52);
-    EXPECT_TRUE(pile.FillDeck(6, 1, 13, 1));
-    EXPECT_EQ(GeneratorSeed, 0u);
+    EXPECT_TRUE(pile.FillDeck(6, 1, 13, 1, random));
+    EXPECT_EQ(random.GeneratorSeed, 0u);
     ASSERT_EQ(pile.Count(), 52);
     for (int i = 1; i <= 52; ++i) {
         EXPECT_EQ(pile.SuitAt(i), (i - 1) / 13) << i;
@@ -110,23 +109,23 @@ TEST_F(CardPileModelTest, FillDeckKindsSelectSuitsInOrder) {
 TEST_F(CardPileModelTest, FillDeckWithoutSuitsOrRanksAppendsNothingButStillDrawsTheBack) {
     for (int kind : {7, -1, 100}) {
         CardPile pile(0, 0, 0, 0, 104);
-        GeneratorSeed = 0;
-        pile.FillDeck(kind, 1, 13, -1);
+        random.GeneratorSeed = 0;
+        pile.FillDeck(kind, 1, 13, -1, random);
         EXPECT_EQ(pile.Count(), 0) << kind;
-        EXPECT_EQ(GeneratorSeed, 1u) << kind;
+        EXPECT_EQ(random.GeneratorSeed, 1u) << kind;
     }
     CardPile reversed(0, 0, 0, 0, 104);
-    GeneratorSeed = 0;
-    reversed.FillDeck(6, 13, 1, -1);
+    random.GeneratorSeed = 0;
+    reversed.FillDeck(6, 13, 1, -1, random);
     EXPECT_EQ(reversed.Count(), 0);
-    EXPECT_EQ(GeneratorSeed, 1u);
+    EXPECT_EQ(random.GeneratorSeed, 1u);
 }
 
 TEST_F(CardPileModelTest, FillDeckRandomBackIsDrawnOnceForTheWholeCall) {
     CardPile pile(0, 0, 0, 0, 104);
-    EXPECT_TRUE(pile.FillDeck(6, 1, 13, -1));
+    EXPECT_TRUE(pile.FillDeck(6, 1, 13, -1, random));
     EXPECT_EQ(pile.Count(), 52);
-    EXPECT_EQ(GeneratorSeed, 1u);
+    EXPECT_EQ(random.GeneratorSeed, 1u);
 }
 
 TEST_F(CardPileModelTest, FillDeckClampsOutOfRangeRanks) {
@@ -143,14 +142,14 @@ TEST_F(CardPileModelTest, FillDeckClampsOutOfRangeRanks) {
 TEST_F(CardPileModelTest, ShuffleOfAFullDeckFromSeedZero) {
     CardPile deck(0, 0, 0, 0, 52);
     deck.FillDeck(6, 1, 13, 1);
-    deck.Shuffle();
+    deck.Shuffle(random);
     EXPECT_EQ(deck.Count(), 52);
     EXPECT_EQ(deck.SuitAt(52), 2);
     EXPECT_EQ(deck.RankAt(52), 6);
     EXPECT_EQ(deck.SuitAt(1), 3);
     EXPECT_EQ(deck.RankAt(1), 9);
-    EXPECT_EQ(GeneratorSeed, 1937924960u);
-    EXPECT_EQ(GeneratorSeed, SeedAfterSteps(0, 10400));
+    EXPECT_EQ(random.GeneratorSeed, 1937924960u);
+    EXPECT_EQ(random.GeneratorSeed, SeedAfterSteps(0, 10400));
 
     // Still one of each card.
     std::vector<int> seen(52, 0);
@@ -159,11 +158,11 @@ TEST_F(CardPileModelTest, ShuffleOfAFullDeckFromSeedZero) {
 }
 
 TEST_F(CardPileModelTest, ShuffleDependsOnTheSeedAlone) {
-    auto dealFrom = [](std::uint32_t seed) {
-        GeneratorSeed = seed;
+    auto dealFrom = [this](std::uint32_t seed) {
+        random.GeneratorSeed = seed;
         CardPile deck(0, 0, 0, 0, 52);
         deck.FillDeck(6, 1, 13, 1);
-        deck.Shuffle();
+        deck.Shuffle(random);
         return Contents(deck);
     };
     EXPECT_EQ(dealFrom(0xDEADBEEFu), dealFrom(0xDEADBEEFu));
@@ -172,16 +171,16 @@ TEST_F(CardPileModelTest, ShuffleDependsOnTheSeedAlone) {
 
 TEST_F(CardPileModelTest, ShuffleDrawsTwoHundredPerCardAndNothingBelowTwo) {
     CardPile pile(0, 0, 0, 0, 104);
-    GeneratorSeed = 77;
-    pile.Shuffle();
-    EXPECT_EQ(GeneratorSeed, 77u);
+    random.GeneratorSeed = 77;
+    pile.Shuffle(random);
+    EXPECT_EQ(random.GeneratorSeed, 77u);
     pile.AddCard(1, 1, 0);
-    pile.Shuffle();
-    EXPECT_EQ(GeneratorSeed, 77u);
+    pile.Shuffle(random);
+    EXPECT_EQ(random.GeneratorSeed, 77u);
     pile.AddCard(1, 2, 0);
     pile.AddCard(1, 3, 0);
-    pile.Shuffle();
-    EXPECT_EQ(GeneratorSeed, SeedAfterSteps(77, 600));
+    pile.Shuffle(random);
+    EXPECT_EQ(random.GeneratorSeed, SeedAfterSteps(77, 600));
 }
 
 TEST_F(CardPileModelTest, ClearEmptiesAndKeepsTheHiddenFlag) {

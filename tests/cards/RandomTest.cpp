@@ -3,19 +3,18 @@
 #include <vector>
 
 #include "FakeClock.h"
-#include "ScopedSeed.h"
-#include "cards/Random.h"
+#include "cards/RandomSource.h"
 
 namespace {
 
-// Every test starts from a known seed and leaves the process-wide seed as it found it.
+// Every test starts from seed 0, as the program does.
 class RandomTest : public ::testing::Test {
 protected:
-    ScopedSeed seeded{0};
+    RandomSource random;
 
-    static std::vector<std::uint32_t> Draw(std::uint32_t n, int times) {
+    std::vector<std::uint32_t> Draw(std::uint32_t n, int times) {
         std::vector<std::uint32_t> values;
-        for (int i = 0; i < times; ++i) values.push_back(NextRandom(n));
+        for (int i = 0; i < times; ++i) values.push_back(random.NextRandom(n));
         return values;
     }
 };
@@ -25,8 +24,8 @@ TEST_F(RandomTest, FirstDrawsOfFiftyTwoFromSeedZero) {
     const std::vector<std::uint32_t> expectedSeeds{1u,         134775814u,  3698175007u,
                                                    870078620u, 1172187917u, 2884733762u};
     for (std::size_t i = 0; i < expectedValues.size(); ++i) {
-        EXPECT_EQ(NextRandom(52), expectedValues[i]) << "draw " << i;
-        EXPECT_EQ(GeneratorSeed, expectedSeeds[i]) << "draw " << i;
+        EXPECT_EQ(random.NextRandom(52), expectedValues[i]) << "draw " << i;
+        EXPECT_EQ(random.GeneratorSeed, expectedSeeds[i]) << "draw " << i;
     }
 }
 
@@ -35,38 +34,38 @@ TEST_F(RandomTest, FirstDrawsOfFourteenFromSeedZero) {
 }
 
 TEST_F(RandomTest, DrawsOfOneAndZeroGiveZeroAndStillAdvance) {
-    EXPECT_EQ(NextRandom(1), 0u);
-    EXPECT_EQ(GeneratorSeed, 1u);
-    EXPECT_EQ(NextRandom(0), 0u);
-    EXPECT_EQ(GeneratorSeed, 134775814u);
+    EXPECT_EQ(random.NextRandom(1), 0u);
+    EXPECT_EQ(random.GeneratorSeed, 1u);
+    EXPECT_EQ(random.NextRandom(0), 0u);
+    EXPECT_EQ(random.GeneratorSeed, 134775814u);
     // A seed near the top of the range must not push a draw of one out of 0..0.
-    GeneratorSeed = 0xFFFFFFFEu;
-    EXPECT_EQ(NextRandom(1), 0u);
-    EXPECT_EQ(GeneratorSeed, 0xFFFFFFFEu * 134775813u + 1u);
+    random.GeneratorSeed = 0xFFFFFFFEu;
+    EXPECT_EQ(random.NextRandom(1), 0u);
+    EXPECT_EQ(random.GeneratorSeed, 0xFFFFFFFEu * 134775813u + 1u);
 }
 
 TEST_F(RandomTest, ResultUsesTheUpperHalfOfTheProduct) {
     // Seed 0x80000000 steps to 0x80000001, a little over half the range.
-    GeneratorSeed = 0x80000000u;
-    EXPECT_EQ(NextRandom(52), 26u);
-    GeneratorSeed = 0x80000000u;
-    EXPECT_EQ(NextRandom(0xFFFFFFFFu), 0x80000000u);
-    GeneratorSeed = 0x80000000u;
-    EXPECT_EQ(NextRandom(1u << 31), 1u << 30);
+    random.GeneratorSeed = 0x80000000u;
+    EXPECT_EQ(random.NextRandom(52), 26u);
+    random.GeneratorSeed = 0x80000000u;
+    EXPECT_EQ(random.NextRandom(0xFFFFFFFFu), 0x80000000u);
+    random.GeneratorSeed = 0x80000000u;
+    EXPECT_EQ(random.NextRandom(1u << 31), 1u << 30);
     // The largest seed with the largest n stays below n.
-    GeneratorSeed = 0x4D60AE66u;  // one step before 0xFFFFFFFF
-    const std::uint32_t value = NextRandom(0xFFFFFFFFu);
-    EXPECT_EQ(GeneratorSeed, 0xFFFFFFFFu);
+    random.GeneratorSeed = 0x4D60AE66u;  // one step before 0xFFFFFFFF
+    const std::uint32_t value = random.NextRandom(0xFFFFFFFFu);
+    EXPECT_EQ(random.GeneratorSeed, 0xFFFFFFFFu);
     EXPECT_EQ(value, 0xFFFFFFFEu);
 }
 
 TEST_F(RandomTest, RestoringTheSeedRepeatsTheSequence) {
-    GeneratorSeed = 0xC0FFEEu;
+    random.GeneratorSeed = 0xC0FFEEu;
     const std::vector<std::uint32_t> first = Draw(52, 200);
-    const std::uint32_t after = GeneratorSeed;
-    GeneratorSeed = 0xC0FFEEu;
+    const std::uint32_t after = random.GeneratorSeed;
+    random.GeneratorSeed = 0xC0FFEEu;
     EXPECT_EQ(Draw(52, 200), first);
-    EXPECT_EQ(GeneratorSeed, after);
+    EXPECT_EQ(random.GeneratorSeed, after);
 }
 
 TEST_F(RandomTest, DrawsStayBelowTheirBound) {
@@ -80,9 +79,9 @@ TEST_F(RandomTest, SeedFromClockTakesLowHalfOfPerformanceCounter) {
     clock.counter = 0x123456789ABCull;
     {
         const ScopedClock scoped(clock);
-        SeedFromClock();
+        random.SeedFromClock();
     }
-    EXPECT_EQ(GeneratorSeed, 0x56789ABCu);
+    EXPECT_EQ(random.GeneratorSeed, 0x56789ABCu);
     EXPECT_EQ(clock.reads, 0u);
 }
 
@@ -91,9 +90,9 @@ TEST_F(RandomTest, SeedFromClockFallsBackToTickCount) {
     clock.hasCounter = false;
     {
         const ScopedClock scoped(clock);
-        SeedFromClock();
+        random.SeedFromClock();
     }
-    EXPECT_EQ(GeneratorSeed, 777u);
+    EXPECT_EQ(random.GeneratorSeed, 777u);
     EXPECT_EQ(clock.reads, 1u);
 }
 

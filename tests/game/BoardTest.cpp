@@ -4,8 +4,6 @@
 
 #include "BoardTestUtil.h"
 #include "RecordingHost.h"
-#include "ScopedSeed.h"
-#include "cards/Random.h"
 #include "game/DealPrinter.h"
 
 namespace {
@@ -20,7 +18,7 @@ int Gaps(const Board& board) {
 
 TEST(BoardGeometry, PlacesStandOnTheGridFromTheirCreation) {
     RecordingHost host;
-    Board board(host);
+    HostedBoard board(host);
     EXPECT_EQ(board.Place(0, 0).X(), 8);
     EXPECT_EQ(board.Place(0, 0).Y(), 47);
     EXPECT_EQ(board.Place(13, 3).X(), 13 * 48 + 8);
@@ -34,8 +32,8 @@ TEST(BoardGeometry, PlacesStandOnTheGridFromTheirCreation) {
 TEST(BoardDeal, AcesEndInColumnZeroInSuitOrderLeavingFourGaps) {
     for (std::uint32_t seed : {0u, 1u, 77u, 4294967295u}) {
         RecordingHost host;
-        Board board(host);
-        const ScopedSeed seeded(seed);
+        HostedBoard board(host);
+        host.generator.GeneratorSeed = seed;
         board.Deal();
         for (int row = 0; row < Board::Rows; ++row) {
             EXPECT_EQ(board.Place(0, row).TopRank(), 1) << seed;
@@ -61,8 +59,8 @@ TEST(BoardDeal, AcesEndInColumnZeroInSuitOrderLeavingFourGaps) {
 
 TEST(BoardDeal, DestroysACardStillHeld) {
     RecordingHost host;
-    Board board(host);
-    const ScopedSeed seeded(3);
+    HostedBoard board(host);
+    host.generator.GeneratorSeed = 3;
     board.Deal();
     board.Lift(1, 0);
     board.Deal();
@@ -72,13 +70,13 @@ TEST(BoardDeal, DestroysACardStillHeld) {
 
 TEST(BoardDeal, SlidingAcesWaitAndEndInTheSamePlaces) {
     RecordingHost host;
-    Board board(host);
-    const ScopedSeed seeded(9);
+    HostedBoard board(host);
+    host.generator.GeneratorSeed = 9;
     board.Deal();
     const QString jumped = Layout(board);
     const auto readsWithoutSlide = host.clock.reads;
-    host.slide = true;
-    GeneratorSeed = 9;
+    host.switches.slide = true;
+    host.generator.GeneratorSeed = 9;
     board.Deal();
     EXPECT_EQ(Layout(board), jumped);
     EXPECT_GT(host.clock.reads - readsWithoutSlide, readsWithoutSlide);
@@ -86,7 +84,7 @@ TEST(BoardDeal, SlidingAcesWaitAndEndInTheSamePlaces) {
 
 TEST(GapRule, LeftNeighbourOneBelowOrRightNeighbourOneAbove) {
     RecordingHost host;
-    Board board(host);
+    HostedBoard board(host);
     ClearBoard(board);
     Put(board, 4, 1, 1, 6);  // six of spades, gap at 5 right of it
     EXPECT_TRUE(board.MayPlace(1, 7, 5, 1));
@@ -108,7 +106,7 @@ TEST(GapRule, LeftNeighbourOneBelowOrRightNeighbourOneAbove) {
 
 TEST(GapRule, KingsColumnThirteenAndGapsBetweenGaps) {
     RecordingHost host;
-    Board board(host);
+    HostedBoard board(host);
     ClearBoard(board);
     Put(board, 12, 0, 0, 13);  // king of clubs, gap in column 13
     for (int rank = 1; rank <= 13; ++rank) EXPECT_FALSE(board.MayPlace(0, rank, 13, 0));
@@ -128,7 +126,7 @@ TEST(GapRule, KingsColumnThirteenAndGapsBetweenGaps) {
 
 TEST(WinTest, EveryRowAceToKingOfItsSuit) {
     RecordingHost host;
-    Board board(host);
+    HostedBoard board(host);
     LayWonBoard(board);
     EXPECT_TRUE(board.IsWon());
     Put(board, 12, 3, 3, 12);  // queen where the king of hearts belongs
@@ -143,17 +141,17 @@ TEST(WinTest, EveryRowAceToKingOfItsSuit) {
 
 TEST(Reshuffle, RefusedWithACardHeldOrNoneLeft) {
     RecordingHost host;
-    Board board(host);
+    HostedBoard board(host);
     board.Reshuffle();  // nothing dealt, none left
     EXPECT_EQ(DistinctCards(board), 0);
 
-    const ScopedSeed seeded(42);
+    host.generator.GeneratorSeed = 42;
     board.Deal();
     const QString dealt = Layout(board);
     board.Lift(3, 1);
-    const std::uint32_t seed = GeneratorSeed;
+    const std::uint32_t seed = host.generator.GeneratorSeed;
     board.Reshuffle();
-    EXPECT_EQ(GeneratorSeed, seed);
+    EXPECT_EQ(host.generator.GeneratorSeed, seed);
     EXPECT_EQ(board.ReshufflesLeft(), 2);
     board.Lay(3, 1, false);
     EXPECT_EQ(Layout(board), dealt);
@@ -163,16 +161,16 @@ TEST(Reshuffle, RefusedWithACardHeldOrNoneLeft) {
     EXPECT_EQ(board.ReshufflesLeft(), 0);
     EXPECT_FALSE(host.reshuffleEnabled);
     const QString twice = Layout(board);
-    const std::uint32_t seedAfter = GeneratorSeed;
+    const std::uint32_t seedAfter = host.generator.GeneratorSeed;
     board.Reshuffle();
     EXPECT_EQ(Layout(board), twice);
-    EXPECT_EQ(GeneratorSeed, seedAfter);
+    EXPECT_EQ(host.generator.GeneratorSeed, seedAfter);
 }
 
 TEST(Reshuffle, KeepsOrderedRunsAndPutsEachRowsGapRightOfIt) {
     RecordingHost host;
-    Board board(host);
-    const ScopedSeed seeded(2024);
+    HostedBoard board(host);
+    host.generator.GeneratorSeed = 2024;
     board.Deal();
     // Make row 2 ordered up to column 3 by hand: 2, 3, 4 of diamonds.
     auto find = [&](int suit, int rank, int& column, int& row) {
@@ -211,22 +209,22 @@ TEST(Reshuffle, KeepsOrderedRunsAndPutsEachRowsGapRightOfIt) {
 
 TEST(Reshuffle, AfterAWonDealMovesNothingButUsesOneUp) {
     RecordingHost host;
-    Board board(host);
-    const ScopedSeed seeded(5);
+    HostedBoard board(host);
+    host.generator.GeneratorSeed = 5;
     board.Deal();
     LayWonBoard(board);
     const QString won = Layout(board);
-    const std::uint32_t seed = GeneratorSeed;
+    const std::uint32_t seed = host.generator.GeneratorSeed;
     board.Reshuffle();
     EXPECT_EQ(Layout(board), won);
     EXPECT_EQ(board.ReshufflesLeft(), 1);
-    EXPECT_EQ(GeneratorSeed, seed) << "an empty deck is not shuffled";
+    EXPECT_EQ(host.generator.GeneratorSeed, seed) << "an empty deck is not shuffled";
 }
 
 TEST(Reshuffle, ARowOrderedUpToTwelveGathersNothing) {
     RecordingHost host;
-    Board board(host);
-    const ScopedSeed seeded(77);
+    HostedBoard board(host);
+    host.generator.GeneratorSeed = 77;
     board.Deal();
     // Swap the whole clubs row into order: collect every club into row 0.
     std::vector<std::unique_ptr<CardPile>> held;

@@ -2,21 +2,20 @@
 
 #include "BoardTestUtil.h"
 #include "RecordingHost.h"
-#include "ScopedSeed.h"
-#include "cards/Random.h"
+#include "base/Statistics.h"
 #include "game/GameFlow.h"
-#include "game/Statistics.h"
 
 namespace {
 
 class GameFlowTest : public ::testing::Test {
 protected:
-    GameFlowTest() : board(host), flow(board, host, statistics) {}
+    GameFlowTest() : board(host), flow(board, host, host, host, statistics) {
+        host.generator.GeneratorSeed = 555;
+    }
 
-    ScopedSeed seeded{555};
     RecordingHost host;
     Statistics statistics;
-    Board board;
+    HostedBoard board;
     GameFlow flow;
 };
 
@@ -68,13 +67,13 @@ TEST_F(GameFlowTest, ReplayRestoresTheDealCardForCard) {
     EXPECT_EQ(Layout(board), dealt);
     // Replay before any deal deals what a new deal would.
     RecordingHost otherHost;
-    Board fresh(otherHost);
-    GameFlow freshFlow(fresh, otherHost, statistics);
+    HostedBoard fresh(otherHost);
+    GameFlow freshFlow(fresh, otherHost, otherHost, otherHost, statistics);
     fresh.SetDealSeed(4242);
-    const ScopedSeed replaySeed(4242);
+    otherHost.generator.GeneratorSeed = 4242;
     freshFlow.ResetGame();
     const QString replayed = Layout(fresh);
-    GeneratorSeed = 4242;
+    otherHost.generator.GeneratorSeed = 4242;
     fresh.Deal();
     EXPECT_EQ(Layout(fresh), replayed);
 }

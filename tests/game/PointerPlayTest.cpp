@@ -4,12 +4,10 @@
 
 #include "BoardTestUtil.h"
 #include "RecordingHost.h"
-#include "ScopedSeed.h"
+#include "base/Statistics.h"
 #include "cards/CardSheets.h"
-#include "cards/Random.h"
 #include "game/GameFlow.h"
 #include "game/PointerPlay.h"
-#include "game/Statistics.h"
 
 namespace {
 
@@ -18,7 +16,11 @@ using Button = PointerPlay::Button;
 // A dealt board with a hand-made position around a few places, played through the pointer.
 class PointerPlayTest : public ::testing::Test {
 protected:
-    PointerPlayTest() : board(host), flow(board, host, statistics), pointer(board, host, flow) {
+    PointerPlayTest()
+        : board(host),
+          flow(board, host, host, host, statistics),
+          pointer(board, host, host, host.switches, flow) {
+        host.generator.GeneratorSeed = 31;
         board.Deal();
         host.cues.clear();
     }
@@ -39,10 +41,9 @@ protected:
         }
     }
 
-    ScopedSeed seeded{31};
     RecordingHost host;
     Statistics statistics;
-    Board board;
+    HostedBoard board;
     GameFlow flow;
     PointerPlay pointer;
 };
@@ -206,7 +207,7 @@ bool PlayAnyMove(Board& board, PointerPlay& pointer) {
 }
 
 TEST_F(PointerPlayTest, UndoTakesTheWholeRoundBackPixelForPixelAndRedoReplaysIt) {
-    host.slide = true;
+    host.switches.slide = true;
     const QImage dealt = host.surface.Image().copy();
     const QString dealtLayout = Layout(board);
     MoveHistory& history = pointer.History();
@@ -262,7 +263,7 @@ TEST_F(PointerPlayTest, UndoTakesTheWholeRoundBackPixelForPixelAndRedoReplaysIt)
 }
 
 TEST_F(PointerPlayTest, RightButtonShowsNothingWhenMovesAreNotShown) {
-    host.showMoves = false;
+    host.switches.showMoves = false;
     const QImage before = host.surface.Image().copy();
     pointer.MouseDown(Button::Secondary, CenterX(8), CenterY(2));
     EXPECT_EQ(host.surface.Image(), before);

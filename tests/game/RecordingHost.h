@@ -3,22 +3,26 @@
 #include <vector>
 
 #include "FakeClock.h"
+#include "base/MoveSwitches.h"
 #include "cards/BusyWait.h"
+#include "cards/RandomSource.h"
 #include "cards/TableGeometry.h"
-#include "game/BoardHost.h"
+#include "game/Board.h"
+#include "game/CuePlayer.h"
+#include "game/PlayerQuestions.h"
+#include "game/ScoreDisplay.h"
+#include "game/TableDrawing.h"
 #include "platform/Clock.h"
 #include "platform/Surface.h"
 
-// A board host that records what the game asks of its window, with a real surface to draw on and
-// a clock that lets every wait pass at once.
-class RecordingHost : public BoardHost {
+// Stands in for the window around the game and records what the game asks of it, with a real
+// surface to draw on, a clock that lets every wait pass at once, the switches and a generator.
+class RecordingHost : public TableDrawing, public CuePlayer, public PlayerQuestions, public ScoreDisplay {
 public:
     RecordingHost() : surface(ClientWidth, ClientHeight, 0x8000), clock(0, 1000), scopedClock(clock) {}
 
     Surface* DrawingSurface() override { return withSurface ? &surface : nullptr; }
     void PlayCue(SoundCue cue) override { cues.push_back(cue); }
-    bool SlideOn() const override { return slide; }
-    bool ShowMovesOn() const override { return showMoves; }
     std::uint32_t BackgroundColor() const override { return 0x8000; }
     std::uint32_t FrameColor() const override { return 0x0000FF; }
     void SetReshuffleEnabled(bool enabled) override { reshuffleEnabled = enabled; }
@@ -33,12 +37,18 @@ public:
     FakeClock clock;
     ScopedClock scopedClock;
     bool withSurface = true;
-    bool slide = false;
-    bool showMoves = true;
+    MoveSwitches switches{true, false};
+    RandomSource generator;
     bool reshuffleEnabled = true;
     bool giveUpAnswer = true;
     int giveUpQuestions = 0;
     int wonMessages = 0;
     int scoreRefreshes = 0;
     std::vector<SoundCue> cues;
+};
+
+// A board that draws, plays its cues and shows its score through the host.
+class HostedBoard : public Board {
+public:
+    explicit HostedBoard(RecordingHost& host) : Board(host, host, host, host.switches, host.generator) {}
 };

@@ -80,7 +80,7 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     Stats().CountWon();
     Stats().CountWon();
     Session().ShowOptions();
-    EXPECT_FALSE(Session().SlideOn());
+    EXPECT_FALSE(Session().Switches().slide);
     EXPECT_FALSE(store.ReadBool(SettingKey::Slide)) << "a choice is stored as it is made";
     // A deal still in play when the program closes is stored as lost.
     Session().NewGame();
@@ -107,7 +107,7 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
             ClickButton(dialog, "OKBtn");
         });
     };
-    EXPECT_FALSE(Session().SlideOn());
+    EXPECT_FALSE(Session().Switches().slide);
     Show();
     Session().ShowStatistics();
     EXPECT_EQ(shownTotal, QStringLiteral("2"));

@@ -9,6 +9,8 @@
 #include "DialogDriver.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "settings/StatisticsModel.h"
+#include "settings/SwitchesModel.h"
 #include "ui/OptionsHost.h"
 #include "ui/ScoreGauge.h"
 #include "ui/TOptionsDlg.h"
@@ -50,7 +52,8 @@ TEST_F(StatDlgTest, ShowsStoredTotalsAndTruncatedPercentagesInTheChosenLanguage)
     store.WriteInteger(SettingKey::TotalLost, 1);
     store.WriteInteger(SettingKey::LongestWon, -5);
     store.WriteInteger(SettingKey::LongestLost, 3);
-    TStatDlg dialog(main.get(), language, store);
+    StatisticsModel statistics(store);
+    TStatDlg dialog(main.get(), language, statistics);
     ExecDriven(dialog, [&] {
         EXPECT_EQ(Figure(dialog, "won"), QStringLiteral("0"));
         EXPECT_EQ(Figure(dialog, "twon"), QStringLiteral("2"));
@@ -77,9 +80,9 @@ TEST_F(StatDlgTest, ShowsStoredTotalsAndTruncatedPercentagesInTheChosenLanguage)
         EXPECT_GT(limeOnRed, 10);
     });
 
-    dialog.Stats().CountWon();
-    dialog.Stats().CountWon();
-    dialog.Stats().CountLost();
+    statistics.Stats().CountWon();
+    statistics.Stats().CountWon();
+    statistics.Stats().CountLost();
     language = Language::German;
     ExecDriven(dialog, [&] {
         EXPECT_EQ(Figure(dialog, "won"), QStringLiteral("2"));
@@ -93,9 +96,10 @@ TEST_F(StatDlgTest, ShowsStoredTotalsAndTruncatedPercentagesInTheChosenLanguage)
 TEST_F(StatDlgTest, ResetClearsSixCountersButTheRunGoesOnAndOnlyOkResets) {
     store.WriteInteger(SettingKey::TotalWon, 7);
     store.WriteInteger(SettingKey::LongestLost, 2);
-    TStatDlg dialog(main.get(), language, store);
+    StatisticsModel statistics(store);
+    TStatDlg dialog(main.get(), language, statistics);
     auto* reset = Child<QCheckBox>(dialog, "reset");
-    for (int i = 0; i < 3; ++i) dialog.Stats().CountWon();
+    for (int i = 0; i < 3; ++i) statistics.Stats().CountWon();
 
     // There is no default button: Enter on the box does nothing, on a button presses it.
     EXPECT_EQ(ExecDriven(dialog,
@@ -113,7 +117,7 @@ TEST_F(StatDlgTest, ResetClearsSixCountersButTheRunGoesOnAndOnlyOkResets) {
                              PressKey(Qt::Key_Escape);
                          }),
               2);
-    EXPECT_EQ(dialog.Stats().totalWon, 10);
+    EXPECT_EQ(statistics.Stats().totalWon, 10);
     EXPECT_EQ(ExecDriven(dialog,
                          [&] {
                              EXPECT_FALSE(reset->isChecked());
@@ -121,13 +125,13 @@ TEST_F(StatDlgTest, ResetClearsSixCountersButTheRunGoesOnAndOnlyOkResets) {
                              ClickButton(dialog, "OKBtn");
                          }),
               1);
-    const ::Statistics& counted = dialog.Stats();
+    const ::Statistics& counted = statistics.Stats();
     for (std::int32_t counter : {counted.sinceStartWon, counted.sinceStartLost, counted.totalWon,
                                  counted.totalLost, counted.longestWon, counted.longestLost}) {
         EXPECT_EQ(counter, 0);
     }
     EXPECT_EQ(counted.series, 3);
-    dialog.Stats().CountWon();
+    statistics.Stats().CountWon();
     EXPECT_EQ(counted.series, 4);
     EXPECT_EQ(counted.longestWon, 4);
     ExecDriven(dialog, [&] {
@@ -176,7 +180,8 @@ using OptionsDlgTest = StoreFixture;
 
 TEST_F(OptionsDlgTest, CancelKeepsTheSwitchesAndColoursButNotTheSoundOrAChosenColour) {
     FakeOptionsHost host;
-    TOptionsDlg dialog(main.get(), host, language, store);
+    SwitchesModel switches(store);
+    TOptionsDlg dialog(main.get(), host, language, switches);
     auto* show = Child<QCheckBox>(dialog, "show");
     auto* preview = Child<QWidget>(dialog, "boxa");
     const int mostOfTheBox = 61 * 61 - 40 * 40;  // the preview outside its frame, roughly
@@ -201,7 +206,7 @@ TEST_F(OptionsDlgTest, CancelKeepsTheSwitchesAndColoursButNotTheSoundOrAChosenCo
     EXPECT_FALSE(host.sound);
     EXPECT_EQ(host.back, 0x8000u);
     EXPECT_EQ(host.textsApplied, 0);
-    EXPECT_TRUE(dialog.ShowMovesOn());
+    EXPECT_TRUE(switches.Switches().showMoves);
     EXPECT_EQ(dialog.WorkingBackground(), 0x800000u);
     EXPECT_EQ(dialog.WorkingFrame(), 0u);
 
@@ -217,7 +222,7 @@ TEST_F(OptionsDlgTest, CancelKeepsTheSwitchesAndColoursButNotTheSoundOrAChosenCo
               1);
     EXPECT_EQ(host.back, 0x800000u);
     EXPECT_EQ(host.textsApplied, 1);
-    EXPECT_FALSE(dialog.SlideOn());
+    EXPECT_FALSE(switches.Switches().slide);
 }
 
 }  // namespace

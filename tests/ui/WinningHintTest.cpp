@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <set>
 
-#include "ScopedSeed.h"
 #include "Waits.h"
 #include "game/BoardTestUtil.h"
 #include "game/MoveHistory.h"
@@ -50,7 +49,7 @@ protected:
     WinningHintTest() { window.resize(ClientWidth, ClientHeight); }
 
     RecordingHost host;
-    Board board{host};
+    HostedBoard board{host};
     QWidget window;
     Language language = Language::German;
     WinningHint hint{&window, board, host, language};
@@ -92,7 +91,7 @@ TEST_F(WinningHintTest, FramesTheNextMoveOfTheLineAtOnceOnceKnownUntilTheNextInp
 
     // Undo and redo come back to positions the round has seen: what was found there still holds,
     // no search is needed, and H answers at once.
-    MoveHistory history(board, host);
+    MoveHistory history(board, host, host);
     history.Record({13, 0, 11, 3});
     ASSERT_TRUE(history.Undo());
     EXPECT_FALSE(hint.Searching());
@@ -131,7 +130,7 @@ TEST_F(WinningHintTest, SaysWhenTheRoundIsLostAndWhenTheBestMoveIsNotProven) {
     // A fresh deal with a budget far too small for it: H waits with a busy pointer, then frames
     // the move that got furthest and says it is not proven.
     hint.SetPositions(200'000, 200'000);
-    const ScopedSeed seed(3);
+    host.generator.GeneratorSeed = 3;
     board.Deal();
     hint.Request();
     // The answer only ever arrives through the event loop, which has not run since the deal.
@@ -157,7 +156,7 @@ TEST_F(WinningHintTest, SaysWhenTheRoundIsLostAndWhenTheBestMoveIsNotProven) {
 TEST_F(WinningHintTest, APlayerWhoAlwaysFollowsTheHintNeverComesBackToAPosition) {
     // Small searches keep the test short; they went in circles on this deal just as the game's did.
     hint.SetPositions(5'000, 20'000);
-    const ScopedSeed seed(2053309054);
+    host.generator.GeneratorSeed = 2053309054;
     board.Deal();
     board.SetState(GameState::Started);
     std::set<Position> seen{board.Layout()};

@@ -1,18 +1,15 @@
-#include "cards/Random.h"
+#include "cards/RandomSource.h"
 
 #include "platform/Clock.h"
-#include "rules/GameRandom.h"
 
-std::uint32_t GeneratorSeed = 0;
-
-std::uint32_t NextRandom(std::uint32_t n) {
-    GameRandom random(GeneratorSeed);
+std::uint32_t RandomSource::NextRandom(std::uint32_t n) {
+    GameRandom random = Draws();
     const std::uint32_t value = random.Next(n);
-    GeneratorSeed = random.Seed();
+    Continue(random);
     return value;
 }
 
-void SeedFromClock() {
+void RandomSource::SeedFromClock() {
     Clock& clock = GameClock();
     std::uint64_t counter = 0;
     if (clock.PerformanceCounter(counter)) {

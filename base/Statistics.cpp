@@ -1,4 +1,4 @@
-#include "game/Statistics.h"
+#include "base/Statistics.h"
 
 #include <algorithm>
 #include <limits>
