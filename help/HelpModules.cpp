@@ -11,14 +11,15 @@ HelpModules::HelpModules()
 
 HelpModules::HelpModules(HelpSystem::Options options)
     : system(std::make_unique<HelpSystem>(std::move(options))) {
-    system->SetTroubleHandler([](HelpViewerProcess::Trouble trouble) {
-        HelpFuncs::HHShowError(trouble == HelpViewerProcess::Trouble::NotInstalled ? HelpFuncs::NotInstalled
-                                                                                   : HelpFuncs::Damaged);
+    system->SetTroubleHandler([this](HelpViewerProcess::Trouble trouble) {
+        HelpFuncs(*system).HHShowError(trouble == HelpViewerProcess::Trouble::NotInstalled
+                                           ? HelpFuncs::NotInstalled
+                                           : HelpFuncs::Damaged);
     });
-    HelpFuncs::Start();
+    HelpFuncs(*system).Start();
 }
 
 HelpModules::~HelpModules() {
-    HelpFuncs::Finish();
-    HelpControl::UnloadHelpControl();
+    HelpFuncs(*system).Finish();
+    HelpControl(*system).UnloadHelpControl();
 }

@@ -12,6 +12,7 @@
 class Board;
 class DealRecorder;
 class GameFlow;
+class HelpSystem;
 class KeyControl;
 class MainDialogs;
 class PointerPlay;
@@ -115,6 +116,8 @@ private:
     std::unique_ptr<SettingsStore> store;
     Sound sounds;
     PlayerChoices choices;
+    HelpSystem* help;
+    // None without a help system.
     std::unique_ptr<THookHelpSystem> helpHook;
     std::unique_ptr<Board> board;
     std::unique_ptr<TablePainter> painter;
