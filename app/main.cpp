@@ -90,8 +90,10 @@ int Play(int argc, char** argv, const CommandLine& command) {
     QuitSignals quitSignals;
     int result = 0;
     {
+        SessionServices services;
+        services.help = &helpModules.System();
         // The main window makes its dialogs and destroys them before itself.
-        TMainForm mainForm;
+        TMainForm mainForm(std::move(services));
         QObject::connect(&quitSignals, &QuitSignals::Received, &mainForm,
                          [&mainForm] { mainForm.Session().EndWithoutQuestions(); });
         if (command.deal) mainForm.Session().SeedWith(*command.deal);

@@ -5,15 +5,6 @@
 #include "help/HelpPlatform.h"
 #include "help/HelpViewerProcess.h"
 
-HelpSystem::RequestHandler HelpApi::OnHelp() {
-    HelpSystem* system = HelpSystem::Current();
-    return system ? system->OnHelp() : HelpSystem::RequestHandler();
-}
-
-void HelpApi::SetOnHelp(HelpSystem::RequestHandler handler) {
-    if (HelpSystem* system = HelpSystem::Current()) system->SetOnHelp(std::move(handler));
-}
-
 bool HelpApi::HelpContext(std::int32_t context) {
     return HelpCommand(1, context);
 }
@@ -27,8 +18,7 @@ bool HelpApi::HelpCommand(std::uint16_t command, std::int32_t data) {
 }
 
 bool HelpApi::HtmlHelpA(const QString& path, unsigned command, std::intptr_t data) {
-    HelpSystem* system = HelpSystem::Current();
-    HelpViewerProcess* viewer = system ? system->Viewer() : nullptr;
+    HelpViewerProcess* viewer = system.Viewer();
     if (!viewer) return false;
     if (command == HH_CLOSE_ALL) {
         viewer->CloseAll();

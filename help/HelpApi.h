@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <utility>
 
 #include "help/HelpSystem.h"
 
@@ -18,20 +19,25 @@ public:
     static constexpr unsigned HH_HELP_CONTEXT = 0x000F;
     static constexpr unsigned HH_CLOSE_ALL = 0x0012;
 
-    static HelpSystem::RequestHandler OnHelp();
-    static void SetOnHelp(HelpSystem::RequestHandler handler);
+    explicit HelpApi(HelpSystem& help) : system(help) {}
+
+    HelpSystem::RequestHandler OnHelp() const { return system.OnHelp(); }
+    void SetOnHelp(HelpSystem::RequestHandler handler) { system.SetOnHelp(std::move(handler)); }
     // Raises command 1 (show a topic) with the context number. With no handler, or when the
     // handler leaves the request to the toolkit, nothing else happens: the toolkit has no help of
     // its own. Returns whether the request was handled.
-    static bool HelpContext(std::int32_t context);
-    static bool HelpCommand(std::uint16_t command, std::int32_t data);
+    bool HelpContext(std::int32_t context);
+    bool HelpCommand(std::uint16_t command, std::int32_t data);
 
     // HH_HELP_CONTEXT shows the topic of the context number `data` from `path` ("file" or
     // "file>window"); HH_CLOSE_ALL (no path, data 0) closes every viewer window. False when no
     // help control is loaded to ask, or for any other command.
-    static bool HtmlHelpA(const QString& path, unsigned command, std::intptr_t data);
+    bool HtmlHelpA(const QString& path, unsigned command, std::intptr_t data);
 
     // The program file's name up to its first "." with all but the first character in lower
     // case: the caption of the help's message boxes.
     static QString Title();
+
+private:
+    HelpSystem& system;
 };

@@ -8,19 +8,17 @@
 #include "help/HelpSystem.h"
 
 void HelpControl::LoadHelpControl() {
-    HelpSystem* system = HelpSystem::Current();
-    if (!system || system->Viewer()) return;
+    if (system.Viewer()) return;
     // The viewer loads chmlib as the game would: by its name, then from where it is registered.
-    system->MakeViewer({HelpPlatform::HelpControlName(), FindHelpControlPath()});
+    system.MakeViewer({HelpPlatform::HelpControlName(), FindHelpControlPath()});
 }
 
 void HelpControl::UnloadHelpControl() {
-    if (HelpSystem* system = HelpSystem::Current()) system->DropViewer();
+    system.DropViewer();
 }
 
-bool HelpControl::Loaded() {
-    const HelpSystem* system = HelpSystem::Current();
-    return system && system->Viewer();
+bool HelpControl::Loaded() const {
+    return system.Viewer() != nullptr;
 }
 
 QString HelpControl::FindHelpControlPath() {
@@ -41,6 +39,6 @@ QString HelpControl::ExpandSystemRoot(const QString& text) {
 
 void HelpControl::CloseAllHelpWindows() {
     if (!Loaded()) return;
-    HelpApi::HtmlHelpA(QString(), HelpApi::HH_CLOSE_ALL, 0);
+    HelpApi(system).HtmlHelpA(QString(), HelpApi::HH_CLOSE_ALL, 0);
     QThread::yieldCurrentThread();
 }

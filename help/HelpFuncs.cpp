@@ -23,10 +23,8 @@ void HelpFuncs::Start() {
 }
 
 void HelpFuncs::Start(const QString& modulePath, const QStringList& arguments) {
-    HelpSystem* system = HelpSystem::Current();
-    if (!system) return;
-    system->SetHelpLog(nullptr);
-    HelpModuleState& state = system->Module();
+    system.SetHelpLog(nullptr);
+    HelpModuleState& state = system.Module();
     state = HelpModuleState{};
     const QFileInfo module(modulePath);
     state.ModulePath = modulePath;
@@ -56,25 +54,20 @@ void HelpFuncs::Start(const QString& modulePath, const QStringList& arguments) {
     // With neither folder usable there is no log at all (an empty path drops every line).
     const QString logPath =
         state.LogFolder.isEmpty() ? QString() : state.LogFolder + QStringLiteral("/HHDebug.txt");
-    system->SetHelpLog(std::make_unique<TDLogFile>(state, logPath, state.HelpTraceSwitch, true, true, false));
+    system.SetHelpLog(std::make_unique<TDLogFile>(state, logPath, state.HelpTraceSwitch, true, true, false));
 }
 
 void HelpFuncs::Finish() {
-    HelpSystem* system = HelpSystem::Current();
-    if (!system) return;
-    system->SetHelpLog(nullptr);
-    system->Module() = HelpModuleState{};
+    system.SetHelpLog(nullptr);
+    system.Module() = HelpModuleState{};
 }
 
-const HelpModuleState& HelpFuncs::Module() {
-    static const HelpModuleState none;
-    HelpSystem* system = HelpSystem::Current();
-    return system ? system->Module() : none;
+const HelpModuleState& HelpFuncs::Module() const {
+    return system.Module();
 }
 
-TDLogFile* HelpFuncs::HelpLog() {
-    const HelpSystem* system = HelpSystem::Current();
-    return system ? system->HelpLog() : nullptr;
+TDLogFile* HelpFuncs::HelpLog() const {
+    return system.HelpLog();
 }
 
 void HelpFuncs::HelpTrace(const QString& text) {
@@ -99,9 +92,9 @@ int HelpFuncs::ShowContext(const QString& path, std::int32_t context, std::uint8
     if (!Module().hhInstalled) {
         code = NotInstalled;
     } else {
-        HelpControl::LoadHelpControl();
+        HelpControl(system).LoadHelpControl();
         // The viewer brings its window to the front itself; trouble is reported when it comes.
-        HelpApi::HtmlHelpA(path, HelpApi::HH_HELP_CONTEXT, context);
+        HelpApi(system).HtmlHelpA(path, HelpApi::HH_HELP_CONTEXT, context);
     }
     HelpTrace(QStringLiteral("  returned - %1").arg(code));
     return code;
@@ -117,10 +110,9 @@ QString HelpFuncs::DamagedText(Language language) {
 }
 
 void HelpFuncs::HHShowError(int code) {
-    HelpSystem* system = HelpSystem::Current();
-    if (!system || (code != NotInstalled && code != Damaged)) return;
-    const QString text = code == NotInstalled ? NotInstalledText() : DamagedText(system->MessageLanguage());
-    system->MessageBox(HelpApi::Title(), text);
+    if (code != NotInstalled && code != Damaged) return;
+    const QString text = code == NotInstalled ? NotInstalledText() : DamagedText(system.MessageLanguage());
+    system.MessageBox(HelpApi::Title(), text);
     HelpTrace(QStringLiteral("HHShowError(%1), \"%2\"").arg(QString::number(code), text));
 }
 

@@ -9,16 +9,16 @@ HelpModules::HelpModules()
     : HelpModules(
           HelpSystem::Options{HelpPlatform::ViewerProgram(QCoreApplication::applicationDirPath()), {}}) {}
 
-HelpModules::HelpModules(HelpSystem::Options options)
-    : system(std::make_unique<HelpSystem>(std::move(options))) {
-    system->SetTroubleHandler([](HelpViewerProcess::Trouble trouble) {
-        HelpFuncs::HHShowError(trouble == HelpViewerProcess::Trouble::NotInstalled ? HelpFuncs::NotInstalled
-                                                                                   : HelpFuncs::Damaged);
+HelpModules::HelpModules(HelpSystem::Options options) : system(std::move(options)) {
+    system.SetTroubleHandler([this](HelpViewerProcess::Trouble trouble) {
+        HelpFuncs(system).HHShowError(trouble == HelpViewerProcess::Trouble::NotInstalled
+                                          ? HelpFuncs::NotInstalled
+                                          : HelpFuncs::Damaged);
     });
-    HelpFuncs::Start();
+    HelpFuncs(system).Start();
 }
 
 HelpModules::~HelpModules() {
-    HelpFuncs::Finish();
-    HelpControl::UnloadHelpControl();
+    HelpFuncs(system).Finish();
+    HelpControl(system).UnloadHelpControl();
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "help/HelpSystem.h"
 
 // Sets the help up for the whole run and owns its one HelpSystem: the trace log is opened before
@@ -16,8 +14,8 @@ public:
     HelpModules(const HelpModules&) = delete;
     HelpModules& operator=(const HelpModules&) = delete;
 
-    HelpSystem& System() { return *system; }
+    HelpSystem& System() { return system; }
 
 private:
-    std::unique_ptr<HelpSystem> system;
+    HelpSystem system;
 };

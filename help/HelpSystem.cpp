@@ -2,24 +2,10 @@
 
 #include "help/TDLogFile.h"
 
-namespace {
-
-HelpSystem* current = nullptr;
-
-}  // namespace
-
-HelpSystem::HelpSystem(Options chosen) : options(std::move(chosen)), messageBox(&HelpPlatform::MessageBox) {
-    Q_ASSERT(!current);
-    current = this;
-}
+HelpSystem::HelpSystem(Options chosen) : options(std::move(chosen)), messageBox(&HelpPlatform::MessageBox) {}
 
 HelpSystem::~HelpSystem() {
     DropViewer();
-    if (current == this) current = nullptr;
-}
-
-HelpSystem* HelpSystem::Current() {
-    return current;
 }
 
 void HelpSystem::SetHelpLog(std::unique_ptr<TDLogFile> log) {

@@ -11,9 +11,10 @@
 
 class TDLogFile;
 
-// Everything the help modules keep for the run, in the one object HelpModules owns: what they
-// learn at start, the trace log, the handler of the application's help requests, the help
-// viewer's process (made on the first request), where messages go and in which language.
+// Everything the help modules keep for the run, in the one object HelpModules owns and hands to
+// whoever asks for help: what they learn at start, the trace log, the handler of the
+// application's help requests, the help viewer's process (made on the first request), where
+// messages go and in which language.
 class HelpSystem {
 public:
     using RequestHandler =
@@ -28,10 +29,6 @@ public:
     ~HelpSystem();
     HelpSystem(const HelpSystem&) = delete;
     HelpSystem& operator=(const HelpSystem&) = delete;
-
-    // The help system of the running program; none before HelpModules made it and after it went,
-    // and in tests of other parts, where help requests then do nothing.
-    static HelpSystem* Current();
 
     HelpModuleState& Module() { return module; }
     TDLogFile* HelpLog() const { return helpLog.get(); }

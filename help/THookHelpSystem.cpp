@@ -4,31 +4,32 @@
 #include "help/HelpControl.h"
 #include "help/HelpFuncs.h"
 
-THookHelpSystem::THookHelpSystem(const QString& helpFile, const QString& windowName, std::uint8_t viewerKind,
-                                 const Language* playerLanguage)
-    : PreviousOnHelp(HelpApi::OnHelp()),
+THookHelpSystem::THookHelpSystem(HelpSystem& help, const QString& helpFile, const QString& windowName,
+                                 std::uint8_t viewerKind, const Language* playerLanguage)
+    : PreviousOnHelp(HelpApi(help).OnHelp()),
       HelpFile(helpFile),
       WindowName(windowName),
       ViewerKind(viewerKind),
+      system(help),
       language(playerLanguage) {
-    if (HelpSystem* system = HelpSystem::Current(); system && language) system->SetLanguage(language);
-    HelpApi::SetOnHelp([this](std::uint16_t command, std::int32_t data, bool& letToolkitHelp) {
+    if (language) system.SetLanguage(language);
+    HelpApi(system).SetOnHelp([this](std::uint16_t command, std::int32_t data, bool& letToolkitHelp) {
         return HelpHook(command, data, letToolkitHelp);
     });
-    HelpFuncs::HelpTrace(QStringLiteral("THookHelpSystem.Create(\"%1\",\"%2\", %3)")
-                             .arg(HelpFile, WindowName, QString::number(ViewerKind)));
+    HelpFuncs(system).HelpTrace(QStringLiteral("THookHelpSystem.Create(\"%1\",\"%2\", %3)")
+                                    .arg(HelpFile, WindowName, QString::number(ViewerKind)));
 }
 
 THookHelpSystem::~THookHelpSystem() {
-    if (ViewerKind == 0) HelpControl::CloseAllHelpWindows();
-    HelpApi::SetOnHelp(PreviousOnHelp);
-    HelpFuncs::HelpTrace(QStringLiteral("THookHelpSystem.Destroy"));
-    if (HelpSystem* system = HelpSystem::Current(); system && language) system->SetLanguage(nullptr);
+    if (ViewerKind == 0) HelpControl(system).CloseAllHelpWindows();
+    HelpApi(system).SetOnHelp(PreviousOnHelp);
+    HelpFuncs(system).HelpTrace(QStringLiteral("THookHelpSystem.Destroy"));
+    if (language) system.SetLanguage(nullptr);
 }
 
 bool THookHelpSystem::HelpHook(std::uint16_t command, std::int32_t data, bool& letToolkitHelp) {
-    HelpFuncs::HelpTrace(QStringLiteral("THookHelpSystem.HelpHook(%1, %2)")
-                             .arg(HelpFuncs::HelpCommandName(command), QString::number(data)));
+    HelpFuncs(system).HelpTrace(QStringLiteral("THookHelpSystem.HelpHook(%1, %2)")
+                                    .arg(HelpFuncs::HelpCommandName(command), QString::number(data)));
     letToolkitHelp = false;
     switch (command) {
         case 1:  // HELP_CONTEXT
@@ -45,7 +46,8 @@ bool THookHelpSystem::HelpHook(std::uint16_t command, std::int32_t data, bool& l
 }
 
 int THookHelpSystem::ShowTopic(std::int32_t context) {
-    const int code = HelpFuncs::HHHelpContext(HelpFile, context, WindowName, ViewerKind);
-    HelpFuncs::HHShowError(code);
+    HelpFuncs funcs(system);
+    const int code = funcs.HHHelpContext(HelpFile, context, WindowName, ViewerKind);
+    funcs.HHShowError(code);
     return code;
 }

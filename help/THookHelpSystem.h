@@ -6,13 +6,13 @@
 #include "base/Language.h"
 #include "help/HelpSystem.h"
 
-// Takes the program's help requests for as long as it lives and shows their topics from one
-// help file; the handler it replaced comes back when it goes. Messages about the help follow
+// Takes the help requests `system` receives for as long as it lives and shows their topics from
+// one help file; the handler it replaced comes back when it goes. Messages about the help follow
 // `language` while the hook lives, when one is given.
 class THookHelpSystem {
 public:
-    THookHelpSystem(const QString& helpFile, const QString& windowName, std::uint8_t viewerKind,
-                    const Language* language = nullptr);
+    THookHelpSystem(HelpSystem& system, const QString& helpFile, const QString& windowName,
+                    std::uint8_t viewerKind, const Language* language = nullptr);
     virtual ~THookHelpSystem();
     THookHelpSystem(const THookHelpSystem&) = delete;
     THookHelpSystem& operator=(const THookHelpSystem&) = delete;
@@ -29,5 +29,6 @@ public:
     std::uint8_t ViewerKind;
 
 private:
+    HelpSystem& system;
     const Language* language;
 };

@@ -44,10 +44,13 @@ GameSession::GameSession(const WindowParts& parts, SessionServices services)
       switches(std::make_unique<SwitchesModel>(*store)),
       sounds(std::move(services.audioOut)),
       choices(*store, sounds, {tools, score, banner}),
-      // The hook reads the language only when it has something to say.
-      helpHook(
-          std::make_unique<THookHelpSystem>(HelpPlatform::HelpFilePath(QApplication::applicationDirPath()),
-                                            QString(), 0, &choices.CurrentLanguage())) {
+      help(services.help) {
+    // The hook reads the language only when it has something to say.
+    if (help) {
+        helpHook = std::make_unique<THookHelpSystem>(
+            *help, HelpPlatform::HelpFilePath(QApplication::applicationDirPath()), QString(), 0,
+            &choices.CurrentLanguage());
+    }
     Language& language = choices.CurrentLanguage();
     alerts->SetLanguage(language);
     board = std::make_unique<Board>(*this, *this, *this, switches->Switches(), generator);
@@ -124,7 +127,7 @@ void GameSession::ChooseLanguage() {
 }
 
 void GameSession::ShowHelp() {
-    HelpApi::HelpContext(1);
+    if (help) HelpApi(*help).HelpContext(1);
 }
 
 void GameSession::FirstShown() {
@@ -147,7 +150,7 @@ bool GameSession::ConfirmQuit() {
     flow->Leave();
     choices.KeepAll();
     helpHook.reset();
-    HelpControl::CloseAllHelpWindows();
+    if (help) HelpControl(*help).CloseAllHelpWindows();
     return true;
 }
 

@@ -17,6 +17,7 @@
 class Board;
 class DealRecorder;
 class GameFlow;
+class HelpSystem;
 class KeyControl;
 class MainDialogs;
 class PointerPlay;
@@ -127,6 +128,8 @@ private:
     RandomSource generator;
     Sound sounds;
     PlayerChoices choices;
+    HelpSystem* help;
+    // None without a help system.
     std::unique_ptr<THookHelpSystem> helpHook;
     std::unique_ptr<Board> board;
     std::unique_ptr<TablePainter> painter;

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "HelpTestSupport.h"
-#include "help/HelpApi.h"
 #include "help/HelpControl.h"
 #include "help/THookHelpSystem.h"
 
@@ -35,9 +34,9 @@ protected:
         sandbox.messages.clear();
         if (!hook || hook->HelpFile != helpFile) {
             hook.reset();
-            hook = std::make_unique<THookHelpSystem>(helpFile, QString(), 0, &language);
+            hook = std::make_unique<THookHelpSystem>(sandbox.System(), helpFile, QString(), 0, &language);
         }
-        EXPECT_TRUE(HelpApi::HelpContext(1));
+        EXPECT_TRUE(sandbox.Api().HelpContext(1));
         EXPECT_TRUE(sandbox.Settle()) << "the game never waits long for its viewer";
         std::vector<QString> told;
         for (const auto& [caption, text] : sandbox.messages) told.push_back(text);
@@ -114,7 +113,7 @@ TEST_F(HelpDamage, AShortFuzzRunNeverTakesTheGameDown) {
                 QFile::copy(file, QStringLiteral("%1/%2-%3.chm").arg(findings).arg(seed).arg(opened));
             }
         }
-        HelpControl::CloseAllHelpWindows();
+        HelpControl(sandbox.System()).CloseAllHelpWindows();
         ASSERT_TRUE(sandbox.ViewerEnds()) << "seed " << seed << ", file " << opened;
     }
     std::printf("help fuzz: seed %u, %d damaged copies opened, %d told damaged\n", seed, opened, damaged);
@@ -159,8 +158,8 @@ TEST(HelpDamageViewers, AViewerThatHangsBabblesCrashesOrIsMissingIsEndedAndTold)
         }
         HelpSandbox sandbox(HelpViewerProcess::Limits{viewer.replyMs, 100}, program);
         {
-            THookHelpSystem hook(QStringLiteral(TVDL_HELP_FILE), QString(), 0);
-            ASSERT_TRUE(HelpApi::HelpContext(1));
+            THookHelpSystem hook(sandbox.System(), QStringLiteral(TVDL_HELP_FILE), QString(), 0);
+            ASSERT_TRUE(sandbox.Api().HelpContext(1));
             const auto told = [&] { return !sandbox.messages.empty(); };
             if (viewer.told.isEmpty()) {
                 ASSERT_TRUE(sandbox.ViewerEnds());

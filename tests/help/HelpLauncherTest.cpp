@@ -7,7 +7,6 @@
 #include <QLocale>
 
 #include "HelpTestSupport.h"
-#include "help/HelpApi.h"
 #include "help/SafeFile.h"
 #include "help/TDLogFile.h"
 #include "help/THookHelpSystem.h"
@@ -68,16 +67,16 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
               installedViewer.toStdString());
     const QString log = sandbox.ProgramFolder() + QStringLiteral("/HHDebug.txt");
     sandbox.Start({QStringLiteral("/DEBUG")});
-    ASSERT_TRUE(HelpFuncs::Module().hhInstalled) << "chmlib (libchm1) is needed for this test";
+    ASSERT_TRUE(sandbox.Funcs().Module().hhInstalled) << "chmlib (libchm1) is needed for this test";
     EXPECT_EQ(sandbox.Viewer(), nullptr) << "nothing of the viewer before help is asked for";
     {
-        THookHelpSystem hook(helpFile, QString(), 0);
-        EXPECT_TRUE(HelpApi::HelpContext(1));
+        THookHelpSystem hook(sandbox.System(), helpFile, QString(), 0);
+        EXPECT_TRUE(sandbox.Api().HelpContext(1));
         ASSERT_TRUE(sandbox.Settle());
         ASSERT_TRUE(sandbox.Viewer()->Running()) << "the viewer shows the file";
         const qint64 viewer = sandbox.Viewer()->ProcessId();
         // A second press brings the same viewer back.
-        EXPECT_TRUE(HelpApi::HelpContext(1));
+        EXPECT_TRUE(sandbox.Api().HelpContext(1));
         ASSERT_TRUE(sandbox.Settle());
         EXPECT_EQ(sandbox.Viewer()->ProcessId(), viewer);
     }
@@ -113,10 +112,10 @@ TEST(HelpLauncher, OnePressOpensTheInstalledFileAndTracesTheRequestWithAndWithou
     // Without chmlib the same press says so and starts no viewer.
     ScopedEnvironment missing("TVDL_HELP_LIBRARY", "libchm-missing.so.1");
     sandbox.Start({QStringLiteral("-debug")});
-    EXPECT_FALSE(HelpFuncs::Module().hhInstalled);
+    EXPECT_FALSE(sandbox.Funcs().Module().hhInstalled);
     {
-        THookHelpSystem hook(helpFile, QString(), 0);
-        EXPECT_TRUE(HelpApi::HelpContext(1));
+        THookHelpSystem hook(sandbox.System(), helpFile, QString(), 0);
+        EXPECT_TRUE(sandbox.Api().HelpContext(1));
         EXPECT_FALSE(sandbox.Viewer() && sandbox.Viewer()->Running());
         // Only topic requests open help; 13 is swallowed, the rest go back to the toolkit.
         for (std::uint16_t command :
@@ -157,21 +156,21 @@ TEST(HelpLauncher, TraceSwitchesMarkerFileAndOldLog) {
          {QStringList{QStringLiteral("/DEBUG")}, QStringList{QStringLiteral("-Debug")},
           QStringList{QStringLiteral("--deal"), QStringLiteral("3"), QStringLiteral("/debug")}}) {
         sandbox.Start(on);
-        EXPECT_TRUE(HelpFuncs::Module().HelpTraceSwitch) << qPrintable(on.join(QLatin1Char(' ')));
+        EXPECT_TRUE(sandbox.Funcs().Module().HelpTraceSwitch) << qPrintable(on.join(QLatin1Char(' ')));
         EXPECT_TRUE(QFileInfo::exists(log));
     }
     for (const QStringList& off :
          {QStringList{}, QStringList{QStringLiteral("debug")}, QStringList{QStringLiteral("--debug")},
           QStringList{QStringLiteral("/debugx")}}) {
         sandbox.Start(off);
-        EXPECT_FALSE(HelpFuncs::Module().HelpTraceSwitch) << qPrintable(off.join(QLatin1Char(' ')));
+        EXPECT_FALSE(sandbox.Funcs().Module().HelpTraceSwitch) << qPrintable(off.join(QLatin1Char(' ')));
         EXPECT_FALSE(QFileInfo::exists(log)) << "the old log goes at every start and no new one comes";
     }
 
     const QString marker = sandbox.ProgramFolder() + QStringLiteral("/debug.debug");
     WriteFile(marker, QByteArray());
     sandbox.Start({QStringLiteral("debug")});
-    EXPECT_TRUE(HelpFuncs::Module().HelpTraceSwitch);
+    EXPECT_TRUE(sandbox.Funcs().Module().HelpTraceSwitch);
     QFile::remove(marker);
 
     // A read-only log of an earlier run is made writable and deleted.
@@ -200,7 +199,7 @@ TEST(HelpLauncher, PlantedLinksAreNeverFollowed) {
     // A link put there while the game runs is not appended through.
     QFile::remove(log);
     ASSERT_TRUE(QFile::link(victim, log));
-    HelpFuncs::HelpTrace(QStringLiteral("a line"));
+    sandbox.Funcs().HelpTrace(QStringLiteral("a line"));
     EXPECT_EQ(ReadAll(victim), QByteArray("precious"));
     QFile::remove(log);
 
@@ -212,8 +211,8 @@ TEST(HelpLauncher, PlantedLinksAreNeverFollowed) {
     sandbox.Start({QStringLiteral("/debug")});
     EXPECT_FALSE(QFileInfo::exists(target));
     const QString stateFolder = sandbox.StateHome() + QStringLiteral("/tvdl");
-    EXPECT_EQ(HelpFuncs::HelpLog()->LogPath, stateFolder + QStringLiteral("/HHDebug.txt"));
-    EXPECT_EQ(Lines(HelpFuncs::HelpLog()->LogPath).size(), headerRows);
+    EXPECT_EQ(sandbox.Funcs().HelpLog()->LogPath, stateFolder + QStringLiteral("/HHDebug.txt"));
+    EXPECT_EQ(Lines(sandbox.Funcs().HelpLog()->LogPath).size(), headerRows);
     EXPECT_EQ(Mode(stateFolder), mode_t(0700));
     EXPECT_FALSE(QFileInfo::exists(log));
 }

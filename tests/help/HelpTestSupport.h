@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FakeClock.h"
+#include "help/HelpApi.h"
 #include "help/HelpFuncs.h"
 #include "help/HelpModules.h"
 #include "help/HelpPlatform.h"
@@ -55,12 +56,15 @@ public:
 
     // Runs the start steps as if the program lay in the sandbox's program folder.
     void Start(const QStringList& arguments) {
-        HelpFuncs::Start(ProgramFolder() + QStringLiteral("/tvdl"), arguments);
+        Funcs().Start(ProgramFolder() + QStringLiteral("/tvdl"), arguments);
     }
+    HelpSystem& System() { return modules.System(); }
+    HelpFuncs Funcs() { return HelpFuncs(System()); }
+    HelpApi Api() { return HelpApi(System()); }
     // The bin folder of an installed tree, whose other folders the sandbox also holds.
     QString ProgramFolder() const { return program.path() + QStringLiteral("/bin"); }
     QString StateHome() const { return state.path(); }
-    HelpViewerProcess* Viewer() { return modules.System().Viewer(); }
+    HelpViewerProcess* Viewer() { return System().Viewer(); }
     // Until the viewer has answered everything asked, or has ended, and what it said has been
     // told; false when that takes more than a generous bound.
     bool Settle() {

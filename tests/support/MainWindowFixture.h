@@ -25,6 +25,7 @@
 #include "Waits.h"
 #include "base/SoundCue.h"
 #include "base/Statistics.h"
+#include "help/HelpSystem.h"
 #include "settings/SettingsStore.h"
 #include "solver/HeadlessGame.h"
 #include "solver/Solver.h"
@@ -52,10 +53,12 @@ protected:
         auto output = std::make_unique<FakeAudioOut>();
         audio = output.get();
         form = std::make_unique<TMainForm>(
-            SessionServices{std::move(output), [this](QDialog& dialog) {
+            SessionServices{std::move(output),
+                            [this](QDialog& dialog) {
                                 dialogsRun.push_back(QString::fromLatin1(dialog.metaObject()->className()));
                                 return answer ? answer(dialog) : dialog.exec();
-                            }});
+                            },
+                            helpSystem.get()});
         return *form;
     }
     void Show() {
@@ -181,7 +184,9 @@ protected:
     ScopedClock scopedClock{clock};
     std::function<int(QDialog&)> answer;
     std::vector<QString> dialogsRun;
-    // Goes before the clock it runs on and the answer it calls.
+    // Handed to the window by Open() when a test makes one; without it help requests do nothing.
+    std::unique_ptr<HelpSystem> helpSystem;
+    // Goes before the clock it runs on, the answer it calls and the help it asks.
     std::unique_ptr<TMainForm> form;
     // The window's sound output, which it owns.
     FakeAudioOut* audio = nullptr;

@@ -10,6 +10,7 @@
 
 #include "MainWindowFixture.h"
 #include "game/DealPrinter.h"
+#include "help/HelpFuncs.h"
 #include "ui/SmallDialog.h"
 
 namespace {
@@ -177,12 +178,18 @@ TEST_F(KeyPlayTest, TheCursorNeverLeavesATraceNorTouchesACard) {
 }
 
 TEST_F(KeyPlayTest, CommandKeysTakeTheirButtonsWays) {
+    // Never started, so the help the window is handed finds no help control and says so.
+    helpSystem = std::make_unique<HelpSystem>(HelpSystem::Options{});
+    std::vector<QString> told;
+    helpSystem->SetMessageBox([&told](const QString&, const QString& text) { told.push_back(text); });
+    Open();
     AnswerEvery(SmallDialog::ResultCancel);
     ShowAndDeal(1);
     dialogsRun.clear();
     QSignalSpy help(form->findChild<ToolStrip*>(), &ToolStrip::help);
     Key(Qt::Key_F1);
     EXPECT_EQ(help.count(), 1);
+    EXPECT_EQ(told, std::vector<QString>{HelpFuncs::NotInstalledText()});
     Key(Qt::Key_M, Qt::ControlModifier);
     Key(Qt::Key_M, Qt::ControlModifier);
     EXPECT_FALSE(Button(ToolStrip::Command::Reshuffle)->isEnabled());
@@ -191,6 +198,8 @@ TEST_F(KeyPlayTest, CommandKeysTakeTheirButtonsWays) {
     EXPECT_EQ(dialogsRun,
               (std::vector<QString>{QStringLiteral("TGiveUpDlg"), QStringLiteral("TEndGameDlg")}));
     EXPECT_TRUE(form->isVisible());
+    form.reset();
+    EXPECT_FALSE(helpSystem->OnHelp()) << "the window's hook goes with it";
 }
 
 TEST_F(KeyPlayTest, DoubleDensityShowsTheBoardAsBlocksOfItsPixels) {
