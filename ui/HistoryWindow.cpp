@@ -63,19 +63,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const Language& language, Game
     FiguresLabel->setFocusPolicy(Qt::TabFocus);
     Chart = new WinRateChart(language, this);
 
-    Table = new QTableView(this);
-    Table->setObjectName(QStringLiteral("HistoryTable"));
-    Table->setModel(sorted);
-    Table->setSortingEnabled(true);
-    Table->sortByColumn(HistoryModel::Started, Qt::DescendingOrder);
-    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Table->setSelectionMode(QAbstractItemView::SingleSelection);
-    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->setTabKeyNavigation(false);
-    Table->setAlternatingRowColors(true);
-    Table->verticalHeader()->hide();
-    Table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    Table->horizontalHeader()->setStretchLastSection(true);
+    MakeTable();
     NoteLabel = new QLabel(this);
     NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
 
@@ -89,6 +77,27 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const Language& language, Game
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     CloseBtn->setAutoDefault(false);
 
+    LayOut();
+    Connect();
+}
+
+void HistoryWindow::MakeTable() {
+    Table = new QTableView(this);
+    Table->setObjectName(QStringLiteral("HistoryTable"));
+    Table->setModel(sorted);
+    Table->setSortingEnabled(true);
+    Table->sortByColumn(HistoryModel::Started, Qt::DescendingOrder);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setTabKeyNavigation(false);
+    Table->setAlternatingRowColors(true);
+    Table->verticalHeader()->hide();
+    Table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    Table->horizontalHeader()->setStretchLastSection(true);
+}
+
+void HistoryWindow::LayOut() {
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(FilterLabel);
     filterRow->addWidget(FilterBox);
@@ -105,7 +114,9 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const Language& language, Game
     layout->addWidget(Table, 3);
     layout->addLayout(buttons);
     resize(780, 580);
+}
 
+void HistoryWindow::Connect() {
     connect(FilterBox, &QComboBox::currentIndexChanged, this, &HistoryWindow::Filter);
     connect(Table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { PlayBtn->setEnabled(ChosenDeal().has_value()); });

@@ -39,6 +39,10 @@ protected:
     void FormActivate() override;
 
 private:
+    // The parts of the constructor: the table of deals, the layout, the signals.
+    void MakeTable();
+    void LayOut();
+    void Connect();
     void ApplyTexts();
     void Reload();
     void Filter();
