@@ -1,6 +1,7 @@
 #include "ui/MainDialogs.h"
 
 #include "ui/RedrawUnder.h"
+#include "ui/SmallDialog.h"
 #include "ui/TEndGameDlg.h"
 #include "ui/TFreewareDlg.h"
 #include "ui/TGiveUpDlg.h"
@@ -64,5 +65,6 @@ int MainDialogs::Run(QDialog& dialog) const {
     const int result = runner ? runner(dialog) : dialog.exec();
     // Before a deal's pauses and slides, which would leave the dialog's picture on the board.
     RedrawUnder(window, dialog.frameGeometry());
+    if (auto* box = qobject_cast<SmallDialog*>(&dialog)) box->ReleaseWindow();
     return result;
 }

@@ -36,6 +36,10 @@ void SmallDialog::done(int result) {
     QDialog::done(result);
 }
 
+void SmallDialog::ReleaseWindow() {
+    if (!isVisible()) destroy();
+}
+
 void SmallDialog::reject() {
     done(ResultCancel);
 }

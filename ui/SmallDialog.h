@@ -40,6 +40,11 @@ public:
     // Gives any other box of the game the same guard against input meant for what lay under it.
     static void GuardInput(QWidget& box);
 
+    // A closed box hands its window, and the picture the window system keeps of it, back until
+    // its next showing makes them again: boxes are made once and kept, and a long game would
+    // otherwise hold every box's picture it ever showed.
+    void ReleaseWindow();
+
 protected:
     // Runs at every showing, after the placement and before the dialog appears.
     virtual void FormActivate() = 0;

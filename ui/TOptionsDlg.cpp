@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QToolButton>
 
 #include "platform/RasterOp.h"
@@ -142,17 +143,19 @@ void TOptionsDlg::DescribePreview() {
 }
 
 bool TOptionsDlg::ChooseColor(std::uint32_t& colorRef) {
-    // The system's colour chooser is made when first asked for, as a system dialog would be: it
-    // costs more at start-up than the rest of the dialogs together.
-    if (ColorDlg == nullptr) {
-        ColorDlg = new QColorDialog(this);
-        ColorDlg->setObjectName(QStringLiteral("ColorDlg"));
-        ColorDlg->setOption(QColorDialog::DontUseNativeDialog);
-        GuardInput(*ColorDlg);
-    }
-    ColorDlg->setCurrentColor(ColorFromRef(colorRef));
-    if (ColorDlg->exec() != QDialog::Accepted) return false;
-    const QColor chosen = ColorDlg->selectedColor();
+    // The system's colour chooser is made for each choice, as a system dialog would be: it costs
+    // more than the rest of the dialogs together, at start-up and kept between choices.
+    // Guarded: a quiet end of the program may take the options down while the chooser is up.
+    QPointer<QColorDialog> chooser = new QColorDialog(this);
+    chooser->setObjectName(QStringLiteral("ColorDlg"));
+    chooser->setOption(QColorDialog::DontUseNativeDialog);
+    GuardInput(*chooser);
+    chooser->setCurrentColor(ColorFromRef(colorRef));
+    const bool accepted = chooser->exec() == QDialog::Accepted;
+    if (!chooser) return false;
+    const QColor chosen = chooser->selectedColor();
+    delete chooser;
+    if (!accepted) return false;
     if (!chosen.isValid()) return false;
     colorRef = ColorRefFromPixel(chosen.rgb());
     DescribePreview();

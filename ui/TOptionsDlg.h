@@ -8,7 +8,6 @@
 class GlyphButton;
 class OptionsHost;
 class QCheckBox;
-class QColorDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -63,5 +62,4 @@ private:
     QLabel* Image1;
     GlyphButton* CancelBtn;
     GlyphButton* OKBtn;
-    QColorDialog* ColorDlg = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -99,8 +100,10 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     // The next run starts from them; a reset and an orderly end store zeros.
     Open();
     QString shownTotal;
-    answer = [&shownTotal](QDialog& dialog) {
+    QPointer<QDialog> statistics;
+    answer = [&shownTotal, &statistics](QDialog& dialog) {
         if (qobject_cast<TStatDlg*>(&dialog) == nullptr) return SmallDialog::ResultYes;
+        statistics = &dialog;
         return ExecDriven(dialog, [&] {
             shownTotal = dialog.findChild<QLabel*>(QStringLiteral("twon"))->text();
             dialog.findChild<QCheckBox*>(QStringLiteral("reset"))->click();
@@ -111,6 +114,8 @@ TEST_F(MainFormSettingsTest, CountersAndSwitchesSurviveARunAndAResetStoresZeros)
     Show();
     Session().ShowStatistics();
     EXPECT_EQ(shownTotal, QStringLiteral("2"));
+    ASSERT_TRUE(statistics);
+    EXPECT_EQ(statistics->windowHandle(), nullptr) << "a closed box keeps no window, nor its picture";
     form->close();
     form.reset();
     for (SettingKey key :
