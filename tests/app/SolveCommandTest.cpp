@@ -164,6 +164,8 @@ TEST(WinnabilityCommand, TheSameCsvOnOneAndTwoThreadsWrittenWholeOrNotAtAll) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+        // A run started in the background of a shell has Ctrl-C ignored, and would keep it so.
+        signal(SIGINT, SIG_DFL);
         close(progress[0]);
         std::FILE* err = fdopen(progress[1], "w");
         std::FILE* out = std::fopen("/dev/null", "w");
