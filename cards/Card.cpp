@@ -15,6 +15,18 @@ Card::~Card() = default;
 
 void Card::SaveBackground(Surface* surface, int x, int y) {
     if (surface == nullptr) return;
+    const std::optional<QRgb> colour = surface->UniformIn({x, y, CardWidth, CardHeight});
+    if (colour && PixelFromColorRef(ColorRefFromPixel(*colour)) == *colour) {
+        backgroundColour = colour;
+        background = QImage();
+        return;
+    }
+    if (backgroundColour) {
+        // What lies off the surface keeps the colour saved last, as the pixels would have.
+        background = QImage(CardWidth, CardHeight, QImage::Format_RGB32);
+        background.fill(*backgroundColour);
+        backgroundColour.reset();
+    }
     surface->CopyTo(background, 0, 0, x, y, CardWidth, CardHeight);
 }
 
@@ -35,5 +47,9 @@ void Card::Draw(Surface* surface, int x, int y, bool faceDown) const {
 
 void Card::RestoreBackground(Surface* surface, int x, int y) {
     if (surface == nullptr) return;
+    if (backgroundColour) {
+        surface->FillRect({x, y, CardWidth, CardHeight}, ColorRefFromPixel(*backgroundColour));
+        return;
+    }
     surface->Blit(x, y, background, 0, 0, CardWidth, CardHeight, RasterOp::Copy);
 }

@@ -47,7 +47,10 @@ bool CardSheets::Load() {
             image = Fallback(sheet);
             all = false;
         }
-        sheet.image = image.convertToFormat(QImage::Format_RGB32);
+        // A palette sheet is drawn from as it is, at a quarter of its 32-bit size. The mask stays
+        // 32-bit: it is also each card's first background, which the table's pixels are copied into.
+        const bool keepPalette = image.format() == QImage::Format_Indexed8 && &sheet != &sheets[0];
+        sheet.image = keepPalette ? image : image.convertToFormat(QImage::Format_RGB32);
     }
     loaded = true;
     return all;

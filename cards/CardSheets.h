@@ -7,7 +7,8 @@
 class Surface;
 
 // The four shared images every card and place marker is drawn from. They are loaded once, by
-// name from the embedded resources, when the first one is asked for.
+// name from the embedded resources, when the first one is asked for. The mask is Format_RGB32;
+// the others keep the 8-bit palette they are stored in (or are Format_RGB32 when replaced).
 class CardSheets {
 public:
     // Loads "mask", "cards", "decks" and "cellar" in that order. A sheet that cannot be read is

@@ -12,6 +12,19 @@ std::optional<QRgb> Surface::Uniform() const {
     return uniform;
 }
 
+std::optional<QRgb> Surface::UniformIn(const QRect& rect) const {
+    if (rect.isEmpty() || !Bounds().contains(rect)) return std::nullopt;
+    if (image.isNull()) return uniform;
+    const QRgb first = reinterpret_cast<const QRgb*>(image.constScanLine(rect.top()))[rect.left()];
+    for (int row = rect.top(); row <= rect.bottom(); ++row) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row)) + rect.left();
+        if (std::any_of(line, line + rect.width(), [first](QRgb pixel) { return pixel != first; })) {
+            return std::nullopt;
+        }
+    }
+    return first;
+}
+
 QImage& Surface::Pixels() const {
     if (image.isNull() && !size.isEmpty()) {
         image = QImage(size, QImage::Format_RGB32);

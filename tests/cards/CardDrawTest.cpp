@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QImageReader>
+#include <cstdint>
 #include <vector>
 
 #include "CardTestSupport.h"
@@ -45,9 +46,9 @@ TEST(CardSheetsTest, SheetsHaveTheirLayoutSizesEvenWhenMissing) {
     EXPECT_EQ(CardSheets::Cards().size(), QSize(559, 240));
     EXPECT_EQ(CardSheets::Decks().size(), QSize(301, 120));
     EXPECT_EQ(CardSheets::Cellar().size(), QSize(516, 60));
-    for (const QImage* sheet :
-         {&CardSheets::Mask(), &CardSheets::Cards(), &CardSheets::Decks(), &CardSheets::Cellar()}) {
-        EXPECT_EQ(sheet->format(), QImage::Format_RGB32);
+    EXPECT_EQ(CardSheets::Mask().format(), QImage::Format_RGB32);
+    for (const QImage* sheet : {&CardSheets::Cards(), &CardSheets::Decks(), &CardSheets::Cellar()}) {
+        EXPECT_TRUE(sheet->format() == QImage::Format_Indexed8 || sheet->format() == QImage::Format_RGB32);
     }
 }
 
@@ -184,19 +185,29 @@ TEST(CardTest, DrawingTwiceEqualsDrawingOnce) {
 }
 
 TEST(CardTest, SaveDrawRestoreLeavesTheSurfaceAsItWas) {
-    for (bool faceDown : {false, true}) {
-        Surface surface = PatternSurface(150, 120);
-        const QImage before = surface.Image();
-        FlushLog log(surface);
-        Card card(2, 12, 9);
-        card.SaveBackground(&surface, 50, 40);
-        EXPECT_TRUE(log.rects.empty()) << "saving must not touch the surface";
-        card.Draw(&surface, 50, 40, faceDown);
-        EXPECT_NE(surface.Image(), before);
-        card.RestoreBackground(&surface, 50, 40);
-        EXPECT_EQ(surface.Image(), before) << "faceDown " << faceDown;
-        ASSERT_EQ(log.rects.size(), 2u);
-        EXPECT_EQ(log.rects[1], QRect(50, 40, CardWidth, CardHeight));
+    // A patterned table, and a plain one both before and after its pixels are made.
+    enum class Table { Patterned, Plain, PlainWithPixels };
+    constexpr std::uint32_t plainColour = 0x00336699;
+    for (const Table table : {Table::Patterned, Table::Plain, Table::PlainWithPixels}) {
+        for (bool faceDown : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << "table " << static_cast<int>(table) << ", faceDown " << faceDown);
+            Surface surface =
+                table == Table::Patterned ? PatternSurface(150, 120) : Surface(150, 120, plainColour);
+            QImage before(150, 120, QImage::Format_RGB32);
+            before.fill(PixelFromColorRef(plainColour));
+            if (table != Table::Plain) before = surface.Image();
+            FlushLog log(surface);
+            Card card(2, 12, 9);
+            card.SaveBackground(&surface, 50, 40);
+            EXPECT_TRUE(log.rects.empty()) << "saving must not touch the surface";
+            card.Draw(&surface, 50, 40, faceDown);
+            EXPECT_NE(surface.Image(), before);
+            card.RestoreBackground(&surface, 50, 40);
+            EXPECT_EQ(surface.Image(), before);
+            ASSERT_EQ(log.rects.size(), 2u);
+            EXPECT_EQ(log.rects[1], QRect(50, 40, CardWidth, CardHeight));
+        }
     }
 }
 
@@ -212,6 +223,17 @@ TEST(CardTest, BackgroundStartsAsTheMaskAndTravelsToAnyPlace) {
     card.RestoreBackground(&surface, 10, 10);
     EXPECT_EQ(surface.Image().copy(10, 10, CardWidth, CardHeight),
               before.copy(100, 60, CardWidth, CardHeight));
+
+    // So is one saved from a single colour, and pixels saved after it replace it.
+    surface.FillRect({100, 60, CardWidth, CardHeight}, 0x00224466);
+    card.SaveBackground(&surface, 100, 60);
+    card.RestoreBackground(&surface, 20, 20);
+    EXPECT_EQ(surface.Image().copy(20, 20, CardWidth, CardHeight),
+              surface.Image().copy(100, 60, CardWidth, CardHeight));
+    card.SaveBackground(&surface, 0, 0);
+    const QImage patterned = surface.Image().copy(0, 0, CardWidth, CardHeight);
+    card.RestoreBackground(&surface, 100, 60);
+    EXPECT_EQ(surface.Image().copy(100, 60, CardWidth, CardHeight), patterned);
 }
 
 TEST(CardTest, NullSurfaceChangesNothing) {

@@ -12,6 +12,11 @@ QImage Filled(int width, int height, QRgb pixel, QImage::Format format = QImage:
     return image;
 }
 
+// The stored word, which pixel() would show opaque on a 32-bit image whatever its alpha byte.
+QRgb Stored(const QImage& image, int x, int y) {
+    return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+}
+
 // A source whose every pixel tells where it came from: red = x, green = y.
 QImage Numbered(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -22,16 +27,27 @@ QImage Numbered(int width, int height) {
 }
 
 TEST(RasterOpTest, OperationsCombinePixelBits) {
-    const QImage source = Filled(2, 2, qRgb(0x0F, 0xF0, 0x33));
-    QImage copy = Filled(2, 2, qRgb(0xAA, 0xAA, 0xAA));
-    QImage andImage = copy;
-    QImage orImage = copy;
-    BlitImage(copy, 0, 0, source, 0, 0, 2, 2, RasterOp::Copy);
-    BlitImage(andImage, 0, 0, source, 0, 0, 2, 2, RasterOp::And);
-    BlitImage(orImage, 0, 0, source, 0, 0, 2, 2, RasterOp::Or);
-    EXPECT_EQ(copy.pixel(1, 1), qRgb(0x0F, 0xF0, 0x33));
-    EXPECT_EQ(andImage.pixel(1, 1), qRgb(0x0A, 0xA0, 0x22));
-    EXPECT_EQ(orImage.pixel(0, 0), qRgb(0xAF, 0xFA, 0xBB));
+    // A palette source gives each pixel its entry's colour, made opaque as a 32-bit copy would be.
+    QImage palette(3, 2, QImage::Format_Indexed8);
+    palette.setColorTable({qRgb(0, 0, 0), qRgba(0x0F, 0xF0, 0x33, 0x40), qRgb(0x50, 0x05, 0x00)});
+    palette.fill(1);
+    palette.setPixel(2, 1, 2);
+    for (const QImage& source : {Filled(3, 2, qRgb(0x0F, 0xF0, 0x33)), palette}) {
+        SCOPED_TRACE(testing::Message() << "source format " << source.format());
+        QImage copy = Filled(3, 2, qRgb(0xAA, 0xAA, 0xAA));
+        QImage andImage = copy;
+        QImage orImage = copy;
+        BlitImage(copy, 0, 0, source, 0, 0, 2, 2, RasterOp::Copy);
+        BlitImage(andImage, 0, 0, source, 0, 0, 2, 2, RasterOp::And);
+        BlitImage(orImage, 0, 0, source, 0, 0, 2, 2, RasterOp::Or);
+        EXPECT_EQ(Stored(copy, 1, 1), qRgb(0x0F, 0xF0, 0x33));
+        EXPECT_EQ(andImage.pixel(1, 1), qRgb(0x0A, 0xA0, 0x22));
+        EXPECT_EQ(orImage.pixel(0, 0), qRgb(0xAF, 0xFA, 0xBB));
+        EXPECT_EQ(copy.pixel(2, 1), qRgb(0xAA, 0xAA, 0xAA));
+    }
+    QImage target = Filled(3, 2, qRgb(0xAA, 0xAA, 0xAA));
+    EXPECT_EQ(BlitImage(target, 0, 0, palette, 1, 1, 4, 4, RasterOp::Copy), QRect(0, 0, 2, 1));
+    EXPECT_EQ(target.pixel(1, 0), qRgb(0x50, 0x05, 0x00));
 }
 
 TEST(RasterOpTest, CopiesTheChosenRectangleClippedToBothImagesWithOriginsAligned) {
