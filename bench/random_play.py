@@ -88,19 +88,28 @@ def one_event(desktop, rng, game_pid, main):
     desktop.run("xdotool", "mousemove", "--window", str(wid), str(x), str(y), "click", button)
 
 
+def open_boxes(desktop, game_pid, main):
+    """The game's shown windows other than the main window."""
+    out = desktop.run("xdotool", "search", "--onlyvisible", "--pid", str(game_pid))
+    return [int(w) for w in out.split() if w.isdigit() and int(w) != main]
+
+
 def settle(desktop, game_pid, main):
-    """Back to the game's own size, with nothing but its main window open."""
-    for _ in range(30):
+    """Back to the game's own size, with nothing but its main window open. A box may be open
+    while the main window has the focus (the last click went there), so the game's shown windows
+    are asked for, not only the active one."""
+    for attempt in range(30):
         window = active(desktop)
-        if window is None:
-            break
-        if window[1] != game_pid:
+        if window is not None and window[1] != game_pid:
             desktop.run("xdotool", "windowclose", str(window[0]))
-        elif window[0] != main:
-            time.sleep(0.4)  # past the input guard of a dialog
-            desktop.run("xdotool", "key", "--clearmodifiers", "Escape")
         else:
-            break
+            boxes = open_boxes(desktop, game_pid, main)
+            if not boxes:
+                break
+            desktop.run("xdotool", "windowactivate", str(boxes[-1]))
+            time.sleep(0.4)  # past the input guard of a dialog
+            # The about box has no Cancel and answers only Return.
+            desktop.run("xdotool", "key", "--clearmodifiers", "Escape" if attempt % 3 < 2 else "Return")
         time.sleep(0.3)
     if "_NET_WM_STATE_FULLSCREEN" in desktop.run("xprop", "-id", str(main), "_NET_WM_STATE"):
         desktop.run("xdotool", "key", "--clearmodifiers", "F11")
