@@ -15,8 +15,7 @@ Card::~Card() = default;
 
 void Card::SaveBackground(Surface* surface, int x, int y) {
     if (surface == nullptr) return;
-    const std::optional<QRgb> colour = surface->UniformIn({x, y, CardWidth, CardHeight});
-    if (colour && PixelFromColorRef(ColorRefFromPixel(*colour)) == *colour) {
+    if (const std::optional<std::uint32_t> colour = surface->UniformIn({x, y, CardWidth, CardHeight})) {
         backgroundColour = colour;
         background = QImage();
         return;
@@ -24,7 +23,7 @@ void Card::SaveBackground(Surface* surface, int x, int y) {
     if (backgroundColour) {
         // What lies off the surface keeps the colour saved last, as the pixels would have.
         background = QImage(CardWidth, CardHeight, QImage::Format_RGB32);
-        background.fill(*backgroundColour);
+        background.fill(PixelFromColorRef(*backgroundColour));
         backgroundColour.reset();
     }
     surface->CopyTo(background, 0, 0, x, y, CardWidth, CardHeight);
@@ -48,7 +47,7 @@ void Card::Draw(Surface* surface, int x, int y, bool faceDown) const {
 void Card::RestoreBackground(Surface* surface, int x, int y) {
     if (surface == nullptr) return;
     if (backgroundColour) {
-        surface->FillRect({x, y, CardWidth, CardHeight}, ColorRefFromPixel(*backgroundColour));
+        surface->FillRect({x, y, CardWidth, CardHeight}, *backgroundColour);
         return;
     }
     surface->Blit(x, y, background, 0, 0, CardWidth, CardHeight, RasterOp::Copy);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <cstdint>
 #include <optional>
 
 class Surface;
@@ -32,5 +33,5 @@ private:
     QImage background;
     // Set instead of the pixels when the card last lay wholly on one colour, as it mostly does on
     // the bare table: the 52 cards then keep no 10 KB copy of the table each.
-    std::optional<QRgb> backgroundColour;
+    std::optional<std::uint32_t> backgroundColour;
 };

@@ -12,17 +12,18 @@ std::optional<QRgb> Surface::Uniform() const {
     return uniform;
 }
 
-std::optional<QRgb> Surface::UniformIn(const QRect& rect) const {
+std::optional<std::uint32_t> Surface::UniformIn(const QRect& rect) const {
     if (rect.isEmpty() || !Bounds().contains(rect)) return std::nullopt;
-    if (image.isNull()) return uniform;
+    if (image.isNull()) return ColorRefFromPixel(uniform);
     const QRgb first = reinterpret_cast<const QRgb*>(image.constScanLine(rect.top()))[rect.left()];
+    if (qAlpha(first) != 0xFF) return std::nullopt;
     for (int row = rect.top(); row <= rect.bottom(); ++row) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row)) + rect.left();
         if (std::any_of(line, line + rect.width(), [first](QRgb pixel) { return pixel != first; })) {
             return std::nullopt;
         }
     }
-    return first;
+    return ColorRefFromPixel(first);
 }
 
 QImage& Surface::Pixels() const {

@@ -30,8 +30,9 @@ public:
     QRgb Pixel(int x, int y) const { return Pixels().pixel(x, y); }
     // The colour of the whole surface while nothing else has been drawn on it.
     std::optional<QRgb> Uniform() const;
-    // The colour of a rectangle that lies wholly on the surface and is all that one colour.
-    std::optional<QRgb> UniformIn(const QRect& rect) const;
+    // The colour value with which FillRect would leave the rectangle as it is: set when the
+    // rectangle lies wholly on the surface and is all one opaque colour.
+    std::optional<std::uint32_t> UniformIn(const QRect& rect) const;
 
     void SetFlushHandler(FlushHandler handler) { flush = std::move(handler); }
 
