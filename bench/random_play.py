@@ -66,10 +66,19 @@ def active(desktop):
         return None
 
 
+def close(desktop, window):
+    """Closes a window as its close box does, through the window manager. (xdotool's windowclose
+    destroys the window behind its program's back, which no player can do: a dialog's modal loop
+    then never ends.)"""
+    desktop.run("xdotool", "windowactivate", str(window))
+    time.sleep(0.2)
+    desktop.run("xdotool", "key", "--clearmodifiers", "alt+F4")
+
+
 def one_event(desktop, rng, game_pid, main):
     window = active(desktop)
     if window is not None and window[1] != game_pid and rng.random() < 0.2:
-        desktop.run("xdotool", "windowclose", str(window[0]))  # a help window is closed by the player
+        close(desktop, window[0])  # a help window is closed by the player
         return
     if rng.random() < 0.5 or window is None:
         desktop.run("xdotool", "key", "--clearmodifiers", rng.choice(KEYS))
@@ -101,15 +110,19 @@ def settle(desktop, game_pid, main):
     for attempt in range(30):
         window = active(desktop)
         if window is not None and window[1] != game_pid:
-            desktop.run("xdotool", "windowclose", str(window[0]))
+            close(desktop, window[0])
         else:
             boxes = open_boxes(desktop, game_pid, main)
             if not boxes:
                 break
             desktop.run("xdotool", "windowactivate", str(boxes[-1]))
             time.sleep(0.4)  # past the input guard of a dialog
-            # The about box has no Cancel and answers only Return.
-            desktop.run("xdotool", "key", "--clearmodifiers", "Escape" if attempt % 3 < 2 else "Return")
+            # The close box first: the about box has no Cancel, and with the focus in its licence
+            # text it does not answer Return either. Keys for a box that would not close.
+            if attempt % 3 == 0:
+                close(desktop, boxes[-1])
+            else:
+                desktop.run("xdotool", "key", "--clearmodifiers", "Escape" if attempt % 3 == 1 else "Return")
         time.sleep(0.3)
     if "_NET_WM_STATE_FULLSCREEN" in desktop.run("xprop", "-id", str(main), "_NET_WM_STATE"):
         desktop.run("xdotool", "key", "--clearmodifiers", "F11")
