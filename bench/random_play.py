@@ -117,12 +117,9 @@ def settle(desktop, game_pid, main):
                 break
             desktop.run("xdotool", "windowactivate", str(boxes[-1]))
             time.sleep(0.4)  # past the input guard of a dialog
-            # The close box first: the about box has no Cancel, and with the focus in its licence
-            # text it does not answer Return either. Keys for a box that would not close.
-            if attempt % 3 == 0:
-                close(desktop, boxes[-1])
-            else:
-                desktop.run("xdotool", "key", "--clearmodifiers", "Escape" if attempt % 3 == 1 else "Return")
+            # The close box (Alt+F4) first: the about box has no Cancel, and with the focus in its
+            # licence text it does not answer Return either. Keys for a box that would not close.
+            desktop.run("xdotool", "key", "--clearmodifiers", ("alt+F4", "Escape", "Return")[attempt % 3])
         time.sleep(0.3)
     if "_NET_WM_STATE_FULLSCREEN" in desktop.run("xprop", "-id", str(main), "_NET_WM_STATE"):
         desktop.run("xdotool", "key", "--clearmodifiers", "F11")
